@@ -1,0 +1,79 @@
+// The process-wide state of the application, gathered in one place so that it can be reset
+// as a whole (every test starts from a clean state).
+#pragma once
+
+#include "languageTable.h"
+#include "tickCountdown.h"
+#include "uiRecords.h"
+#include "vendorData.h"
+
+#include "link/linkState.h"
+#include "link/specialSettings.h"
+
+#include <QString>
+
+// One instance of every record that is sent to QML.
+struct UiRecords {
+  ProductionWindowStruct productionWindow;
+  StatusWindowStruct statusWindow;
+  SignalOutputsStruct signalOutputs;
+  DeviceParameterStruct parameterWindow;
+  IpcSettingStruct ipcWindow;
+  StartWindowStruct startWindow;
+  MainWindowStruct mainWindow;
+  ProcessData processData;
+  SystemWindowStruct systemWindow;
+  PcShutdownStruct shutdownWindow;
+  ProgramstartWindowStruct programstartWindow;
+  EmailWindowStruct emailWindow;
+  CompanyDataStruct companyData;
+};
+
+// State of the 100 ms main loop.
+struct LoopState {
+  bool loopBusy = false;
+  bool firstTick = true;
+  bool fullRefreshPending = false;
+  bool uiRefreshPending = true;
+  bool startWindowPending = true;
+  bool ftdiRefreshRunning = false;
+  bool generalSettingsLoaded = false; // the system page's check boxes wait for this
+  uint64_t tickCount = 0;             // ticks that ran past the busy check
+
+  QString currentDate; // "dd.MM.yyyy", time stamp of event log rows
+  QString currentTime; // "HH:mm:ss"
+
+  // The timed one-line message (extraMessage of ProcessData).
+  QString postedMessage;
+  uint8_t postedMessageTicks = 0; // 0 means 50
+  uint8_t extraMessageTicks = 0;
+  QString previousPostedMessage;
+
+  // Communication-error flag and its 15 s hold time.
+  bool communicationError = false;
+  bool communicationErrorSeen = false;
+  TickCountdown communicationErrorCountdown;
+
+  // Values remembered between runs of the connection, status, parameter and signal steps.
+  bool connectionIdentifiedSeen = false;
+  QString connectionDeviceName;
+  bool statusOfflineSeen = false;
+  bool statusIdentifiedSeen = false;
+  bool parameterIdentifiedSeen = false;
+  bool signalOutputsIdentifiedSeen = false;
+  QString currentPotiPicture; // set by the device family code
+};
+
+struct AppState {
+  LoopState loop;
+  LinkState link;
+  SpecialSettings special;
+  UiRecords ui;
+  LanguageTable language;
+  VendorData vendor;
+};
+
+// The one instance of the application state.
+AppState &appState();
+// Puts every part of the application state back to its initial value.
+void resetAppState();

@@ -1,0 +1,31 @@
+// The English and German texts that the back end shows or writes into the event log.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+constexpr int languageSlotCount = 227;
+constexpr int languageCapacity = 2;
+
+struct LanguageRecord {
+  QString text[languageSlotCount]; // slot 0 is the language's own name
+};
+
+struct LanguageTable {
+  LanguageRecord languages[languageCapacity]; // 0 = English, 1 = German
+  int count = 0;
+  int current = 0;
+};
+
+// Assigns every slot of both languages (English first).
+void fillLanguageTable(LanguageTable &table);
+
+// Makes `index` the current language; an index the table does not hold selects English.
+// Returns the index in effect.
+int setCurrentLanguage(LanguageTable &table, int index);
+
+// Slot `slot` of the current language; empty for a slot outside the table.
+QString languageText(const LanguageTable &table, int slot);
+
+// The languages' own names in table order, for the language combo box.
+QStringList languageNames(const LanguageTable &table);

@@ -1,0 +1,4 @@
+#include "logging.h"
+
+Q_LOGGING_CATEGORY(lcLoop, "talvane.loop", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcStartup, "talvane.startup", QtWarningMsg)

@@ -1,0 +1,8 @@
+// Logging categories of the application core. Info messages are off unless enabled with
+// QT_LOGGING_RULES, e.g. "talvane.*.info=true".
+#pragma once
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcLoop)
+Q_DECLARE_LOGGING_CATEGORY(lcStartup)

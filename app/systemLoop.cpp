@@ -1,0 +1,252 @@
+// The 100 ms main loop: one run of SystemLoop per timer tick.
+#include "upsApp.h"
+
+#include "appState.h"
+#include "extraMessage.h"
+#include "logging.h"
+#include "loopHooks.h"
+#include "staticRecords.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+
+#include <exception>
+
+namespace
+{
+constexpr qint64 portCloseWaitMs = 2000;
+
+QString text(int slot)
+{
+  return languageText(appState().language, slot);
+}
+
+template <typename T> void replaceIfDifferent(T &target, const T &value)
+{
+  if (target != value)
+    target = value;
+}
+} // namespace
+
+void upsApp::SystemLoop()
+{
+  LoopState &loop = appState().loop;
+  runCommunicationErrorTimer(loop);
+  if (loop.loopBusy)
+    return;
+  loop.loopBusy = true;
+  // A failing step abandons this tick only; the next tick starts afresh.
+  try {
+    runTickSteps();
+  } catch (const std::exception &e) {
+    qCWarning(lcLoop) << "main loop tick abandoned:" << e.what();
+  } catch (...) {
+    qCWarning(lcLoop) << "main loop tick abandoned by an unknown exception";
+  }
+  appState().loop.loopBusy = false;
+}
+
+void upsApp::runTickSteps()
+{
+  AppState &s = appState();
+  LoopState &loop = s.loop;
+  LinkState &link = s.link;
+  ProcessData &pd = s.ui.processData;
+  ++loop.tickCount;
+
+  refreshDateAndTime();
+
+  if (loop.firstTick) {
+    loop.firstTick = false;
+    LoopHooks::loadGeneralSettings();
+    loop.generalSettingsLoaded = true;
+    loop.fullRefreshPending = true;
+    runFullRefresh(); // with the start-up language
+    loop.fullRefreshPending = true;
+  }
+  runFullRefresh();
+
+  LoopHooks::identifyDevice();
+
+  pd.textCommunicationButton = text(link.has(LinkFlag::portSuspended) ? 17 : 18);
+  pd.offlineMode = link.hasStatus(DeviceStatusFlag::offline);
+  pd.deviceDetectingAutomatically = link.has(LinkFlag::autoDetect);
+  replaceIfDifferent(pd.comportList, LoopHooks::availablePorts());
+  if (!link.has(LinkFlag::portSuspended))
+    LoopHooks::runLinkCycle();
+
+  runInterpretationStep();
+  LoopHooks::buildCommunicationStatusText();
+  runExtraMessageStep(loop, pd.extraMessage, LoopHooks::operatingModeCode(), text(51));
+
+  // The rest of the tick refreshes what an interpreter run may have changed.
+  if (!loop.uiRefreshPending && !loop.ftdiRefreshRunning)
+    return;
+  loop.uiRefreshPending = false;
+
+  if (loop.ftdiRefreshRunning) {
+    LoopHooks::runFtdiRefreshStep();
+    if (link.adapterTaken) {
+      link.adapterTaken = false;
+      LoopHooks::closeSerialPort();
+      // The adapter is about to be reprogrammed: wait until the port has let go of it, but never
+      // hang the application on a port that does not report back.
+      QElapsedTimer waited;
+      waited.start();
+      while (!LoopHooks::serialPortClosed() && waited.elapsed() < portCloseWaitMs) {
+      }
+    }
+  }
+
+  runConnectionEventStep();
+  runStatusWindowStep();
+
+  LoopHooks::runPcShutdownStep();
+  emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
+
+  if (!LoopHooks::currentDeviceName().isEmpty()) {
+    LoopHooks::fillProgramstartWindow();
+    emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
+    LoopHooks::fillEmailWindow();
+    emit sendToQml_EmailWindow(s.ui.emailWindow);
+  }
+
+  runParameterWindowStep();
+  runSignalOutputsStep();
+  runProductionWindowStep();
+}
+
+void upsApp::refreshDateAndTime()
+{
+  LoopState &loop = appState().loop;
+  const QDateTime now = QDateTime::currentDateTime();
+  loop.currentDate = now.date().toString(QStringLiteral("dd.MM.yyyy"));
+  loop.currentTime = now.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+void upsApp::runFullRefresh()
+{
+  AppState &s = appState();
+  if (!s.loop.fullRefreshPending)
+    return;
+  s.loop.fullRefreshPending = false;
+  fillMainWindowRecord(s.ui.mainWindow, s.language);
+  emit sendToQml_mainWindow(s.ui.mainWindow);
+  fillIpcSettingRecord(s.ui.ipcWindow, s.language);
+  emit sendToQml_ipcWindow(s.ui.ipcWindow);
+  fillPcShutdownRecord(s.ui.shutdownWindow, s.language);
+  emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
+  fillSystemWindowRecord(s.ui.systemWindow, s.language);
+  emit sendToQml_SystemWindow(s.ui.systemWindow);
+  emit sendToQml_StatusWindow(s.ui.statusWindow);
+  runProductionWindowStep();
+}
+
+void upsApp::runInterpretationStep()
+{
+  AppState &s = appState();
+  LinkState &link = s.link;
+  const bool offline = link.hasStatus(DeviceStatusFlag::offline);
+  const bool branch = (offline && !link.has(LinkFlag::autoDetect)) ||
+                      (link.hasStatus(DeviceStatusFlag::modelChosen) && !link.has(LinkFlag::portSuspended) &&
+                       link.has(LinkFlag::deviceIdentified));
+  if (branch) {
+    s.loop.startWindowPending = true;
+    if ((offline || link.newDataAvailable) && LoopHooks::familyInterpreterAvailable()) {
+      s.loop.uiRefreshPending = true;
+      LoopHooks::interpretProcessData();
+    }
+  } else if (s.loop.startWindowPending) {
+    s.loop.startWindowPending = false;
+    LoopHooks::resetRequestCycle();
+    emit sendToQml_StartWindow(s.ui.startWindow);
+  }
+
+  ProcessData &pd = s.ui.processData;
+  pd.currentLanguageNr = s.language.current;
+  emit sendToQml_ProcessData(pd);
+}
+
+void upsApp::runConnectionEventStep()
+{
+  LoopState &loop = appState().loop;
+  const bool identified = appState().link.has(LinkFlag::deviceIdentified);
+  const QString deviceName = LoopHooks::currentDeviceName();
+  if (identified != loop.connectionIdentifiedSeen) {
+    if (identified)
+      LoopHooks::logConnectionEvent(deviceName, text(15));
+    else
+      LoopHooks::logConnectionEvent(loop.connectionDeviceName, text(16));
+  }
+  loop.connectionDeviceName = deviceName;
+  loop.connectionIdentifiedSeen = identified;
+}
+
+void upsApp::runStatusWindowStep()
+{
+  AppState &s = appState();
+  LoopState &loop = s.loop;
+  StatusWindowStruct &st = s.ui.statusWindow;
+  const bool offline = s.link.hasStatus(DeviceStatusFlag::offline);
+  const bool identified = s.link.has(LinkFlag::deviceIdentified);
+  st.poti_image = loop.currentPotiPicture;
+  if (offline && !loop.statusOfflineSeen)
+    st.poti_image.clear();
+  if (identified && !loop.statusIdentifiedSeen)
+    st.deviceInfoTitel = text(7);
+  if (!identified && loop.statusIdentifiedSeen)
+    st.poti_image.clear();
+  emit sendToQml_StatusWindow(st);
+  loop.statusOfflineSeen = offline;
+  loop.statusIdentifiedSeen = identified;
+}
+
+void upsApp::runParameterWindowStep()
+{
+  AppState &s = appState();
+  const bool identified = s.link.has(LinkFlag::deviceIdentified);
+  const bool changed = LoopHooks::takeParameterChanged();
+  if (changed || identified != s.loop.parameterIdentifiedSeen) {
+    LoopHooks::fillDeviceParameterRecord();
+    emit sendToQml_Parameter(s.ui.parameterWindow);
+  }
+  s.loop.parameterIdentifiedSeen = identified;
+}
+
+void upsApp::runSignalOutputsStep()
+{
+  AppState &s = appState();
+  const bool identified = s.link.has(LinkFlag::deviceIdentified);
+  const bool changed = LoopHooks::takeSignalOutputsChanged();
+  if (changed || identified != s.loop.signalOutputsIdentifiedSeen) {
+    LoopHooks::fillSignalOutputsRecord();
+    emit sendToQml_SignalOutputs(s.ui.signalOutputs);
+  }
+  s.loop.signalOutputsIdentifiedSeen = identified;
+}
+
+void upsApp::runProductionWindowStep()
+{
+  AppState &s = appState();
+  ProductionWindowStruct &p = s.ui.productionWindow;
+  p.slaveID_text = text(14);
+  p.slaveID_extra_text = text(12);
+  p.sn_text = text(11);
+  p.fa_text = text(10);
+  p.write_button_Text = text(13);
+  p.sn = QString::number(LoopHooks::reportedSerialNumber(p.slaveID));
+  p.fa = QString::number(LoopHooks::reportedBatchNumber(p.slaveID));
+  p.calibrationResponse_Text = LoopHooks::calibrationAnswered() ? QStringLiteral("OK") : QString();
+  replaceIfDifferent(p.calibrationCommandsText, LoopHooks::calibrationCommandNames());
+  replaceIfDifferent(p.deviceNameList, LoopHooks::ftdiDescriptionList());
+  replaceIfDifferent(p.devicesList_withFtdFirmwareUpdate, LoopHooks::ftdiUpdateDeviceNames());
+  p.flasherLogsText = LoopHooks::serviceLogText();
+  p.flasherLogsTextGlobal = LoopHooks::serviceLogTextGlobal();
+  p.flasherLogsTextGlobal2 = LoopHooks::serviceLogTextGlobal2();
+  const int mode = LoopHooks::operatingModeCode();
+  // Offered while the device is off (modes 1 and 2), offline or reports bit 7 of its status byte.
+  p.firmwareUpdateWithFtdi = LoopHooks::currentDeviceOffersFtdiUpdate() &&
+                             (mode == 1 || mode == 2 || LoopHooks::deviceStatusBit7() ||
+                              s.link.hasStatus(DeviceStatusFlag::offline));
+  emit sendToQml_ProductionWindow(p);
+}

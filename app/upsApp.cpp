@@ -1,0 +1,124 @@
+#include "upsApp.h"
+
+#include "appState.h"
+#include "loopHooks.h"
+#include "staticRecords.h"
+
+#include <QApplication>
+
+namespace
+{
+// The special settings file may hold any number; a usable back-to-status time is 10 s or more.
+int usableBackToStatusTimeout(int seconds)
+{
+  return (seconds < 10 || seconds >= 65535) ? 60 : seconds;
+}
+} // namespace
+
+upsApp::upsApp()
+{
+  AppState &s = appState();
+  LoopHooks::createDeviceLink();
+  LoopHooks::openDatabase();
+  LoopHooks::initialiseLinkState();
+  fillLanguageTable(s.language);
+  fillStatusWindowFixedParts(s.ui.statusWindow);
+
+  s.special.backToStatusPageTimeout_sec = 0;
+  LoopHooks::readSpecialSettings(s.special);
+  s.special.backToStatusPageTimeout_sec = usableBackToStatusTimeout(s.special.backToStatusPageTimeout_sec);
+
+  ProcessData &pd = s.ui.processData;
+  pd.backToStatusPageTimeout_sec = s.special.backToStatusPageTimeout_sec;
+  pd.production_version = s.special.production_version;
+  pd.debug_version = s.special.debug_version;
+  pd.demo_version = s.special.demo_version;
+  pd.denyAppClosing = s.special.denyAppClosing;
+
+  LoopHooks::buildDeviceCatalogue();
+
+  connect(&mainTimer, &QTimer::timeout, this, &upsApp::SystemLoop);
+  mainTimer.start(100);
+
+  s.link.set(LinkFlag::portSuspended, true);
+  s.loop.fullRefreshPending = true;
+  pd.loadConfigFile_checkBox = false;
+  s.loop.firstTick = true;
+  s.ui.productionWindow.slaveID = 0;
+  s.link.adapterTaken = false;
+}
+
+upsApp::~upsApp()
+{
+  stopLink();
+  if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+    QApplication::closeAllWindows();
+  QCoreApplication::quit();
+}
+
+// Ends all work on the device: also used when the PC shuts down.
+void upsApp::stopLink()
+{
+  AppState &s = appState();
+  LoopHooks::closeSerialPort();
+  mainTimer.stop();
+  ProcessData &pd = s.ui.processData;
+  pd.showCloseMessage = true;
+  pd.appOpenAsMaximized_checkBox = false;
+  pd.appOpenAsMaximized = false;
+  s.loop.generalSettingsLoaded = false;
+  s.link.set(LinkFlag::autoDetect, false);
+  s.link.set(LinkFlag::deviceIdentified, false);
+  s.link.set(LinkFlag::awaitingFirstAnswer, false);
+  s.link.set(LinkFlag::portSuspended, true);
+  LoopHooks::disconnectStorageSignals();
+}
+
+void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
+{
+  AppState &s = appState();
+  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  emit sendToQml_SignalOutputs(s.ui.signalOutputs);
+}
+
+void upsApp::receiveFromQml_GetParameter(int currentDevice)
+{
+  AppState &s = appState();
+  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  emit sendToQml_Parameter(s.ui.parameterWindow);
+}
+
+// The commands below are filled in by the subsystems that own their state.
+void upsApp::receiveFromQml_SetGetSetting(int) {}
+QString upsApp::receiveFromQml_GetDevicesImage(QString)
+{
+  return {};
+}
+void upsApp::receiveFromQml_ReloadLanguage(int) {}
+void upsApp::receiveFromQml_setTemperatureUnit(QString, int) {}
+void upsApp::receiveFromQml_SetSignalOut(int, bool, int) {}
+void upsApp::receiveFromQml_SetOverloadBehavior_ButtonClick(int) {}
+void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QString, QString, QString, QString)
+{
+}
+void upsApp::receiveFromQml_SetLimitsList_ComboBox(int, QString) {}
+void upsApp::receiveFromQml_ParameterSetLimitsList_TextBox(int, QString) {}
+void upsApp::receiveFromQml_SetManagementList_ComboBox(int, QString) {}
+void upsApp::receiveFromQml_IpcPage_CheckBox(int, bool) {}
+void upsApp::receiveFromQml_SetManagement_CheckBox(int, bool) {}
+void upsApp::receiveFromQml_SetOverloadBehavior_CheckBox(int, bool) {}
+void upsApp::receiveFromQml_SetBufferTime(QString) {}
+void upsApp::receiveFromQml_SetIpcTime(int, QString) {}
+void upsApp::receiveFromQml_SetOverloadList_ComboBox(int, QString) {}
+void upsApp::receiveFromQml_SetOverload_CheckBox(int, bool) {}
+void upsApp::receiveFromQml_SystemWindow_CheckBox(int, bool) {}
+void upsApp::receiveFromQml_BackupFile(int, QString) {}
+void upsApp::receiveFromQml_Communication_ComPort(int) {}
+void upsApp::receiveFromQml_SetProgramStartEvent_CheckBox(int, uint, bool) {}
+void upsApp::receiveFromQml_SetEmailEvent_CheckBox(int, uint, bool) {}
+void upsApp::receiveFromQml_SetEmailConfig(int, int, QString) {}
+void upsApp::receiveFromQml_SetEmailMessage(int, int, QString) {}
+void upsApp::receiveFromQml_SetProgramStartPath_FileDialog(QString, int) {}
+void upsApp::receiveFromQml_SetProgramStartTest(int) {}
+void upsApp::receiveFromQml_DataBase_EventControl(int, QString) {}
+void upsApp::receiveFromQml_SetProgramstartTimeConfig(int, int, int) {}

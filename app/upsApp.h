@@ -1,0 +1,83 @@
+// The application's back end: owns the main loop, sends the state records to QML and takes
+// every user action from QML.
+#pragma once
+
+#include "uiRecords.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class upsApp : public QObject
+{
+  Q_OBJECT
+
+public:
+  upsApp();
+  ~upsApp() override;
+
+signals:
+  void sendToQml_ProductionWindow(ProductionWindowStruct productionWindow);
+  void sendToQml_StatusWindow(StatusWindowStruct statusWindow);
+  void sendToQml_SignalOutputs(SignalOutputsStruct signalOutputs);
+  void sendToQml_Parameter(DeviceParameterStruct parameterWindow);
+  void sendToQml_ipcWindow(IpcSettingStruct ipcWindow);
+  void sendToQml_StartWindow(StartWindowStruct startWindow);
+  void sendToQml_mainWindow(MainWindowStruct mainWindow);
+  void sendToQml_ProcessData(ProcessData processData);
+  void sendToQml_SystemWindow(SystemWindowStruct systemWindow);
+  void sendToQml_ShutdownWindow(PcShutdownStruct shutdownWindow);
+  void sendToQml_ProgramstartWindow(ProgramstartWindowStruct programstartWindow);
+  void sendToQml_EmailWindow(EmailWindowStruct emailWindow);
+
+public slots:
+  void receiveFromQml_SetGetSetting(int settingsNumber);
+  QString receiveFromQml_GetDevicesImage(QString comboboxCurrentText);
+  void receiveFromQml_GetSignalOutputs(int currentDevice);
+  void receiveFromQml_GetParameter(int currentDevice);
+  void receiveFromQml_ReloadLanguage(int currentLanguage);
+  void receiveFromQml_setTemperatureUnit(QString currentTemperatureUnit, int currentTemperatureUnitNr);
+  void receiveFromQml_SetSignalOut(int signalNr, bool signalOutput, int rowCount);
+  void receiveFromQml_SetOverloadBehavior_ButtonClick(int buttonNr);
+  void receiveFromQml_Production_Row(int buttonNr, QString kennungText, QString valueText1,
+                                     QString valueText2, QString valueText3, QString valueText4,
+                                     QString confByte1, QString confByte2);
+  void receiveFromQml_SetLimitsList_ComboBox(int comboBoxNr, QString currentText);
+  void receiveFromQml_ParameterSetLimitsList_TextBox(int textBoxNr, QString currentText);
+  void receiveFromQml_SetManagementList_ComboBox(int comboBoxNr, QString currentText);
+  void receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked);
+  void receiveFromQml_SetManagement_CheckBox(int checkBoxNr, bool checked);
+  void receiveFromQml_SetOverloadBehavior_CheckBox(int checkBoxNr, bool checked);
+  void receiveFromQml_SetBufferTime(QString second);
+  void receiveFromQml_SetIpcTime(int fieldNr, QString second);
+  void receiveFromQml_SetOverloadList_ComboBox(int comboBoxNr, QString currentText);
+  void receiveFromQml_SetOverload_CheckBox(int checkBoxNr, bool checked);
+  void receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked);
+  void receiveFromQml_BackupFile(int checkBoxNr, QString destinationPath);
+  void receiveFromQml_Communication_ComPort(int comPortNr);
+  void receiveFromQml_SetProgramStartEvent_CheckBox(int programStartNr, uint checkBoxNr, bool checked);
+  void receiveFromQml_SetEmailEvent_CheckBox(int emailNr, uint checkBoxNr, bool checked);
+  void receiveFromQml_SetEmailConfig(int emailNr, int textField, QString textValue);
+  void receiveFromQml_SetEmailMessage(int emailNr, int textField, QString textValue);
+  void receiveFromQml_SetProgramStartPath_FileDialog(QString programStartPath, int programStartNr);
+  void receiveFromQml_SetProgramStartTest(int programStartNr);
+  void receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath);
+  void receiveFromQml_SetProgramstartTimeConfig(int programStartNr, int textField, int value);
+
+private slots:
+  void SystemLoop();
+
+private:
+  void runTickSteps();
+  void runFullRefresh();
+  void refreshDateAndTime();
+  void runInterpretationStep();
+  void runStatusWindowStep();
+  void runConnectionEventStep();
+  void runParameterWindowStep();
+  void runSignalOutputsStep();
+  void runProductionWindowStep();
+  void stopLink();
+
+  QTimer mainTimer;
+};

@@ -1,0 +1,36 @@
+// Flags that describe the state of the device link.
+#pragma once
+
+#include <cstdint>
+
+namespace LinkFlag
+{
+constexpr uint8_t portSuspended = 1u << 0;    // port closed (at start and whenever it is closed)
+constexpr uint8_t autoDetect = 1u << 1;       // automatic device detection on
+constexpr uint8_t deviceIdentified = 1u << 3; // the device answered with a known model
+constexpr uint8_t awaitingFirstAnswer = 1u << 4;
+constexpr uint8_t linkLostShown = 1u << 5;
+} // namespace LinkFlag
+
+namespace DeviceStatusFlag
+{
+constexpr uint8_t offline = 1u << 0;     // no live device data: the chosen model is shown offline
+constexpr uint8_t modelChosen = 1u << 1; // a model was chosen on the start page
+constexpr uint8_t skipNextIdentification = 1u << 2;
+} // namespace DeviceStatusFlag
+
+struct LinkState {
+  uint8_t linkFlags = 0;
+  uint8_t deviceStatusFlags = 0;
+  uint8_t currentCatalogueIndex = 0;
+  bool newDataAvailable = false; // set by the receive decoder, consumed by the interpretation
+  bool adapterTaken = false;     // the FTDI refresh took the port's adapter
+
+  bool has(uint8_t flag) const { return (linkFlags & flag) != 0; }
+  void set(uint8_t flag, bool on) { linkFlags = on ? (linkFlags | flag) : (linkFlags & ~flag); }
+  bool hasStatus(uint8_t flag) const { return (deviceStatusFlags & flag) != 0; }
+  void setStatus(uint8_t flag, bool on)
+  {
+    deviceStatusFlags = on ? (deviceStatusFlags | flag) : (deviceStatusFlags & ~flag);
+  }
+};

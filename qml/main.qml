@@ -1,0 +1,81 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+
+ApplicationWindow {
+    id: root
+
+    // Copies of the back end's records; each signal replaces the whole copy.
+    property var company: companyData
+    property var process: processData
+    property var mainTexts: mainWindow
+
+    width: 1280
+    height: 800
+    minimumWidth: 960
+    minimumHeight: 640
+    visible: true
+    title: company.appName
+    color: company.main_Color
+
+    Connections {
+        target: cppClass
+        function onSendToQml_ProcessData(processData) { root.process = processData }
+        function onSendToQml_mainWindow(mainWindow) { root.mainTexts = mainWindow }
+    }
+
+    header: Rectangle {
+        height: company.buttonsHorizontalArea_Height + 24
+        color: company.buttonsHorizontalArea_Color
+
+        RowLayout {
+            anchors.fill: parent
+            anchors.leftMargin: 16
+            anchors.rightMargin: 16
+            spacing: 16
+
+            Image {
+                source: "qrc:/images/company/norvex/logo/norvex_logo.png"
+                fillMode: Image.PreserveAspectFit
+                Layout.preferredHeight: parent.height - 20
+                Layout.preferredWidth: 180
+            }
+            Label {
+                text: company.appName
+                color: company.buttonsHorizontalArea_ButtonTextColor
+                font.pixelSize: company.buttonsHorizontalArea_ButtonFontSize
+                Layout.fillWidth: true
+            }
+            Label {
+                text: root.mainTexts.status_Button || ""
+                color: company.buttonsHorizontalArea_ButtonTextColor
+                font.pixelSize: company.buttonsVerticalArea_ButtonFontSize
+            }
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: company.devicesArea_Color
+
+        Image {
+            anchors.centerIn: parent
+            source: company.imageVertical
+            opacity: 0.35
+        }
+    }
+
+    footer: Rectangle {
+        height: company.mainFootArea_Height
+        color: company.mainFootArea_Color
+        border.color: company.buttonsVerticalArea_BorderColor
+
+        Label {
+            objectName: "extraMessageLabel"
+            anchors.centerIn: parent
+            text: root.process.extraMessage || ""
+            color: company.infoPageTextColor
+            font.pixelSize: 18
+        }
+    }
+}

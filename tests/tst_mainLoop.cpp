@@ -1,0 +1,301 @@
+#include "appState.h"
+#include "extraMessage.h"
+#include "upsApp.h"
+
+#include <QtTest>
+
+#include <memory>
+#include <stdexcept>
+
+// Runs one main-loop tick the way the timer does.
+static void tick(upsApp &app)
+{
+  QVERIFY(QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection));
+}
+
+class MainLoopTest : public QObject
+{
+  Q_OBJECT
+
+  std::unique_ptr<upsApp> app;
+
+private slots:
+  void init()
+  {
+    resetAppState();
+    app = std::make_unique<upsApp>();
+  }
+
+  void cleanup() { app.reset(); }
+
+  void firstTickRefreshesTheTextRecordsTwice()
+  {
+    QSignalSpy mainWindow(app.get(), &upsApp::sendToQml_mainWindow);
+    QSignalSpy systemWindow(app.get(), &upsApp::sendToQml_SystemWindow);
+    QSignalSpy processData(app.get(), &upsApp::sendToQml_ProcessData);
+    tick(*app);
+    QCOMPARE(mainWindow.count(), 2);
+    QCOMPARE(systemWindow.count(), 2);
+    QCOMPARE(processData.count(), 1);
+    QCOMPARE(mainWindow.last().at(0).value<MainWindowStruct>().start_Button, QStringLiteral("Start"));
+    QVERIFY(appState().loop.generalSettingsLoaded);
+
+    tick(*app);
+    QCOMPARE(mainWindow.count(), 2);
+    QCOMPARE(processData.count(), 2);
+  }
+
+  void fullRefreshUsesTheCurrentLanguage()
+  {
+    tick(*app);
+    QSignalSpy mainWindow(app.get(), &upsApp::sendToQml_mainWindow);
+    setCurrentLanguage(appState().language, 1);
+    appState().loop.fullRefreshPending = true;
+    tick(*app);
+    QCOMPARE(mainWindow.count(), 1);
+    QCOMPARE(mainWindow.last().at(0).value<MainWindowStruct>().about_Button, QStringLiteral("Info"));
+  }
+
+  void tickDuringATickDoesNothingButTheErrorTimer()
+  {
+    LoopState &loop = appState().loop;
+    loop.communicationError = true;
+    loop.loopBusy = true;
+    QSignalSpy processData(app.get(), &upsApp::sendToQml_ProcessData);
+    tick(*app);
+    QCOMPARE(processData.count(), 0);
+    QVERIFY(loop.currentDate.isEmpty());
+    QVERIFY(loop.firstTick);
+    QVERIFY(loop.loopBusy);
+    QCOMPARE(loop.communicationErrorCountdown.limit, communicationErrorTicks);
+  }
+
+  void exceptionAbandonsOnlyThatTick_data()
+  {
+    QTest::addColumn<bool>("standardException");
+    QTest::newRow("std::runtime_error") << true;
+    QTest::newRow("other exception") << false;
+  }
+
+  void exceptionAbandonsOnlyThatTick()
+  {
+    QFETCH(bool, standardException);
+    QSignalSpy processData(app.get(), &upsApp::sendToQml_ProcessData);
+    auto thrower = connect(app.get(), &upsApp::sendToQml_mainWindow, [standardException] {
+      if (standardException)
+        throw std::runtime_error("step failed");
+      throw 42;
+    });
+    if (standardException)
+      QTest::ignoreMessage(QtWarningMsg, "main loop tick abandoned: step failed");
+    else
+      QTest::ignoreMessage(QtWarningMsg, "main loop tick abandoned by an unknown exception");
+    tick(*app);
+    QVERIFY(!appState().loop.loopBusy);
+    QCOMPARE(processData.count(), 0);
+
+    disconnect(thrower);
+    tick(*app);
+    QCOMPARE(processData.count(), 1);
+  }
+
+  void startWindowIsSentOnceWhenInterpretationStops()
+  {
+    QSignalSpy startWindow(app.get(), &upsApp::sendToQml_StartWindow);
+    tick(*app);
+    tick(*app);
+    QCOMPARE(startWindow.count(), 1);
+
+    // Offline with manual detection enters the interpretation branch, which arms it again.
+    appState().link.setStatus(DeviceStatusFlag::offline, true);
+    tick(*app);
+    QCOMPARE(startWindow.count(), 1);
+    appState().link.setStatus(DeviceStatusFlag::offline, false);
+    tick(*app);
+    tick(*app);
+    QCOMPARE(startWindow.count(), 2);
+  }
+
+  void communicationButtonFollowsThePort()
+  {
+    tick(*app);
+    QCOMPARE(appState().ui.processData.textCommunicationButton, QStringLiteral("Activate"));
+    appState().link.set(LinkFlag::portSuspended, false);
+    tick(*app);
+    QCOMPARE(appState().ui.processData.textCommunicationButton, QStringLiteral("Disconnect"));
+  }
+
+  void deviceIdentificationUpdatesTheStatusWindow()
+  {
+    tick(*app);
+    QSignalSpy status(app.get(), &upsApp::sendToQml_StatusWindow);
+    QSignalSpy parameter(app.get(), &upsApp::sendToQml_Parameter);
+    LoopState &loop = appState().loop;
+    loop.currentPotiPicture = QStringLiteral("qrc:/images/company/norvex/devices/VT_40A/poti/3.png");
+    appState().link.set(LinkFlag::deviceIdentified, true);
+    loop.uiRefreshPending = true; // as an interpreter run would
+    tick(*app);
+    QCOMPARE(status.count(), 1);
+    const StatusWindowStruct st = status.last().at(0).value<StatusWindowStruct>();
+    QCOMPARE(st.deviceInfoTitel, QStringLiteral("Device information"));
+    QCOMPARE(st.poti_image, loop.currentPotiPicture);
+    QCOMPARE(parameter.count(), 1);
+
+    appState().link.set(LinkFlag::deviceIdentified, false);
+    loop.uiRefreshPending = true;
+    tick(*app);
+    QVERIFY(status.last().at(0).value<StatusWindowStruct>().poti_image.isEmpty());
+    QCOMPARE(parameter.count(), 2);
+  }
+
+  void stopSequenceClosesTheLink()
+  {
+    appState().link.set(LinkFlag::autoDetect, true);
+    appState().link.set(LinkFlag::deviceIdentified, true);
+    appState().link.set(LinkFlag::portSuspended, false);
+    app.reset();
+    const LinkState &link = appState().link;
+    QVERIFY(link.has(LinkFlag::portSuspended));
+    QVERIFY(!link.has(LinkFlag::autoDetect));
+    QVERIFY(!link.has(LinkFlag::deviceIdentified));
+    QVERIFY(appState().ui.processData.showCloseMessage);
+  }
+};
+
+// The timed one-line message, driven tick by tick.
+class ExtraMessageTest : public QObject
+{
+  Q_OBJECT
+
+  LoopState loop;
+  QString shown;
+
+  void step(int mode = 0) { runExtraMessageStep(loop, shown, mode, QStringLiteral("Device parameters")); }
+
+  // Counts the ticks that `text` stays shown, the tick that showed it included.
+  int ticksShown(const QString &text)
+  {
+    int n = 0;
+    while (shown == text && n < 1000) {
+      step();
+      ++n;
+    }
+    return n;
+  }
+
+private slots:
+  void init()
+  {
+    loop = LoopState{};
+    shown.clear();
+  }
+
+  void messagePostedOnceStaysFiftyTicks()
+  {
+    postMessage(loop, QStringLiteral("Saved"));
+    step();
+    QCOMPARE(shown, QStringLiteral("Saved"));
+    QCOMPARE(ticksShown(QStringLiteral("Saved")), 50);
+  }
+
+  void messageStaysForItsOwnDuration()
+  {
+    postMessage(loop, QStringLiteral("Short"), 3);
+    step();
+    QCOMPARE(ticksShown(QStringLiteral("Short")), 3);
+    postMessage(loop, QStringLiteral("Default again"));
+    step();
+    QCOMPARE(ticksShown(QStringLiteral("Default again")), 50);
+  }
+
+  void repostingTheSameTextDoesNotRestartIt()
+  {
+    int ticks = 0;
+    for (; ticks < 50; ++ticks) {
+      postMessage(loop, QStringLiteral("Busy"));
+      step();
+      QCOMPARE(shown, QStringLiteral("Busy"));
+    }
+    // The countdown has run out: gone for one tick, then shown again.
+    postMessage(loop, QStringLiteral("Busy"));
+    step();
+    QVERIFY(shown.isEmpty());
+    postMessage(loop, QStringLiteral("Busy"));
+    step();
+    QCOMPARE(shown, QStringLiteral("Busy"));
+  }
+
+  void newMessageReplacesTheShownOne()
+  {
+    postMessage(loop, QStringLiteral("First"));
+    step();
+    step();
+    postMessage(loop, QStringLiteral("Second"));
+    step();
+    QCOMPARE(shown, QStringLiteral("Second"));
+    QCOMPARE(ticksShown(QStringLiteral("Second")), 50);
+  }
+
+  void offlineIsClearedUnlessModeIsOne_data()
+  {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("mode 0") << 0 << false;
+    QTest::newRow("mode 1") << 1 << true;
+    QTest::newRow("mode 3") << 3 << false;
+  }
+
+  void offlineIsClearedUnlessModeIsOne()
+  {
+    QFETCH(int, mode);
+    QFETCH(bool, stays);
+    postMessage(loop, offlineMessage);
+    step(mode);
+    QCOMPARE(shown, offlineMessage);
+    step(mode);
+    QCOMPARE(shown == offlineMessage, stays);
+  }
+
+  void offlineIsReplacedByAPostedMessageAtOnce()
+  {
+    postMessage(loop, offlineMessage);
+    step(0);
+    postMessage(loop, QStringLiteral("Port opened"));
+    step(0);
+    QCOMPARE(shown, QStringLiteral("Port opened"));
+  }
+
+  void communicationErrorIsHeldFifteenSeconds()
+  {
+    loop.communicationError = true;
+    int ticks = 0;
+    while (loop.communicationError && ticks < 1000) {
+      runCommunicationErrorTimer(loop);
+      ++ticks;
+    }
+    QCOMPARE(ticks, 151);
+    QVERIFY(!loop.communicationErrorSeen);
+  }
+
+  void communicationErrorKeepsAMessageUp()
+  {
+    loop.communicationError = true;
+    step();
+    QCOMPARE(shown, QStringLiteral("Device parameters"));
+    for (int i = 0; i < 200; ++i)
+      step();
+    QCOMPARE(shown, QStringLiteral("Device parameters"));
+  }
+};
+
+int main(int argc, char **argv)
+{
+  QCoreApplication application(argc, argv);
+  MainLoopTest mainLoop;
+  ExtraMessageTest extraMessage;
+  int failures = QTest::qExec(&mainLoop, argc, argv);
+  failures += QTest::qExec(&extraMessage, argc, argv);
+  return failures;
+}
+
+#include "tst_mainLoop.moc"

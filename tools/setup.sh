@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Talvane needs.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+  cmake build-essential pkg-config clang-format
+  qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev
+  libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5-dev
+  qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
+  qml-module-qt-labs-platform qml-module-qtquick-layouts qml-module-qtquick-window2
+  qml-module-qtcharts qml-module-qttest
+  libcurl4-openssl-dev libftdi1-dev
+  xvfb xauth socat python3-aiosmtpd python3-pil stm32flash sqlite3 imagemagick
+  libbenchmark-dev libgtest-dev time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
