@@ -7,7 +7,11 @@
 #include "uiRecords.h"
 #include "vendorData.h"
 
+#include "link/frameCodec.h"
 #include "link/linkState.h"
+#include "link/portScanning.h"
+#include "link/requestCycle.h"
+#include "link/rxFields.h"
 #include "link/specialSettings.h"
 
 #include <QString>
@@ -67,6 +71,11 @@ struct LoopState {
 struct AppState {
   LoopState loop;
   LinkState link;
+  RxState rx;
+  TxState tx;
+  RxFields fields;
+  RequestCycleState requests;
+  PortScanState scan;
   SpecialSettings special;
   UiRecords ui;
   LanguageTable language;

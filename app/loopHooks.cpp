@@ -3,18 +3,10 @@
 namespace LoopHooks
 {
 
-void createDeviceLink() {}
 void openDatabase() {}
-void initialiseLinkState() {}
 void readSpecialSettings(SpecialSettings &) {}
 void buildDeviceCatalogue() {}
-void closeSerialPort() {}
-bool serialPortClosed()
-{
-  return true;
-}
 void disconnectStorageSignals() {}
-
 QStringList selectableDeviceNames()
 {
   return {};
@@ -23,25 +15,26 @@ QString currentDeviceName()
 {
   return {};
 }
-
+int catalogueSelectable(int)
+{
+  return 0;
+}
+int catalogueRowOfIdentifiedModel()
+{
+  return 0;
+}
+void loadUserConfig() {}
 void loadGeneralSettings() {}
 void identifyDevice() {}
-QStringList availablePorts()
-{
-  return {};
-}
-void runLinkCycle() {}
 bool familyInterpreterAvailable()
 {
   return false;
 }
 void interpretProcessData() {}
-void resetRequestCycle() {}
 int operatingModeCode()
 {
   return 0;
 }
-void buildCommunicationStatusText() {}
 void runFtdiRefreshStep() {}
 void logConnectionEvent(const QString &, const QString &) {}
 void runPcShutdownStep() {}
@@ -57,19 +50,6 @@ bool takeSignalOutputsChanged()
   return false;
 }
 void fillSignalOutputsRecord() {}
-
-quint32 reportedSerialNumber(int)
-{
-  return 0;
-}
-quint32 reportedBatchNumber(int)
-{
-  return 0;
-}
-bool calibrationAnswered()
-{
-  return false;
-}
 QStringList calibrationCommandNames()
 {
   return {};

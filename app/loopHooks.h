@@ -11,29 +11,24 @@ namespace LoopHooks
 {
 
 // Construction and stop.
-void createDeviceLink();
 void openDatabase();
-void initialiseLinkState();
 void readSpecialSettings(SpecialSettings &settings);
 void buildDeviceCatalogue();
-void closeSerialPort();
-bool serialPortClosed();
 void disconnectStorageSignals();
 
 // Device catalogue.
 QStringList selectableDeviceNames(); // catalogue names from index 1 on, empty names left out
 QString currentDeviceName();
+int catalogueSelectable(int index);  // 1 for a filled entry, 0 for the empty one
+int catalogueRowOfIdentifiedModel(); // the row named like the identified model, 0 when none
+void loadUserConfig();
 
 // Main loop steps.
 void loadGeneralSettings();
 void identifyDevice();
-QStringList availablePorts();
-void runLinkCycle();
 bool familyInterpreterAvailable();
 void interpretProcessData();
-void resetRequestCycle();
 int operatingModeCode();
-void buildCommunicationStatusText();
 void runFtdiRefreshStep();
 void logConnectionEvent(const QString &deviceName, const QString &text);
 void runPcShutdownStep();
@@ -45,9 +40,6 @@ bool takeSignalOutputsChanged();
 void fillSignalOutputsRecord();
 
 // Production window.
-quint32 reportedSerialNumber(int slot);
-quint32 reportedBatchNumber(int slot);
-bool calibrationAnswered();
 QStringList calibrationCommandNames();
 QStringList ftdiDescriptionList();
 QStringList ftdiUpdateDeviceNames();

@@ -5,6 +5,7 @@
 #include "upsApp.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QQmlApplicationEngine>
@@ -48,7 +49,19 @@ int main(int argc, char *argv[])
   QApplication application(argc, argv);
   QuitOnSignal quitOnSignal;
 
+  QCommandLineParser options;
+  options.setApplicationDescription(QStringLiteral("Configures and monitors Norvex DC UPS devices."));
+  options.addHelpOption();
+  const QCommandLineOption serialPortOption(
+      QStringLiteral("serial-port"),
+      QStringLiteral(
+          "Adds a serial port that the system does not list (e.g. a pseudo-terminal); repeatable."),
+      QStringLiteral("path"));
+  options.addOption(serialPortOption);
+  options.process(application);
+
   AppState &s = appState();
+  s.scan.extraPorts = options.values(serialPortOption);
   fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
   QApplication::setWindowIcon(QIcon(s.ui.companyData.logo));
 

@@ -7,15 +7,17 @@
 #include "loopHooks.h"
 #include "staticRecords.h"
 
+#include "link/linkCycle.h"
+#include "link/portScanning.h"
+#include "link/requestCycle.h"
+#include "link/serialPort.h"
+
 #include <QDateTime>
-#include <QElapsedTimer>
 
 #include <exception>
 
 namespace
 {
-constexpr qint64 portCloseWaitMs = 2000;
-
 QString text(int slot)
 {
   return languageText(appState().language, slot);
@@ -71,12 +73,16 @@ void upsApp::runTickSteps()
   pd.textCommunicationButton = text(link.has(LinkFlag::portSuspended) ? 17 : 18);
   pd.offlineMode = link.hasStatus(DeviceStatusFlag::offline);
   pd.deviceDetectingAutomatically = link.has(LinkFlag::autoDetect);
-  replaceIfDifferent(pd.comportList, LoopHooks::availablePorts());
+  replaceIfDifferent(pd.comportList, serialPort->availablePorts());
   if (!link.has(LinkFlag::portSuspended))
-    LoopHooks::runLinkCycle();
+    runLinkCycle(*serialPort);
+  if (s.scan.modelUpdateRequested) {
+    s.scan.modelUpdateRequested = false;
+    emit sendToQml_StartWindow(s.ui.startWindow);
+  }
 
   runInterpretationStep();
-  LoopHooks::buildCommunicationStatusText();
+  buildCommunicationStatusText(*serialPort);
   runExtraMessageStep(loop, pd.extraMessage, LoopHooks::operatingModeCode(), text(51));
 
   // The rest of the tick refreshes what an interpreter run may have changed.
@@ -88,13 +94,8 @@ void upsApp::runTickSteps()
     LoopHooks::runFtdiRefreshStep();
     if (link.adapterTaken) {
       link.adapterTaken = false;
-      LoopHooks::closeSerialPort();
-      // The adapter is about to be reprogrammed: wait until the port has let go of it, but never
-      // hang the application on a port that does not report back.
-      QElapsedTimer waited;
-      waited.start();
-      while (!LoopHooks::serialPortClosed() && waited.elapsed() < portCloseWaitMs) {
-      }
+      // The adapter is about to be reprogrammed: the port lets go of it before the next step.
+      serialPort->closePort();
     }
   }
 
@@ -152,13 +153,13 @@ void upsApp::runInterpretationStep()
                        link.has(LinkFlag::deviceIdentified));
   if (branch) {
     s.loop.startWindowPending = true;
-    if ((offline || link.newDataAvailable) && LoopHooks::familyInterpreterAvailable()) {
+    if ((offline || s.rx.newDataAvailable) && LoopHooks::familyInterpreterAvailable()) {
       s.loop.uiRefreshPending = true;
       LoopHooks::interpretProcessData();
     }
   } else if (s.loop.startWindowPending) {
     s.loop.startWindowPending = false;
-    LoopHooks::resetRequestCycle();
+    resetRequestCycle(s.requests);
     emit sendToQml_StartWindow(s.ui.startWindow);
   }
 
@@ -234,9 +235,10 @@ void upsApp::runProductionWindowStep()
   p.sn_text = text(11);
   p.fa_text = text(10);
   p.write_button_Text = text(13);
-  p.sn = QString::number(LoopHooks::reportedSerialNumber(p.slaveID));
-  p.fa = QString::number(LoopHooks::reportedBatchNumber(p.slaveID));
-  p.calibrationResponse_Text = LoopHooks::calibrationAnswered() ? QStringLiteral("OK") : QString();
+  const int slot = (p.slaveID >= 0 && p.slaveID < subDeviceSlots) ? p.slaveID : 0;
+  p.sn = QString::number(s.fields.rxField3[slot]);
+  p.fa = QString::number(s.fields.rxField4[slot]);
+  p.calibrationResponse_Text = s.fields.rxField88b != 0 ? QStringLiteral("OK") : QString();
   replaceIfDifferent(p.calibrationCommandsText, LoopHooks::calibrationCommandNames());
   replaceIfDifferent(p.deviceNameList, LoopHooks::ftdiDescriptionList());
   replaceIfDifferent(p.devicesList_withFtdFirmwareUpdate, LoopHooks::ftdiUpdateDeviceNames());

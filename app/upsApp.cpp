@@ -4,6 +4,9 @@
 #include "loopHooks.h"
 #include "staticRecords.h"
 
+#include "link/linkCycle.h"
+#include "link/serialPort.h"
+
 #include <QApplication>
 
 namespace
@@ -18,9 +21,9 @@ int usableBackToStatusTimeout(int seconds)
 upsApp::upsApp()
 {
   AppState &s = appState();
-  LoopHooks::createDeviceLink();
+  serialPort = new SerialPort(this);
   LoopHooks::openDatabase();
-  LoopHooks::initialiseLinkState();
+  initialiseLinkState();
   fillLanguageTable(s.language);
   fillStatusWindowFixedParts(s.ui.statusWindow);
 
@@ -60,7 +63,7 @@ upsApp::~upsApp()
 void upsApp::stopLink()
 {
   AppState &s = appState();
-  LoopHooks::closeSerialPort();
+  serialPort->closePort();
   mainTimer.stop();
   ProcessData &pd = s.ui.processData;
   pd.showCloseMessage = true;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+class SerialPort;
+
 class upsApp : public QObject
 {
   Q_OBJECT
@@ -80,4 +82,5 @@ private:
   void stopLink();
 
   QTimer mainTimer;
+  SerialPort *serialPort = nullptr;
 };

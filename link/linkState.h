@@ -23,8 +23,12 @@ struct LinkState {
   uint8_t linkFlags = 0;
   uint8_t deviceStatusFlags = 0;
   uint8_t currentCatalogueIndex = 0;
-  bool newDataAvailable = false; // set by the receive decoder, consumed by the interpretation
-  bool adapterTaken = false;     // the FTDI refresh took the port's adapter
+  bool adapterTaken = false;   // the FTDI refresh took the port's adapter
+  bool configuring = false;    // the port is being reconfigured: nothing is sent
+  bool receiving = false;      // guards the receive slot against re-entry
+  uint32_t highSpeedTrial = 0; // 1: the link runs at 115200 Bd, 0: at 9600 Bd
+  uint8_t txSinceRx = 0;       // frames sent since the last valid answer
+  uint8_t retryLevel = 0;      // consecutive link losses, up to 4
 
   bool has(uint8_t flag) const { return (linkFlags & flag) != 0; }
   void set(uint8_t flag, bool on) { linkFlags = on ? (linkFlags | flag) : (linkFlags & ~flag); }

@@ -1,0 +1,54 @@
+#include "linkCycle.h"
+
+#include "app/appState.h"
+#include "portScanning.h"
+#include "serialPort.h"
+
+namespace
+{
+constexpr qint64 silenceLimitMs = 2000;
+constexpr uint8_t maxRetryLevel = 4;
+
+// Too many unanswered frames: show the device offline and restart the port.
+void checkForLostLink(SerialPort &port)
+{
+  AppState &s = appState();
+  LinkState &link = s.link;
+  if (link.txSinceRx > s.requests.lostThreshold) {
+    link.setStatus(DeviceStatusFlag::offline, true);
+    link.txSinceRx = 0;
+    if (link.retryLevel < maxRetryLevel)
+      ++link.retryLevel;
+    link.set(LinkFlag::linkLostShown, true);
+    port.SerialRestart();
+  } else {
+    link.set(LinkFlag::linkLostShown, false);
+  }
+}
+} // namespace
+
+void initialiseLinkState()
+{
+  AppState &s = appState();
+  resetLink(s.rx, s.tx);
+  s.rx.lastRxTime.start();
+}
+
+void runLinkCycle(SerialPort &port)
+{
+  AppState &s = appState();
+  LinkState &link = s.link;
+  manualPortCycle(port);
+  autoScanCycle(port);
+  checkForLostLink(port);
+  if (link.has(LinkFlag::portSuspended))
+    return;
+
+  // A device that stays silent is counted as missing a frame more per cycle.
+  if (s.rx.lastRxTime.elapsed() > silenceLimitMs && link.txSinceRx < 255)
+    ++link.txSinceRx;
+  prepareNextRequest(s.requests, s.tx, s.fields, link.has(LinkFlag::deviceIdentified));
+  port.txFrame = buildTxFrame(s.tx, s.rx);
+  s.requests.lostThreshold = 2;
+  port.SerialTransmit();
+}

@@ -1,0 +1,194 @@
+#include "serialPort.h"
+
+#include "app/appState.h"
+#include "frameCodec.h"
+
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+#include <exception>
+
+namespace
+{
+constexpr qint64 portReadBufferSize = 150;
+constexpr int rxBufferLimit = 250;
+constexpr int baudMismatchMinimum = 5;
+} // namespace
+
+SerialPort::SerialPort(QObject *parent) : QObject(parent), port(new QSerialPort)
+{
+  connect(port, &QSerialPort::readyRead, this, &SerialPort::SerialReceived);
+  configurePort();
+}
+
+SerialPort::~SerialPort()
+{
+  port->close();
+  appState().link.set(LinkFlag::portSuspended, true);
+  delete port;
+}
+
+void SerialPort::configurePort()
+{
+  LinkState &link = appState().link;
+  port->close();
+  link.set(LinkFlag::portSuspended, true);
+  port->setBaudRate(QSerialPort::Baud9600);
+  port->setDataBits(QSerialPort::Data8);
+  port->setParity(QSerialPort::NoParity);
+  port->setStopBits(QSerialPort::OneStop);
+  port->setFlowControl(QSerialPort::NoFlowControl);
+  port->setReadBufferSize(portReadBufferSize);
+  link.configuring = true;
+}
+
+void SerialPort::switchToHighSpeed()
+{
+  LinkState &link = appState().link;
+  if (link.highSpeedTrial != 1 || port->baudRate() == QSerialPort::Baud115200)
+    return;
+  port->close();
+  port->setBaudRate(QSerialPort::Baud115200);
+  link.setStatus(DeviceStatusFlag::offline, true);
+}
+
+bool SerialPort::ensureOpen()
+{
+  if (port->portName().isEmpty())
+    return false;
+  if (!port->isOpen())
+    port->open(QIODevice::ReadWrite);
+  return true;
+}
+
+void SerialPort::closePort()
+{
+  port->close();
+  appState().link.set(LinkFlag::portSuspended, true);
+}
+
+bool SerialPort::isOpen() const
+{
+  return port->isOpen();
+}
+
+qint32 SerialPort::baudRate() const
+{
+  return port->baudRate();
+}
+
+QString SerialPort::portName() const
+{
+  return port->portName();
+}
+
+QStringList SerialPort::availablePorts() const
+{
+  QStringList names;
+  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+    names << info.portName();
+  names << appState().scan.extraPorts;
+  return names;
+}
+
+bool SerialPort::checkPortIndex(int index)
+{
+  if (index >= 0 && index < availablePorts().size())
+    return true;
+  if (port->isOpen())
+    port->close();
+  appState().link.setStatus(DeviceStatusFlag::offline, true);
+  portNumberText.clear();
+  return false;
+}
+
+void SerialPort::selectPort(int index)
+{
+  const QStringList ports = availablePorts();
+  if (port->isOpen())
+    port->close();
+  if (!checkPortIndex(index))
+    return;
+  port->setPortName(ports.value(index));
+  portNumberText = portNumberOf(ports.value(index));
+}
+
+void SerialPort::SerialReceived()
+{
+  AppState &s = appState();
+  LinkState &link = s.link;
+  if (link.has(LinkFlag::portSuspended) || link.receiving)
+    return;
+  link.receiving = true;
+  try {
+    rxBuffer += port->readAll();
+
+    // At the wrong speed the receiver mostly sees zero bytes: give up the fast trial.
+    if (rxBuffer.size() > baudMismatchMinimum && link.highSpeedTrial == 1) {
+      uint16_t sum = 0;
+      for (int i = 0; i < rxBuffer.size() - 1; ++i)
+        sum = static_cast<uint16_t>(sum + static_cast<uint8_t>(rxBuffer.at(i)));
+      if (sum == 0)
+        link.highSpeedTrial = 0;
+    }
+
+    if (decodeRxBuffer(rxBuffer, s.rx)) {
+      s.rx.frameReceived = false;
+      link.setStatus(DeviceStatusFlag::offline, false);
+      link.retryLevel = 0;
+      link.txSinceRx = 0;
+      dispatchFields(s.rx, s.fields, link.has(LinkFlag::deviceIdentified));
+    }
+    link.set(LinkFlag::awaitingFirstAnswer, false);
+    if (rxBuffer.size() > rxBufferLimit || s.rx.clearRxRequest) {
+      rxBuffer.clear();
+      s.rx.clearRxRequest = false;
+    }
+  } catch (const std::exception &) {
+    dropPortAfterFailure();
+  }
+  link.receiving = false;
+}
+
+void SerialPort::SerialTransmit()
+{
+  LinkState &link = appState().link;
+  RxState &rx = appState().rx;
+  if (link.configuring)
+    return;
+  try {
+    if (!ensureOpen() || !port->isOpen())
+      return;
+    link.set(LinkFlag::awaitingFirstAnswer, !link.has(LinkFlag::deviceIdentified));
+    if (!rx.txReady)
+      return;
+    rx.txReady = false;
+    link.txSinceRx = (link.txSinceRx == 255) ? 1 : static_cast<uint8_t>(link.txSinceRx + 1);
+    if (txFrame.size() > 1) {
+      port->write(txFrame);
+      if (port->error() != QSerialPort::NoError)
+        SerialRestart();
+    }
+  } catch (const std::exception &) {
+    dropPortAfterFailure();
+  }
+}
+
+void SerialPort::SerialRestart()
+{
+  port->clearError();
+  if (port->isOpen()) {
+    port->clear(QSerialPort::AllDirections);
+    port->close();
+  }
+  port->open(QIODevice::ReadWrite);
+}
+
+void SerialPort::dropPortAfterFailure()
+{
+  port->clearError();
+  if (port->isOpen()) {
+    port->clear(QSerialPort::AllDirections);
+    port->close();
+  }
+}

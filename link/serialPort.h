@@ -1,0 +1,49 @@
+// The one serial connection to the device, on QSerialPort: opens and configures the port, sends
+// the frame the request cycle prepared and hands received bytes to the frame decoder.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QSerialPort;
+
+class SerialPort : public QObject
+{
+  Q_OBJECT
+
+public:
+  explicit SerialPort(QObject *parent = nullptr);
+  ~SerialPort() override;
+
+  // Closes the port and sets it up for 9600 Bd 8N1; the link pauses until reconfigured.
+  void configurePort();
+  // Moves to 115200 Bd when the link is to run fast; the next transmit reopens the port.
+  void switchToHighSpeed();
+  // Opens the port when a name is set; false while no port is chosen.
+  bool ensureOpen();
+  void closePort();
+  bool isOpen() const;
+  qint32 baudRate() const;
+
+  // The system's serial ports followed by the ports named on the command line.
+  QStringList availablePorts() const;
+  bool checkPortIndex(int index);
+  void selectPort(int index);
+  QString portName() const;
+
+  QByteArray txFrame;
+  QByteArray rxBuffer;
+  QString portNumberText; // the port's name without "COM"; empty when none is selected
+
+public slots:
+  void SerialReceived();
+  void SerialTransmit();
+  void SerialRestart();
+
+private:
+  void dropPortAfterFailure();
+
+  QSerialPort *port;
+};
