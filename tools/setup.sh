@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake build-essential pkg-config clang-format
+  cmake build-essential pkg-config clang clang-format libclang-rt-14-dev
   qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev
   libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5-dev
   qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
