@@ -1,5 +1,7 @@
 #include "loopHooks.h"
 
+#include "appState.h"
+
 namespace LoopHooks
 {
 
@@ -24,7 +26,13 @@ int catalogueRowOfIdentifiedModel()
   return 0;
 }
 void loadUserConfig() {}
-void loadGeneralSettings() {}
+void loadGeneralSettings()
+{
+  // What a new settings database holds: automatic device detection on, so the link starts at once.
+  LinkState &link = appState().link;
+  link.set(LinkFlag::autoDetect, true);
+  link.set(LinkFlag::portSuspended, false);
+}
 void identifyDevice() {}
 bool familyInterpreterAvailable()
 {

@@ -107,6 +107,8 @@ private slots:
     QCOMPARE(startWindow.count(), 1);
 
     // Offline with manual detection enters the interpretation branch, which arms it again.
+    appState().link.set(LinkFlag::portSuspended, true); // no port work in this test
+    appState().link.set(LinkFlag::autoDetect, false);
     appState().link.setStatus(DeviceStatusFlag::offline, true);
     tick(*app);
     QCOMPARE(startWindow.count(), 1);
@@ -118,11 +120,14 @@ private slots:
 
   void communicationButtonFollowsThePort()
   {
+    tick(*app); // a new installation detects the device automatically: the port is in use
+    QCOMPARE(appState().ui.processData.textCommunicationButton, QStringLiteral("Disconnect"));
+    QVERIFY(appState().ui.processData.deviceDetectingAutomatically);
+    appState().link.set(LinkFlag::autoDetect, false);
+    appState().link.set(LinkFlag::portSuspended, true);
     tick(*app);
     QCOMPARE(appState().ui.processData.textCommunicationButton, QStringLiteral("Activate"));
-    appState().link.set(LinkFlag::portSuspended, false);
-    tick(*app);
-    QCOMPARE(appState().ui.processData.textCommunicationButton, QStringLiteral("Disconnect"));
+    QCOMPARE(appState().ui.processData.imageComPort, QStringLiteral("qrc:/images/led/led_grey.png"));
   }
 
   void deviceIdentificationUpdatesTheStatusWindow()

@@ -4,6 +4,7 @@
 #include "uiRecords.h"
 #include "vendorData.h"
 
+#include <QImageReader>
 #include <QtTest>
 
 namespace
@@ -101,17 +102,17 @@ private slots:
     const QStringList all = picturesBelow(QStringLiteral(IMAGES_DIR));
     for (const QString &path : all)
       verifyPicture(path);
-    for (const QString &dir : {"VK_5A_0", "VK_5A_L", "VK_10A_0", "VK_10A_L", "VKL_10A_0U", "VKL_20A_0U",
-                               "VT_40A", "VS_1700", "VS_5000"}) {
-      for (const QString &legend : {"topPower", "power", "overCurrent", "top", "Hicup", "fuse"}) {
+    for (const char *dir : {"VK_5A_0", "VK_5A_L", "VK_10A_0", "VK_10A_L", "VKL_10A_0U", "VKL_20A_0U",
+                            "VT_40A", "VS_1700", "VS_5000"}) {
+      for (const char *legend : {"topPower", "power", "overCurrent", "top", "Hicup", "fuse"}) {
         const QString path =
             QStringLiteral(IMAGES_DIR "/company/norvex/devices/%1/overload/%2.png").arg(dir, legend);
         QVERIFY2(all.contains(path), qPrintable(path));
       }
     }
-    for (const QString &dir : {"VKL_10A_0U", "VKL_20A_0U"})
+    for (const char *dir : {"VKL_10A_0U", "VKL_20A_0U"})
       QVERIFY(all.contains(QStringLiteral(IMAGES_DIR "/company/norvex/devices/%1/%1.jpg").arg(dir)));
-    for (const QString &dir : {"VS_1700", "VS_5000"})
+    for (const char *dir : {"VS_1700", "VS_5000"})
       QVERIFY(all.contains(
           QStringLiteral(IMAGES_DIR "/company/norvex/devices/%1/parameter/slider_cellVoltage_image.svg")
               .arg(dir)));
