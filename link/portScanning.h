@@ -2,6 +2,7 @@
 // connection lamp and port text of the main window.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,9 @@ struct PortScanState {
   bool wasIdentified = false;
   bool modelUpdateRequested = false; // the UI should show the device model again
   QStringList extraPorts;            // ports named on the command line
+  // The system's port list: enumerating it costs milliseconds, so it is taken at most every 2 s.
+  QStringList systemPorts;
+  QElapsedTimer systemPortsAge;
   // Connection lamp blinking.
   bool lampLit = false;
   int lampPhaseTicks = 0;

@@ -13,6 +13,7 @@ namespace
 constexpr qint64 portReadBufferSize = 150;
 constexpr int rxBufferLimit = 250;
 constexpr int baudMismatchMinimum = 5;
+constexpr qint64 systemPortListLifetimeMs = 2000;
 } // namespace
 
 SerialPort::SerialPort(QObject *parent) : QObject(parent), port(new QSerialPort)
@@ -84,11 +85,14 @@ QString SerialPort::portName() const
 
 QStringList SerialPort::availablePorts() const
 {
-  QStringList names;
-  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-    names << info.portName();
-  names << appState().scan.extraPorts;
-  return names;
+  PortScanState &scan = appState().scan;
+  if (!scan.systemPortsAge.isValid() || scan.systemPortsAge.elapsed() >= systemPortListLifetimeMs) {
+    scan.systemPorts.clear();
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+      scan.systemPorts << info.portName();
+    scan.systemPortsAge.start();
+  }
+  return scan.systemPorts + scan.extraPorts;
 }
 
 bool SerialPort::checkPortIndex(int index)

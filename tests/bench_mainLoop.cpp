@@ -8,15 +8,32 @@ class MainLoopBenchmark : public QObject
 {
   Q_OBJECT
 
+  static void tick(upsApp &app) { QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); }
+
 private slots:
-  void tickWithoutDevice()
+  // Port closed by the user: the loop only refreshes the records.
+  void tickWithPortClosed()
   {
     resetAppState();
     upsApp app;
-    QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); // first tick loads settings
+    tick(app); // the first tick loads the settings
+    appState().link.set(LinkFlag::autoDetect, false);
+    appState().link.set(LinkFlag::portSuspended, true);
     QBENCHMARK
     {
-      QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection);
+      tick(app);
+    }
+  }
+
+  // Automatic detection with nothing answering: the scan opens, writes to and restarts the ports.
+  void tickWhileScanning()
+  {
+    resetAppState();
+    upsApp app;
+    tick(app);
+    QBENCHMARK
+    {
+      tick(app);
     }
   }
 };
