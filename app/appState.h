@@ -7,6 +7,7 @@
 #include "uiRecords.h"
 #include "vendorData.h"
 
+#include "devices/deviceCatalogue.h"
 #include "link/frameCodec.h"
 #include "link/linkState.h"
 #include "link/portScanning.h"
@@ -68,6 +69,15 @@ struct LoopState {
   QString currentPotiPicture; // set by the device family code
 };
 
+// State of the user commands.
+struct CommandState {
+  bool ignoreFirstLanguageCall = true;
+  bool ignoreFirstTemperatureUnitCall = true;
+  QString lastSelectedModelName; // the model the start page chose last
+  QString temperatureUnitText;
+  QString statusDeviceName; // the identified model's name, shown on the status page
+};
+
 struct AppState {
   LoopState loop;
   LinkState link;
@@ -77,6 +87,8 @@ struct AppState {
   RequestCycleState requests;
   PortScanState scan;
   SpecialSettings special;
+  DeviceCatalogue catalogue;
+  CommandState commands;
   UiRecords ui;
   LanguageTable language;
   VendorData vendor;

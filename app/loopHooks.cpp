@@ -7,24 +7,7 @@ namespace LoopHooks
 
 void openDatabase() {}
 void readSpecialSettings(SpecialSettings &) {}
-void buildDeviceCatalogue() {}
 void disconnectStorageSignals() {}
-QStringList selectableDeviceNames()
-{
-  return {};
-}
-QString currentDeviceName()
-{
-  return {};
-}
-int catalogueSelectable(int)
-{
-  return 0;
-}
-int catalogueRowOfIdentifiedModel()
-{
-  return 0;
-}
 void loadUserConfig() {}
 void loadGeneralSettings()
 {
@@ -33,7 +16,6 @@ void loadGeneralSettings()
   link.set(LinkFlag::autoDetect, true);
   link.set(LinkFlag::portSuspended, false);
 }
-void identifyDevice() {}
 bool familyInterpreterAvailable()
 {
   return false;
@@ -58,21 +40,9 @@ bool takeSignalOutputsChanged()
   return false;
 }
 void fillSignalOutputsRecord() {}
-QStringList calibrationCommandNames()
-{
-  return {};
-}
 QStringList ftdiDescriptionList()
 {
   return {};
-}
-QStringList ftdiUpdateDeviceNames()
-{
-  return {};
-}
-bool currentDeviceOffersFtdiUpdate()
-{
-  return false;
 }
 bool deviceStatusBit7()
 {

@@ -13,19 +13,13 @@ namespace LoopHooks
 // Construction and stop.
 void openDatabase();
 void readSpecialSettings(SpecialSettings &settings);
-void buildDeviceCatalogue();
 void disconnectStorageSignals();
 
-// Device catalogue.
-QStringList selectableDeviceNames(); // catalogue names from index 1 on, empty names left out
-QString currentDeviceName();
-int catalogueSelectable(int index);  // 1 for a filled entry, 0 for the empty one
-int catalogueRowOfIdentifiedModel(); // the row named like the identified model, 0 when none
+// Settings.
 void loadUserConfig();
 
 // Main loop steps.
 void loadGeneralSettings();
-void identifyDevice();
 bool familyInterpreterAvailable();
 void interpretProcessData();
 int operatingModeCode();
@@ -40,10 +34,7 @@ bool takeSignalOutputsChanged();
 void fillSignalOutputsRecord();
 
 // Production window.
-QStringList calibrationCommandNames();
 QStringList ftdiDescriptionList();
-QStringList ftdiUpdateDeviceNames();
-bool currentDeviceOffersFtdiUpdate();
 bool deviceStatusBit7();
 QString serviceLogText();
 QString serviceLogTextGlobal();

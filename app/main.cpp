@@ -4,6 +4,8 @@
 #include "quitOnSignal.h"
 #include "upsApp.h"
 
+#include "devices/currentDevice.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -84,9 +86,9 @@ int main(int argc, char *argv[])
   context->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());
   publishRecord(context, "CompanyDataStruct", QStringLiteral("companyData"), s.ui.companyData);
 
-  LoopHooks::buildDeviceCatalogue();
+  rebuildDeviceCatalogue(s);
   QStringList devices{languageText(s.language, 19)};
-  devices << LoopHooks::selectableDeviceNames();
+  devices << selectableModelNames(s.catalogue);
   context->setContextProperty(QStringLiteral("devList"), devices);
   context->setContextProperty(QStringLiteral("langList"), languageNames(s.language));
   context->setContextProperty(QStringLiteral("qmlDataBaseModel"), static_cast<QObject *>(nullptr));

@@ -7,6 +7,8 @@
 #include "loopHooks.h"
 #include "staticRecords.h"
 
+#include "devices/currentDevice.h"
+#include "devices/deviceIdentification.h"
 #include "link/linkCycle.h"
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
@@ -68,7 +70,7 @@ void upsApp::runTickSteps()
   }
   runFullRefresh();
 
-  LoopHooks::identifyDevice();
+  identifyDevice(s);
 
   pd.textCommunicationButton = text(link.has(LinkFlag::portSuspended) ? 17 : 18);
   pd.offlineMode = link.hasStatus(DeviceStatusFlag::offline);
@@ -105,7 +107,7 @@ void upsApp::runTickSteps()
   LoopHooks::runPcShutdownStep();
   emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 
-  if (!LoopHooks::currentDeviceName().isEmpty()) {
+  if (!currentCatalogueEntry(s).name.isEmpty()) {
     LoopHooks::fillProgramstartWindow();
     emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
     LoopHooks::fillEmailWindow();
@@ -172,7 +174,7 @@ void upsApp::runConnectionEventStep()
 {
   LoopState &loop = appState().loop;
   const bool identified = appState().link.has(LinkFlag::deviceIdentified);
-  const QString deviceName = LoopHooks::currentDeviceName();
+  const QString deviceName = currentCatalogueEntry(appState()).name;
   if (identified != loop.connectionIdentifiedSeen) {
     if (identified)
       LoopHooks::logConnectionEvent(deviceName, text(15));
@@ -239,15 +241,16 @@ void upsApp::runProductionWindowStep()
   p.sn = QString::number(s.fields.rxField3[slot]);
   p.fa = QString::number(s.fields.rxField4[slot]);
   p.calibrationResponse_Text = s.fields.rxField88b != 0 ? QStringLiteral("OK") : QString();
-  replaceIfDifferent(p.calibrationCommandsText, LoopHooks::calibrationCommandNames());
+  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  replaceIfDifferent(p.calibrationCommandsText, entry.calibrationCommandNames);
   replaceIfDifferent(p.deviceNameList, LoopHooks::ftdiDescriptionList());
-  replaceIfDifferent(p.devicesList_withFtdFirmwareUpdate, LoopHooks::ftdiUpdateDeviceNames());
+  replaceIfDifferent(p.devicesList_withFtdFirmwareUpdate, modelsWithFtdiUpdate(s.catalogue));
   p.flasherLogsText = LoopHooks::serviceLogText();
   p.flasherLogsTextGlobal = LoopHooks::serviceLogTextGlobal();
   p.flasherLogsTextGlobal2 = LoopHooks::serviceLogTextGlobal2();
   const int mode = LoopHooks::operatingModeCode();
   // Offered while the device is off (modes 1 and 2), offline or reports bit 7 of its status byte.
-  p.firmwareUpdateWithFtdi = LoopHooks::currentDeviceOffersFtdiUpdate() &&
+  p.firmwareUpdateWithFtdi = (entry.updateFlags & UpdateFlag::ftdiUpdate) != 0 &&
                              (mode == 1 || mode == 2 || LoopHooks::deviceStatusBit7() ||
                               s.link.hasStatus(DeviceStatusFlag::offline));
   emit sendToQml_ProductionWindow(p);

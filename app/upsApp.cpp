@@ -4,6 +4,7 @@
 #include "loopHooks.h"
 #include "staticRecords.h"
 
+#include "devices/currentDevice.h"
 #include "link/linkCycle.h"
 #include "link/serialPort.h"
 
@@ -38,7 +39,7 @@ upsApp::upsApp()
   pd.demo_version = s.special.demo_version;
   pd.denyAppClosing = s.special.denyAppClosing;
 
-  LoopHooks::buildDeviceCatalogue();
+  rebuildDeviceCatalogue(s);
 
   connect(&mainTimer, &QTimer::timeout, this, &upsApp::SystemLoop);
   mainTimer.start(100);

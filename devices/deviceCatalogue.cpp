@@ -390,6 +390,16 @@ QStringList selectableModelNames(const DeviceCatalogue &catalogue)
   return names;
 }
 
+QStringList modelsWithFtdiUpdate(const DeviceCatalogue &catalogue)
+{
+  QStringList names;
+  for (int i = 1; i < catalogue.catalogueCount; ++i) {
+    if (catalogue.entries[i].updateFlags & UpdateFlag::ftdiUpdate)
+      names << catalogue.entries[i].name;
+  }
+  return names;
+}
+
 DeviceFamily familyOfModelCode(uint32_t modelCode)
 {
   switch (modelCode) {

@@ -141,5 +141,8 @@ int findStorageModule(const DeviceCatalogue &catalogue, uint32_t code);
 // Names of the entries from index 1 on whose name is not empty, in catalogue order.
 QStringList selectableModelNames(const DeviceCatalogue &catalogue);
 
+// Names of the models whose firmware can be updated over the FTDI adapter.
+QStringList modelsWithFtdiUpdate(const DeviceCatalogue &catalogue);
+
 // The interpreter family of a reported model code.
 DeviceFamily familyOfModelCode(uint32_t modelCode);

@@ -2,6 +2,7 @@
 
 #include "app/appState.h"
 #include "app/loopHooks.h"
+#include "devices/currentDevice.h"
 #include "serialPort.h"
 #include "vendorData.h"
 
@@ -60,7 +61,7 @@ void manualPortCycle(SerialPort &port)
   s.scan.rememberedPortNumber = portNumberOf(port.portName());
   s.scan.deviceRecordIndex = link.currentCatalogueIndex;
   link.configuring = false;
-  link.highSpeedTrial = static_cast<uint32_t>(LoopHooks::catalogueSelectable(link.currentCatalogueIndex));
+  link.highSpeedTrial = static_cast<uint32_t>(currentCatalogueEntry(s).selectable);
 }
 
 void autoScanCycle(SerialPort &port)
@@ -105,7 +106,7 @@ void autoScanCycle(SerialPort &port)
   } else {
     s.ui.processData.comPortList_currentNumber = scan.scanIndex;
     if (!scan.wasIdentified) {
-      scan.deviceRecordIndex = static_cast<uint32_t>(LoopHooks::catalogueRowOfIdentifiedModel());
+      scan.deviceRecordIndex = static_cast<uint32_t>(catalogueRowOfCurrentModel(s));
       if (scan.deviceRecordIndex != 0)
         LoopHooks::loadUserConfig();
       scan.modelUpdateRequested = true;

@@ -13,9 +13,19 @@ namespace
 const QString identificationRequest = QStringLiteral("AB CD 01 00 00 08 00 01 00 02 00 03 00 04 6B 0D 0A");
 constexpr uint32_t vt40ModelCode = 0x000BF034;
 
-// Runs the application back end with the given extra ports, in automatic mode or in manual mode
-// on the first of them.
-std::unique_ptr<upsApp> startBackEnd(const QStringList &ports, bool automatic)
+int catalogueIndexOf(const QString &model)
+{
+  const DeviceCatalogue &c = appState().catalogue;
+  for (int i = 1; i < c.catalogueCount; ++i) {
+    if (c.entries[i].name == model)
+      return i;
+  }
+  return 0;
+}
+
+// Runs the application back end with the given extra ports: in automatic mode, or in manual mode
+// on the first of them with `model` chosen on the start page.
+std::unique_ptr<upsApp> startBackEnd(const QStringList &ports, bool automatic, const QString &model = {})
 {
   resetAppState();
   AppState &s = appState();
@@ -25,6 +35,10 @@ std::unique_ptr<upsApp> startBackEnd(const QStringList &ports, bool automatic)
   s.link.set(LinkFlag::autoDetect, automatic);
   s.link.set(LinkFlag::portSuspended, false);
   s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
+  if (!model.isEmpty()) {
+    s.link.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf(model));
+    s.link.setStatus(DeviceStatusFlag::modelChosen, true);
+  }
   return app;
 }
 } // namespace
@@ -34,34 +48,73 @@ class SerialLinkTest : public QObject
   Q_OBJECT
 
 private slots:
-  void requestsAndAnswersCrossTheLink()
+  // Manual mode with no model chosen: the device answers, but is not taken, so it is asked for its
+  // identity on every tick and shown offline.
+  void unchosenModelIsAskedForItsIdentityEveryTick()
   {
     SimulatorProcess sim({"--model", "VT-40A"});
     QCOMPARE(sim.ports.size(), 1);
     auto app = startBackEnd(sim.ports, false);
 
-    // The device cannot be identified yet, so every tick asks for the identity again.
     QTRY_VERIFY_WITH_TIMEOUT(sim.matching("^RX 9600 " + identificationRequest).size() >= 8, 15000);
     QVERIFY(sim.matching("^BADRX").isEmpty());
     const QStringList requests = sim.matching("^RX ");
-    QVERIFY(requests.size() >= 8);
-    for (const QString &line : requests.mid(requests.size() - 6))
+    for (const QString &line : requests)
       QCOMPARE(line, "RX 9600 " + identificationRequest);
-
     const AppState &s = appState();
     QCOMPARE(s.fields.rxField1[0], vt40ModelCode);
-    QCOMPARE(s.fields.subDevicesSeen, uint8_t(1));
-    QVERIFY(!s.link.hasStatus(DeviceStatusFlag::offline));
+    QVERIFY(!s.link.has(LinkFlag::deviceIdentified));
+  }
+
+  // Manual mode with the device's model chosen: identified at once, then polled at 115200 Bd.
+  void chosenModelIsIdentifiedAndPolled()
+  {
+    SimulatorProcess sim({"--model", "VT-40A"});
+    auto app = startBackEnd(sim.ports, false, QStringLiteral("VT-40A"));
+    const AppState &s = appState();
+    // Identified at 9600 Bd; the link then moves to 115200 Bd and is back online with the next answer.
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified) && s.link.highSpeedTrial == 1 &&
+                                 !s.link.hasStatus(DeviceStatusFlag::offline),
+                             10000);
+    QCOMPARE(s.commands.statusDeviceName, QStringLiteral("VT-40A"));
+
+    // A whole pass of the sequence: steps 0, 1, 2, 3, 6, 4, 5 with the battery module as sub device 1.
+    QTRY_VERIFY_WITH_TIMEOUT(sim.matching("^RX 115200 AB CD 01 00 00 \\S+ 00 06 01 05 1D").size() >= 2,
+                             10000);
+    QVERIFY(sim.matching("^BADRX").isEmpty());
+    QVERIFY(!sim.matching("^RX 115200 AB CD 01 00 00 10 00 64 00 65").isEmpty()); // step 0: 100, 101, …
+    QCOMPARE(s.fields.subDeviceCount, uint8_t(1));
+    QCOMPARE(s.fields.rxField101, uint16_t(2400)); // output voltage 24.00 V
+    QCOMPARE(s.fields.rxField1[1], 2u);            // the battery module's code
     QCOMPARE(s.link.retryLevel, uint8_t(0));
+  }
+
+  // Automatic mode: the scan finds the device on the second of two ports and takes its model.
+  void automaticScanFindsAndTakesTheDevice()
+  {
+    SimulatorProcess sim({"--model", "VS-1700-0", "--ports", "2", "--answer-on", "1"});
+    QCOMPARE(sim.ports.size(), 2);
+    auto app = startBackEnd(sim.ports, true);
+    QSignalSpy startWindow(app.get(), &upsApp::sendToQml_StartWindow);
+    const AppState &s = appState();
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified), 20000);
+    const int vs1700 = catalogueIndexOf(QStringLiteral("VS-1700-0"));
+    QCOMPARE(int(s.link.currentCatalogueIndex), vs1700);
+    QVERIFY(s.link.hasStatus(DeviceStatusFlag::modelChosen));
+    QCOMPARE(s.commands.lastSelectedModelName, QStringLiteral("VS-1700-0"));
+    QTRY_VERIFY_WITH_TIMEOUT(!startWindow.isEmpty(), 2000);
+    QCOMPARE(startWindow.last().at(0).value<StartWindowStruct>().currentDevice, vs1700);
+    QCOMPARE(s.ui.processData.comPortList_currentNumber, QSerialPortInfo::availablePorts().size() + 1);
   }
 
   void silenceTakesTheLinkOfflineUntilTheDeviceAnswersAgain()
   {
     SimulatorProcess sim({"--model", "VT-40A"});
-    auto app = startBackEnd(sim.ports, false);
+    auto app = startBackEnd(sim.ports, false, QStringLiteral("VT-40A"));
     const LinkState &link = appState().link;
-    QTRY_VERIFY_WITH_TIMEOUT(appState().fields.rxField1[0] == vt40ModelCode, 10000);
-    QVERIFY(!link.hasStatus(DeviceStatusFlag::offline));
+    QTRY_VERIFY_WITH_TIMEOUT(link.has(LinkFlag::deviceIdentified) && link.highSpeedTrial == 1 &&
+                                 !link.hasStatus(DeviceStatusFlag::offline),
+                             10000);
 
     sim.command(QStringLiteral("silent on"));
     QTRY_VERIFY_WITH_TIMEOUT(link.hasStatus(DeviceStatusFlag::offline) && link.retryLevel >= 1, 5000);
@@ -69,7 +122,8 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(!sim.matching("^OPEN 0", reopenedFrom).isEmpty(), 5000); // port restarted
 
     sim.command(QStringLiteral("silent off"));
-    QTRY_VERIFY_WITH_TIMEOUT(!link.hasStatus(DeviceStatusFlag::offline), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !link.hasStatus(DeviceStatusFlag::offline) && link.has(LinkFlag::deviceIdentified), 10000);
     QCOMPARE(link.retryLevel, uint8_t(0));
   }
 
@@ -77,7 +131,7 @@ private slots:
   {
     SimulatorProcess sim({"--model", "VT-40A"});
     sim.command(QStringLiteral("silent on"));
-    auto app = startBackEnd(sim.ports, false);
+    auto app = startBackEnd(sim.ports, false, QStringLiteral("VT-40A"));
     int highest = 0;
     QObject::connect(app.get(), &upsApp::sendToQml_ProcessData,
                      [&highest] { highest = std::max<int>(highest, appState().link.retryLevel); });
