@@ -1,5 +1,6 @@
 // Every picture the program hands to QML must exist and decode; animations must move.
 #include "appState.h"
+#include "devices/deviceCatalogue.h"
 #include "staticRecords.h"
 #include "uiRecords.h"
 #include "vendorData.h"
@@ -116,6 +117,30 @@ private slots:
       QVERIFY(all.contains(
           QStringLiteral(IMAGES_DIR "/company/norvex/devices/%1/parameter/slider_cellVoltage_image.svg")
               .arg(dir)));
+  }
+
+  // Pictures without "qrc:" are files of the images folder, installed beside the program.
+  void everyCataloguePictureExists()
+  {
+    LanguageTable lang;
+    fillLanguageTable(lang);
+    DeviceCatalogue catalogue;
+    buildDeviceCatalogue(catalogue, lang, true);
+    for (int i = 1; i < catalogue.catalogueCount; ++i) {
+      const DeviceCatalogueEntry &e = catalogue.entries[i];
+      // Capacitor models have six selector positions.
+      const QStringList poti = e.isCapacitorModel() ? QStringList(e.potiImages.mid(0, 6)) : e.potiImages;
+      QStringList all = QStringList{e.deviceImage} + e.statusImages + poti + e.storageImages + e.arrowImages +
+                        e.overloadLegendImages;
+      if (!e.parameter.sliderImage.isEmpty())
+        all << e.parameter.sliderImage;
+      for (const QString &path : all) {
+        if (path.startsWith(QLatin1String("qrc:")))
+          verifyPicture(path);
+        else
+          verifyPicture(QStringLiteral(IMAGES_DIR) + path.mid(QStringLiteral("/images").size()));
+      }
+    }
   }
 
   void deviceFoldersHoldTheirPictures_data()
