@@ -70,6 +70,33 @@ ApplicationWindow {
         color: company.mainFootArea_Color
         border.color: company.buttonsVerticalArea_BorderColor
 
+        // Connection lamp and port of the device link.
+        Row {
+            anchors.left: parent.left
+            anchors.leftMargin: 16
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 10
+
+            Image {
+                source: root.process.imageComPort || "qrc:/images/led/led_grey.png"
+                width: 24
+                height: 24
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            Column {
+                anchors.verticalCenter: parent.verticalCenter
+                Label {
+                    text: root.process.textComPortLeft || ""
+                    color: company.infoPageVariableColor
+                    visible: text !== ""
+                }
+                Label {
+                    text: root.process.textComPort || ""
+                    color: company.infoPageTextColor
+                }
+            }
+        }
+
         Label {
             objectName: "extraMessageLabel"
             anchors.centerIn: parent
