@@ -30,15 +30,7 @@ void logConnectionEvent(const QString &, const QString &) {}
 void runPcShutdownStep() {}
 void fillProgramstartWindow() {}
 void fillEmailWindow() {}
-bool takeParameterChanged()
-{
-  return false;
-}
 void fillDeviceParameterRecord() {}
-bool takeSignalOutputsChanged()
-{
-  return false;
-}
 void fillSignalOutputsRecord() {}
 QStringList ftdiDescriptionList()
 {

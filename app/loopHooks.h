@@ -28,9 +28,7 @@ void logConnectionEvent(const QString &deviceName, const QString &text);
 void runPcShutdownStep();
 void fillProgramstartWindow();
 void fillEmailWindow();
-bool takeParameterChanged();
 void fillDeviceParameterRecord();
-bool takeSignalOutputsChanged();
 void fillSignalOutputsRecord();
 
 // Production window.

@@ -25,6 +25,15 @@ QString text(int slot)
   return languageText(appState().language, slot);
 }
 
+// A per-device record is sent again when its data changed or the device came or went.
+bool takeRecordUpdate(bool &changed, bool identified, bool &identifiedSeen)
+{
+  const bool send = changed || identified != identifiedSeen;
+  changed = false;
+  identifiedSeen = identified;
+  return send;
+}
+
 template <typename T> void replaceIfDifferent(T &target, const T &value)
 {
   if (target != value)
@@ -208,24 +217,22 @@ void upsApp::runParameterWindowStep()
 {
   AppState &s = appState();
   const bool identified = s.link.has(LinkFlag::deviceIdentified);
-  const bool changed = LoopHooks::takeParameterChanged();
-  if (changed || identified != s.loop.parameterIdentifiedSeen) {
+  if (takeRecordUpdate(currentCatalogueEntry(s).parametersChanged, identified,
+                       s.loop.parameterIdentifiedSeen)) {
     LoopHooks::fillDeviceParameterRecord();
     emit sendToQml_Parameter(s.ui.parameterWindow);
   }
-  s.loop.parameterIdentifiedSeen = identified;
 }
 
 void upsApp::runSignalOutputsStep()
 {
   AppState &s = appState();
   const bool identified = s.link.has(LinkFlag::deviceIdentified);
-  const bool changed = LoopHooks::takeSignalOutputsChanged();
-  if (changed || identified != s.loop.signalOutputsIdentifiedSeen) {
+  if (takeRecordUpdate(currentCatalogueEntry(s).signalOutputsChanged, identified,
+                       s.loop.signalOutputsIdentifiedSeen)) {
     LoopHooks::fillSignalOutputsRecord();
     emit sendToQml_SignalOutputs(s.ui.signalOutputs);
   }
-  s.loop.signalOutputsIdentifiedSeen = identified;
 }
 
 void upsApp::runProductionWindowStep()
