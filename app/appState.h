@@ -8,6 +8,7 @@
 #include "vendorData.h"
 
 #include "devices/deviceCatalogue.h"
+#include "devices/processInterpretation.h"
 #include "link/frameCodec.h"
 #include "link/linkState.h"
 #include "link/portScanning.h"
@@ -88,6 +89,7 @@ struct AppState {
   PortScanState scan;
   SpecialSettings special;
   DeviceCatalogue catalogue;
+  InterpretationState process;
   CommandState commands;
   UiRecords ui;
   LanguageTable language;

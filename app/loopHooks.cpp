@@ -16,15 +16,6 @@ void loadGeneralSettings()
   link.set(LinkFlag::autoDetect, true);
   link.set(LinkFlag::portSuspended, false);
 }
-bool familyInterpreterAvailable()
-{
-  return false;
-}
-void interpretProcessData() {}
-int operatingModeCode()
-{
-  return 0;
-}
 void runFtdiRefreshStep() {}
 void logConnectionEvent(const QString &, const QString &) {}
 void runPcShutdownStep() {}
@@ -35,10 +26,6 @@ void fillSignalOutputsRecord() {}
 QStringList ftdiDescriptionList()
 {
   return {};
-}
-bool deviceStatusBit7()
-{
-  return false;
 }
 QString serviceLogText()
 {

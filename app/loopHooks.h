@@ -20,9 +20,6 @@ void loadUserConfig();
 
 // Main loop steps.
 void loadGeneralSettings();
-bool familyInterpreterAvailable();
-void interpretProcessData();
-int operatingModeCode();
 void runFtdiRefreshStep();
 void logConnectionEvent(const QString &deviceName, const QString &text);
 void runPcShutdownStep();
@@ -33,7 +30,6 @@ void fillSignalOutputsRecord();
 
 // Production window.
 QStringList ftdiDescriptionList();
-bool deviceStatusBit7();
 QString serviceLogText();
 QString serviceLogTextGlobal();
 QString serviceLogTextGlobal2();

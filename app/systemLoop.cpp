@@ -9,6 +9,7 @@
 
 #include "devices/currentDevice.h"
 #include "devices/deviceIdentification.h"
+#include "devices/processInterpretation.h"
 #include "link/linkCycle.h"
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
@@ -94,7 +95,7 @@ void upsApp::runTickSteps()
 
   runInterpretationStep();
   buildCommunicationStatusText(*serialPort);
-  runExtraMessageStep(loop, pd.extraMessage, LoopHooks::operatingModeCode(), text(51));
+  runExtraMessageStep(loop, pd.extraMessage, s.process.operatingMode, text(51));
 
   // The rest of the tick refreshes what an interpreter run may have changed.
   if (!loop.uiRefreshPending && !loop.ftdiRefreshRunning)
@@ -164,9 +165,9 @@ void upsApp::runInterpretationStep()
                        link.has(LinkFlag::deviceIdentified));
   if (branch) {
     s.loop.startWindowPending = true;
-    if ((offline || s.rx.newDataAvailable) && LoopHooks::familyInterpreterAvailable()) {
+    if ((offline || s.rx.newDataAvailable) && familyInterpreterAvailable(s)) {
       s.loop.uiRefreshPending = true;
-      LoopHooks::interpretProcessData();
+      interpretProcessData(s);
     }
   } else if (s.loop.startWindowPending) {
     s.loop.startWindowPending = false;
@@ -255,10 +256,10 @@ void upsApp::runProductionWindowStep()
   p.flasherLogsText = LoopHooks::serviceLogText();
   p.flasherLogsTextGlobal = LoopHooks::serviceLogTextGlobal();
   p.flasherLogsTextGlobal2 = LoopHooks::serviceLogTextGlobal2();
-  const int mode = LoopHooks::operatingModeCode();
+  const int mode = s.process.operatingMode;
   // Offered while the device is off (modes 1 and 2), offline or reports bit 7 of its status byte.
   p.firmwareUpdateWithFtdi = (entry.updateFlags & UpdateFlag::ftdiUpdate) != 0 &&
-                             (mode == 1 || mode == 2 || LoopHooks::deviceStatusBit7() ||
+                             (mode == 1 || mode == 2 || (s.process.statusWord & 0x80u) != 0 ||
                               s.link.hasStatus(DeviceStatusFlag::offline));
   emit sendToQml_ProductionWindow(p);
 }

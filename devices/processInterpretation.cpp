@@ -1,0 +1,508 @@
+#include "processInterpretation.h"
+
+#include "app/appState.h"
+#include "app/extraMessage.h"
+#include "currentDevice.h"
+#include "valueText.h"
+
+namespace
+{
+constexpr uint32_t bit(int n)
+{
+  return 1u << n;
+}
+
+constexpr int blinkFast = 2;
+constexpr int blinkSlow = 8;
+constexpr uint8_t saveMessageTicks = 25;
+constexpr uint16_t chargingCurrent = 100; // above 1.00 A the storage counts as charging
+
+QString text(const AppState &s, int slot)
+{
+  return languageText(s.language, slot);
+}
+
+// A relay or management word of 0 is taken only after ten zero words in a row.
+bool takeDebounced(uint16_t word, int &zeroCountdown)
+{
+  if (word != 0) {
+    zeroCountdown = zeroWordsIgnored;
+    return true;
+  }
+  if (zeroCountdown > 0) {
+    --zeroCountdown;
+    return false;
+  }
+  zeroCountdown = zeroWordsIgnored;
+  return true;
+}
+
+void decodeRelayWord(InterpretationState &st, uint16_t word)
+{
+  auto on = [word](int n) { return (word & bit(n)) != 0; };
+  st.relayWord = word;
+  st.stateFlagsA = 0;
+  st.stateFlagsD = 0;
+  st.stateFlagsF = 0;
+  if (!on(0))
+    st.stateFlagsA |= 1u << 0;
+  st.storagePresent = !on(1);
+  const int toA[] = {4, 6, 5, 1, 2, 3}; // relay bits 2-7
+  for (int i = 0; i < 6; ++i) {
+    if (on(2 + i))
+      st.stateFlagsA |= static_cast<uint8_t>(1u << toA[i]);
+  }
+  if (on(8))
+    st.stateFlagsD |= 1u << 0;
+  if (on(9))
+    st.stateFlagsD |= 1u << 2;
+  if (on(10))
+    st.stateFlagsF |= 1u << 3;
+}
+
+void readBufferTimeState(AppState &s, InterpretationState &st, const DeviceCatalogueEntry &entry)
+{
+  const int position = s.fields.rxField603;
+  st.ipcState = position == 1 || !s.link.has(LinkFlag::deviceIdentified);
+  st.customBufferTime = position == 2;
+  st.infiniteBufferTime = position == 10;
+  st.bufferTimeStateText = position == 1    ? QStringLiteral("IPC")
+                           : position == 2  ? QStringLiteral("CUSTOM")
+                           : position == 10 ? QStringLiteral("INFINITE")
+                                            : QString();
+  // Position 1 shows picture 10, 2 shows 9, 3-10 show 1-8.
+  int picture = 0;
+  if (position == 1)
+    picture = 10;
+  else if (position == 2)
+    picture = 9;
+  else if (position >= 3 && position <= 10)
+    picture = position - 2;
+  s.loop.currentPotiPicture = picture > 0 ? entry.potiImages.value(picture - 1) : QString();
+}
+
+void decodeConditions(const AppState &s, InterpretationState &st, const FamilyTraits &traits)
+{
+  st.conditions.fill(false);
+  for (int b = 0; b < statusWordBits; ++b) {
+    if (st.statusWord & bit(b))
+      st.conditions[static_cast<int>(traits.bits[b])] = true;
+  }
+  st.conditions[static_cast<int>(Condition::None)] = false;
+  // Battery families also protect against deep discharge when the storage is close to the threshold.
+  if (traits.kind == TextKind::VtVkl && s.fields.rxField102[1] < s.fields.rxField110 + 120)
+    st.conditions[static_cast<int>(Condition::DeepDischarge)] = true;
+}
+
+QString modeText(const AppState &s, const InterpretationState &st, const FamilyTraits &traits)
+{
+  const int mode = st.operatingMode;
+  const int slot = (mode >= 0 && mode < 13) ? traits.modeTextSlots[mode] : 0;
+  QString result = slot < 0 ? offlineMessage : (slot > 0 ? text(s, slot) : QString());
+  if (traits.kind != TextKind::Vs)
+    return result;
+  auto annotate = [&result](const QString &note) {
+    result += QStringLiteral(" [") + note + QLatin1Char(']');
+  };
+  if (s.fields.rxField603 == 4) {
+    if (result == offlineMessage)
+      result = text(s, 177);
+    annotate(text(s, 27));
+  }
+  if (st.statusWord & bit(11))
+    annotate(text(s, 167));
+  if (st.statusWord & bit(1))
+    annotate(text(s, 78));
+  if (st.statusWord & bit(20))
+    annotate(text(s, 115));
+  return result;
+}
+
+void fillParameterSelections(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+{
+  ProcessData &pd = s.ui.processData;
+  const RxFields &f = s.fields;
+  const ParameterTexts &p = entry.parameter;
+  const bool capacitor = entry.isCapacitorModel();
+  pd.limitsEnable_ComboBox1 = (st.relayWord & bit(10)) != 0;
+  if (capacitor) {
+    pd.limitsSelText_ComboBox1 = listIndexOf(p.turnOnCurrentLimitList, f.rxField305);
+    pd.limitsEnable_ComboBox2 = pd.limitsEnable_ComboBox1;
+    pd.limitsSelText_ComboBox2 = listIndexOf(p.bufferThresholdList, f.rxField107);
+    pd.bufferTimeMin_Value = QString::number(f.rxField1302);
+  } else {
+    pd.limitsSelText_ComboBox1 = listIndexOf(p.bufferThresholdList, f.rxField107);
+  }
+  pd.bufferTimeMax_Value = QString::number(f.rxField1303);
+  pd.bufferTimeMax_textBoxEnable = st.customBufferTime;
+  pd.bufferTime_8hVDE_CheckBoxEnable = st.customBufferTime;
+  pd.bufferTime_8hVDE_CheckBoxChecked = f.rxField1303 == 480;
+
+  pd.managementChecked_CheckBox1 = (st.managementWord & bit(0)) != 0;
+  pd.managementEnable_ComboBox1 = (st.relayWord & bit(9)) != 0 && !pd.managementChecked_CheckBox1;
+  pd.managementEnable_ComboBox2 = pd.managementEnable_ComboBox1;
+  pd.managementEnable_ComboBox3 = true;
+  pd.managementSelText_ComboBox1 = listIndexOf(p.endOfChargeList, capacitor ? f.rxField108 : f.rxField105);
+  pd.managementSelText_ComboBox2 = listIndexOf(p.chargeCurrentList, f.rxField307);
+  pd.managementSelText_ComboBox3 = listIndexOf(p.deepDischargeList, f.rxField110);
+
+  pd.ipcShutdownTime = QString::number(f.rxField1304);
+  pd.ipcDelayTime = QString::number(f.rxField1305);
+  pd.ipcIdleTime = QString::number(f.rxField1306);
+}
+
+// The row members of the signal-contact record, per relay (14, 24, 34) and row (1-14).
+using RowMember = bool SignalOutputsStruct::*;
+#define TALVANE_ROW(field, n)                                                                                \
+  {                                                                                                          \
+    &SignalOutputsStruct::signal14_##field##n, &SignalOutputsStruct::signal24_##field##n,                    \
+        &SignalOutputsStruct::signal34_##field##n                                                            \
+  }
+#define TALVANE_ROWS(field)                                                                                  \
+  {                                                                                                          \
+    TALVANE_ROW(field, 1), TALVANE_ROW(field, 2), TALVANE_ROW(field, 3), TALVANE_ROW(field, 4),              \
+        TALVANE_ROW(field, 5), TALVANE_ROW(field, 6), TALVANE_ROW(field, 7), TALVANE_ROW(field, 8),          \
+        TALVANE_ROW(field, 9), TALVANE_ROW(field, 10), TALVANE_ROW(field, 11), TALVANE_ROW(field, 12),       \
+        TALVANE_ROW(field, 13), TALVANE_ROW(field, 14)                                                       \
+  }
+const RowMember routedRows[eventRows][3] = TALVANE_ROWS(Row);
+const RowMember enabledRows[eventRows][3] = TALVANE_ROWS(enabled_Row);
+#undef TALVANE_ROWS
+#undef TALVANE_ROW
+
+// Routing words of the relays: which rows drive each relay, and which rows the user may change.
+// While the IPC state is active a relay that carries the IPC row is reserved for it.
+void fillRelayRows(AppState &s, const InterpretationState &st)
+{
+  SignalOutputsStruct &so = s.ui.signalOutputs;
+  const uint16_t words[3] = {s.fields.rxField604, s.fields.rxField605, s.fields.rxField606};
+  bool SignalOutputsStruct::*inverted[3] = {&SignalOutputsStruct::signal14_Inverted,
+                                            &SignalOutputsStruct::signal24_Inverted,
+                                            &SignalOutputsStruct::signal34_Inverted};
+  for (int r = 0; r < 3; ++r) {
+    so.*inverted[r] = (words[r] & bit(15)) != 0;
+    const bool reservedForIpc = st.ipcState && (words[r] & bit(2)) != 0;
+    for (int row = 1; row <= eventRows; ++row) {
+      so.*routedRows[row - 1][r] = (words[r] & bit(row - 1)) != 0;
+      so.*enabledRows[row - 1][r] = row == 3 ? reservedForIpc : !reservedForIpc;
+    }
+  }
+}
+
+void raiseEventSignals(InterpretationState &st, const FamilyTraits &traits)
+{
+  for (int row = 0; row < eventRows; ++row) {
+    const EventRule &rule = traits.events[row];
+    st.eventSignal[row] = rule.condition != Condition::None
+                              ? st.has(rule.condition)
+                              : (rule.mode != 0 && st.operatingMode == rule.mode);
+  }
+}
+
+struct Lamp {
+  bool lit = false;
+  int tact = 0;
+  QStringList causes;
+  void set(bool on, int period, const QString &cause = QString())
+  {
+    lit = on;
+    tact = period;
+    if (on && !cause.isEmpty() && !causes.contains(cause))
+      causes << cause;
+  }
+};
+
+void fillLamps(AppState &s, const InterpretationState &st)
+{
+  const int mode = st.operatingMode;
+  Lamp red, yellow, green;
+  if (st.has(Condition::ExchangeStorage))
+    red.set(true, blinkFast, text(s, 76));
+  if (mode == 7 && (st.statusWord & bit(14)))
+    red.set(true, blinkFast, text(s, 80));
+  if (mode == 10)
+    red.set(true, blinkSlow, text(s, 82));
+  if (mode == 11)
+    red.set(true, blinkFast, text(s, 82));
+  if (mode == 4 || mode == 6)
+    red.set(true, blinkSlow);
+  if (st.statusWord & bit(12))
+    red.set(true, 0, text(s, 160));
+  if (mode == 1)
+    red.set(false, 0);
+
+  if (mode == 3 || mode == 5)
+    yellow.set(true, st.has(Condition::StorageVeryLow) ? blinkSlow : blinkFast, text(s, 134));
+  if (mode == 10 || mode == 11)
+    yellow.set(true, 0, text(s, 82));
+  if (mode == 4 || mode == 6)
+    yellow.set(true, blinkSlow);
+  if (!st.storagePresent && st.has(Condition::BufferNotPossible))
+    yellow.causes << text(s, 147);
+
+  if (mode == 2) {
+    green.set(!st.has(Condition::OutputOff), 0);
+    if (st.storagePresent && s.fields.rxField304 > chargingCurrent)
+      green.causes << text(s, 133);
+  }
+  if (mode == 7 || st.has(Condition::InputFailure))
+    green.set(true, blinkFast);
+  if (mode == 10 || mode == 11)
+    green.set(true, 0);
+  if (mode == 4 || mode == 6)
+    green.set(true, blinkSlow);
+
+  ProcessData &pd = s.ui.processData;
+  pd.red_image = red.lit ? Pictures::ledRed : Pictures::ledGrey;
+  pd.red_image_tact = red.tact;
+  pd.yellow_image = yellow.lit ? Pictures::ledYellow : Pictures::ledGrey;
+  pd.yellow_image_tact = yellow.tact;
+  pd.green_image = green.lit ? Pictures::ledGreen : Pictures::ledGrey;
+  pd.green_image_tact = green.tact;
+  pd.grey_image = Pictures::ledGrey;
+  pd.signal_Label_ledRed = red.causes.join(QLatin1Char('\n'));
+  pd.signal_Label_ledYellow = yellow.causes.join(QLatin1Char('\n'));
+  pd.signal_Label_ledGreen = green.causes.join(QLatin1Char('\n'));
+}
+
+// The status picture for the mode, named as in the family's status folder.
+QString statusPictureName(const InterpretationState &st, TextKind kind)
+{
+  const int mode = st.operatingMode;
+  const bool storage = st.storagePresent;
+  switch (mode) {
+  case 2:
+    if (kind == TextKind::Vs)
+      return storage ? QStringLiteral("net_mode") : QStringLiteral("net_mode_onlyMaster");
+    return storage ? QStringLiteral("net_mode") : QStringLiteral("net_mode_no_charging");
+  case 3:
+  case 5:
+    return (kind == TextKind::Vs && !storage) ? QStringLiteral("buffer_mode_onlyMaster")
+                                              : QStringLiteral("buffer_mode");
+  case 7:
+    return kind == TextKind::Vs ? QStringLiteral("off_operation") : QStringLiteral("savety_mode");
+  case 10:
+  case 11:
+    if (kind == TextKind::Vs)
+      return storage ? QStringLiteral("hiccup_mode") : QStringLiteral("hiccup_mode_only_master");
+    if (kind == TextKind::VtVkl && st.has(Condition::InputFailure))
+      return QStringLiteral("over_current_by_buffer_mode");
+    return storage ? QStringLiteral("over_current_mode") : QStringLiteral("over_current_mode_no_charging");
+  case 12:
+    return QStringLiteral("charging_mode");
+  default:
+    if (kind == TextKind::Vs && st.has(Condition::ConstantCurrent))
+      return QStringLiteral("constantCurrentMode");
+    return QStringLiteral("off_operation");
+  }
+}
+
+QString statusPicture(const DeviceCatalogueEntry &entry, const QString &name)
+{
+  const QString suffix = QStringLiteral("/status/") + name + QStringLiteral(".gif");
+  for (const QString &path : entry.statusImages) {
+    if (path.endsWith(suffix))
+      return path;
+  }
+  return QString();
+}
+
+// Battery images: empty, full, charging, discharging, defective. Capacitor images: warning, full,
+// charging, discharging, unknown, 85 %, empty.
+QString storagePicture(const AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+{
+  const int mode = st.operatingMode;
+  if (!st.storagePresent || mode == 1 || mode == 4 || mode == 6 || entry.storageImages.isEmpty())
+    return QString();
+  const bool capacitor = entry.isCapacitorModel();
+  const int full = 1, charging = 2, discharging = 3;
+  if (st.has(Condition::ExchangeStorage) && s.fields.rxField1[1] == 0)
+    return entry.storageImages.value(capacitor ? 0 : 4);
+  if (mode == 3 || mode == 5)
+    return entry.storageImages.value(
+        s.fields.rxField301 > chargingCurrent && s.fields.rxField304 <= chargingCurrent ? discharging : full);
+  if (capacitor && st.has(Condition::ChargeBelow85))
+    return entry.storageImages.value(5);
+  return entry.storageImages.value(s.fields.rxField304 <= chargingCurrent ? full : charging);
+}
+
+void fillMeasuredValues(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+{
+  ProcessData &pd = s.ui.processData;
+  const RxFields &f = s.fields;
+  const bool fahrenheit = pd.comboBoxTemperatureUnitCurrentIndex == 1;
+  const QString unit =
+      s.commands.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : s.commands.temperatureUnitText;
+  const QString volt = QStringLiteral("V");
+  const QString ampere = QStringLiteral("A");
+
+  pd.chargeVoltage = hundredthsTextOrNone(f.rxField104, volt);
+  pd.chargeCurrent = hundredthsTextOrNone(f.rxField304, ampere);
+  pd.masterInput_text = hundredthsText(f.rxField100, volt);
+  pd.masterOutput_text =
+      hundredthsText(f.rxField101, volt) + QLatin1Char('\n') + hundredthsText(f.rxField301, ampere);
+  pd.usvBufferInOutText = st.storagePresent ? hundredthsText(f.rxField102[0], volt) : QString();
+  pd.usvBufferDischargeOutText = st.storagePresent ? pd.chargeCurrent : QString();
+  if (st.storagePresent && (st.operatingMode == 3 || st.operatingMode == 5))
+    pd.usvBufferDischargeOutText +=
+        QLatin1Char('\n') + text(s, 170) + QStringLiteral(": ") + QString::number(f.rxField1312);
+  pd.masterTemperatur = temperatureText(f.rxField1100[0], fahrenheit, unit);
+
+  // Device details: one label and one value per line.
+  const int module = findStorageModule(s.catalogue, f.rxField1[1]);
+  QString batch = batchNumberText(f.rxField3[0]);
+  if (f.rxField4[0] != 0)
+    batch += QLatin1Char('-') + serialNumberText(f.rxField4[0]);
+  const QString capacity =
+      entry.isCapacitorModel()
+          ? entry.storageEnergy
+          : (st.storagePresent ? s.catalogue.storageModules[module].capacity : text(s, 147));
+  const int labels[] = {8, 41, 42, 43, 3, 10, 9, 169};
+  const QStringList values{entry.name,
+                           entry.inputRating,
+                           entry.outputRating,
+                           pd.masterTemperatur,
+                           operatingTimeText(f.rxField1300[0] / 10),
+                           batch,
+                           firmwareVersionText(f.rxField2[0]),
+                           capacity};
+  QStringList labelLines;
+  for (int slot : labels)
+    labelLines << text(s, slot) + QLatin1Char(':');
+  pd.masterDeviceDetailsLabel = labelLines.join(QLatin1Char('\n'));
+  pd.masterDeviceDetailsValues = values.join(QLatin1Char('\n'));
+}
+
+// Storage units behind a capacitor model: values and pictures per unit.
+void fillSlaveUnits(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+{
+  ProcessData &pd = s.ui.processData;
+  const RxFields &f = s.fields;
+  const int count = std::min<int>(f.subDeviceCount, 3);
+  const bool fahrenheit = pd.comboBoxTemperatureUnitCurrentIndex == 1;
+  const QString unit =
+      s.commands.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : s.commands.temperatureUnitText;
+  QString *texts[3] = {&pd.slave1_text, &pd.slave2_text, &pd.slave3_text};
+  QString *images[3] = {&pd.slave1_image, &pd.slave2_image, &pd.slave3_image};
+  QString *arrows[3] = {&pd.pfeilNachLinks1_image, &pd.pfeilNachLinks2_image, &pd.pfeilNachLinks3_image};
+  QString *animations[3] = {&pd.slaveAnim1_image, &pd.slaveAnim2_image, &pd.slaveAnim3_image};
+  const int mode = st.operatingMode;
+  for (int k = 1; k <= 3; ++k) {
+    const bool present = k <= count && f.rxField1[k] != 0;
+    *texts[k - 1] = present ? hundredthsText(f.rxField102[k], QStringLiteral("V")) + QLatin1Char('\n') +
+                                  temperatureText(f.rxField1100[k], fahrenheit, unit) + QLatin1Char('\n') +
+                                  operatingTimeText(f.rxField1300[k] / 10)
+                            : QString();
+    QString image, arrow;
+    if (present && (mode == 2 || mode == 3)) {
+      image = entry.storageImages.value(mode == 2 ? 2 : 3);
+      arrow = entry.arrowImages.value(mode == 2 ? 1 : 0);
+    } else if (present && (mode == 7 || mode == 10 || mode == 11)) {
+      image = entry.storageImages.value(0);
+    }
+    *images[k - 1] = image;
+    *arrows[k - 1] = arrow;
+    *animations[k - 1] = present ? entry.arrowImages.value(2) : QString();
+  }
+}
+
+// Clears the live values when the device is gone, so the pages show no stale data.
+void resetProcessValues(AppState &s)
+{
+  ProcessData &pd = s.ui.processData;
+  const QString noVolts = QStringLiteral("-.- V");
+  const QString noAmperes = QStringLiteral("-.- A");
+  pd.chargeVoltage = noVolts;
+  pd.chargeCurrent = noAmperes;
+  pd.masterInput_text = noVolts;
+  pd.masterOutput_text = noVolts + QLatin1Char('\n') + noAmperes;
+  pd.usvBufferInOutText.clear();
+  pd.usvBufferDischargeOutText.clear();
+  pd.masterTemperatur.clear();
+}
+
+void acknowledgeWrites(AppState &s, InterpretationState &st)
+{
+  const RxFields &f = s.fields;
+  const bool rose = ((f.rxField99 & 1u) && !(st.previous99 & 1u)) ||
+                    ((f.rxField88a & 1u) && !(st.previous88a & 1u)) ||
+                    ((f.rxField88b & 1u) && !(st.previous88b & 1u));
+  if (rose)
+    postMessage(s.loop, text(s, 53), saveMessageTicks);
+  st.previous99 = f.rxField99;
+  st.previous88a = f.rxField88a;
+  st.previous88b = f.rxField88b;
+}
+
+void runFamilyHandler(AppState &s, const FamilyTraits &traits, const DeviceCatalogueEntry &entry)
+{
+  InterpretationState &st = s.process;
+  ProcessData &pd = s.ui.processData;
+  const RxFields &f = s.fields;
+  pd.visuDelay_ms = 1000;
+
+  // The shutdown decision uses the mode of the previous pass.
+  st.pcShutdownRequest = st.operatingMode == 3 || (traits.shutdownOnIpcShutdown && st.operatingMode == 5);
+  st.pcShutdownDelay = f.rxField1305;
+  acknowledgeWrites(s, st);
+
+  if (takeDebounced(f.rxField601, st.relayZeroCountdown))
+    decodeRelayWord(st, f.rxField601);
+  if (takeDebounced(f.rxField602, st.managementZeroCountdown))
+    st.managementWord = f.rxField602;
+  readBufferTimeState(s, st, entry);
+  st.storageName = st.storagePresent
+                       ? s.catalogue.storageModules[findStorageModule(s.catalogue, f.rxField1[1])].name
+                       : QString();
+
+  st.statusWord = f.rxField600;
+  const bool identified = s.link.has(LinkFlag::deviceIdentified);
+  st.operatingMode = identified ? operatingModeOf(traits, st.statusWord) : 1;
+  decodeConditions(s, st, traits);
+  if (traits.kind == TextKind::Vs && s.link.retryLevel != 0) {
+    st.operatingMode = 1;
+    st.conditions[static_cast<int>(Condition::ConstantCurrent)] = false;
+  }
+  pd.masterOperationModus = modeText(s, st, traits);
+
+  fillParameterSelections(s, st, entry);
+  fillRelayRows(s, st);
+  raiseEventSignals(st, traits);
+  fillLamps(s, st);
+  if (identified)
+    fillMeasuredValues(s, st, entry);
+  else
+    resetProcessValues(s);
+  pd.master_image = statusPicture(entry, statusPictureName(st, traits.kind));
+  pd.masterAdding_AnimatedImag = storagePicture(s, st, entry);
+  if (traits.kind == TextKind::Vs)
+    fillSlaveUnits(s, st, entry);
+}
+} // namespace
+
+int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord)
+{
+  int mode = (statusWord & bit(0)) ? 2 : 1;
+  for (int i = 0; i < traits.modeRuleCount; ++i) {
+    if (statusWord & bit(traits.modeOrder[i].bit))
+      mode = traits.modeOrder[i].mode;
+  }
+  return mode;
+}
+
+bool familyInterpreterAvailable(const AppState &s)
+{
+  return traitsOf(currentCatalogueEntry(s).family) != nullptr;
+}
+
+void interpretProcessData(AppState &s)
+{
+  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  const FamilyTraits *traits = traitsOf(entry.family);
+  s.rx.newDataAvailable = false;
+  if (!traits || s.process.busy)
+    return;
+  s.process.busy = true;
+  runFamilyHandler(s, *traits, entry);
+  s.process.busy = false;
+}

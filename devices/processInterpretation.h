@@ -1,0 +1,55 @@
+// Turns the fields the device reported into what the pages show: operating mode and its text,
+// lamps, status picture, measured values, parameter selections, relay rows and the event signals.
+#pragma once
+
+#include "familyTraits.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+struct AppState;
+
+constexpr int zeroWordsIgnored = 10;
+
+struct InterpretationState {
+  bool busy = false;
+  int operatingMode = 0;
+  uint32_t statusWord = 0;
+  uint16_t relayWord = 0;
+  uint16_t managementWord = 0;
+  int relayZeroCountdown = zeroWordsIgnored;
+  int managementZeroCountdown = zeroWordsIgnored;
+  // Relay-word bits as the lamps and relays use them.
+  uint8_t stateFlagsA = 0;
+  uint8_t stateFlagsD = 0;
+  uint8_t stateFlagsF = 0;
+  bool storagePresent = false;
+  std::array<bool, static_cast<int>(Condition::Count)> conditions{};
+  bool eventSignal[eventRows] = {}; // rows 1-14 at indices 0-13
+  // Buffer-time selector.
+  bool ipcState = false;
+  bool customBufferTime = false;
+  bool infiniteBufferTime = false;
+  QString bufferTimeStateText;
+  QString storageName;
+  // PC shutdown inputs, read every tick by the shutdown step.
+  bool pcShutdownRequest = false;
+  int pcShutdownDelay = 0;
+  // Write acknowledgement: the values of the previous pass.
+  uint8_t previous99 = 0;
+  uint8_t previous88a = 0;
+  uint8_t previous88b = 0;
+
+  bool has(Condition c) const { return conditions[static_cast<int>(c)]; }
+};
+
+// Whether the device in use has an interpreter for its cyclic data.
+bool familyInterpreterAvailable(const AppState &s);
+
+// One pass of the family interpreter of the device in use; consumes the new-data mark.
+void interpretProcessData(AppState &s);
+
+// The operating mode a status word gives for a family (bits applied in the family's order).
+int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord);
