@@ -107,6 +107,28 @@ private slots:
     QCOMPARE(s.ui.processData.comPortList_currentNumber, QSerialPortInfo::availablePorts().size() + 1);
   }
 
+  // The device's state reaches the status record, and follows it when it changes.
+  void liveStateReachesTheStatusRecord()
+  {
+    SimulatorProcess sim({"--model", "VT-40A", "--mode", "mains"});
+    auto app = startBackEnd(sim.ports, true);
+    const AppState &s = appState();
+    const ProcessData &pd = s.ui.processData;
+    QTRY_COMPARE_WITH_TIMEOUT(pd.masterOperationModus, QStringLiteral("Mains operation"), 20000);
+    QCOMPARE(pd.master_image,
+             QStringLiteral("qrc:/images/company/norvex/devices/VT_40A/status/net_mode.gif"));
+    QCOMPARE(pd.masterInput_text, QStringLiteral("24.1 V"));
+    QVERIFY(s.process.eventSignal[0]); // row 1: mains operation
+
+    sim.command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(pd.masterOperationModus, QStringLiteral("Buffer operation"), 10000);
+    QVERIFY(s.process.eventSignal[1]); // row 2: buffer operation
+    QVERIFY(!s.process.eventSignal[0]);
+    QCOMPARE(pd.master_image,
+             QStringLiteral("qrc:/images/company/norvex/devices/VT_40A/status/buffer_mode.gif"));
+    QTRY_VERIFY_WITH_TIMEOUT(s.process.pcShutdownRequest, 2000);
+  }
+
   void silenceTakesTheLinkOfflineUntilTheDeviceAnswersAgain()
   {
     SimulatorProcess sim({"--model", "VT-40A"});
