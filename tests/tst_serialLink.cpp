@@ -129,6 +129,39 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(s.process.pcShutdownRequest, 2000);
   }
 
+  // Each operating state the simulator can put a device into is read as its operating mode.
+  void everyFamilysModesAreRecognised_data()
+  {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QStringList>("states");
+    QTest::addColumn<QList<int>>("modes");
+    QTest::newRow("VK") << "VK-10A-2U" << QStringList{"mains",    "buffer", "ipc-shutdown", "ipc-idle",
+                                                      "overload", "hiccup", "safety",       "off"}
+                        << QList<int>{2, 3, 5, 6, 10, 11, 7, 4};
+    QTest::newRow("VT") << "VT-40A" << QStringList{"mains",    "buffer", "ipc-shutdown", "exclusive-charging",
+                                                   "overload", "safety", "off"}
+                        << QList<int>{2, 3, 5, 12, 10, 7, 4};
+    QTest::newRow("VS") << "VS-5000-0"
+                        << QStringList{"mains",  "buffer", "input-failure", "ipc-idle", "overload",
+                                       "hiccup", "off"}
+                        << QList<int>{2, 3, 7, 6, 10, 11, 1};
+  }
+
+  void everyFamilysModesAreRecognised()
+  {
+    QFETCH(QString, model);
+    QFETCH(QStringList, states);
+    QFETCH(QList<int>, modes);
+    SimulatorProcess sim({"--model", model});
+    auto app = startBackEnd(sim.ports, true);
+    const InterpretationState &process = appState().process;
+    QTRY_VERIFY_WITH_TIMEOUT(appState().link.has(LinkFlag::deviceIdentified), 20000);
+    for (int i = 0; i < states.size(); ++i) {
+      sim.command(QStringLiteral("mode ") + states.at(i));
+      QTRY_COMPARE_WITH_TIMEOUT(process.operatingMode, modes.at(i), 5000);
+    }
+  }
+
   void silenceTakesTheLinkOfflineUntilTheDeviceAnswersAgain()
   {
     SimulatorProcess sim({"--model", "VT-40A"});
