@@ -31,7 +31,7 @@ constexpr FamilyTraits vkTraits = {
     {{1, 3}, {2, 5}, {8, 10}, {9, 11}, {13, 7}, {18, 4}, {19, 6}},
     7,
     {0, -1, 66, 67, 132, 78, 114, 161, 0, 0, 82, 82, 0},
-    // Safety mode raises row 13; row 14 is never raised.
+    // Row 13 is labelled "System error" and row 14 "Safety mode", as on the other battery families.
     {{C::None, 2},
      {C::None, 3},
      {C::IpcShutdown},
@@ -44,8 +44,8 @@ constexpr FamilyTraits vkTraits = {
      {C::None, 11},
      {C::OutputCurrentHigh},
      {C::ChargerControl},
-     {C::None, 7},
-     {C::None, 0}},
+     {C::SystemError},
+     {C::None, 7}},
     false,
 };
 

@@ -99,7 +99,8 @@ private slots:
     QTest::addColumn<QList<int>>("rows");
     QTest::newRow("VK mains") << "VK-10A-2U" << 0x1u << QList<int>{1};
     QTest::newRow("VK IPC shutdown, low storage") << "VK-10A-2U" << 0x17u << QList<int>{3, 5};
-    QTest::newRow("VK safety raises row 13") << "VK-10A-2U" << 0x2001u << QList<int>{13};
+    QTest::newRow("VK safety raises row 14") << "VK-10A-2U" << 0x2001u << QList<int>{14};
+    QTest::newRow("VK system error raises row 13") << "VK-5A-2U" << 0x1001u << QList<int>{1, 13};
     QTest::newRow("VT safety raises row 14") << "VT-40A" << 0x2001u << QList<int>{14};
     QTest::newRow("VT system error raises row 13") << "VT-40A" << 0x1001u << QList<int>{1, 13};
     QTest::newRow("VT over current") << "VKL-10A-0U" << 0x401u << QList<int>{1, 11};

@@ -1,5 +1,6 @@
 // The real serial transport and request cycle talking to the device simulator over pseudo-terminals.
 #include "appState.h"
+#include "devices/currentDevice.h"
 #include "simulatorProcess.h"
 #include "upsApp.h"
 
@@ -155,11 +156,42 @@ private slots:
     SimulatorProcess sim({"--model", model});
     auto app = startBackEnd(sim.ports, true);
     const InterpretationState &process = appState().process;
-    QTRY_VERIFY_WITH_TIMEOUT(appState().link.has(LinkFlag::deviceIdentified), 20000);
+    const ProcessData &pd = appState().ui.processData;
+    // Taken without user action; its values, mode and lamps reach the status record.
+    QTRY_COMPARE_WITH_TIMEOUT(pd.masterOperationModus, QStringLiteral("Mains operation"), 20000);
+    QCOMPARE(appState().commands.lastSelectedModelName, model);
+    QCOMPARE(pd.masterInput_text, QStringLiteral("24.1 V"));
+    QCOMPARE(pd.green_image, QStringLiteral("qrc:/images/led/led_green.png"));
+    QVERIFY(pd.masterDeviceDetailsValues.startsWith(model + QLatin1Char('\n')));
     for (int i = 0; i < states.size(); ++i) {
       sim.command(QStringLiteral("mode ") + states.at(i));
       QTRY_COMPARE_WITH_TIMEOUT(process.operatingMode, modes.at(i), 5000);
     }
+  }
+
+  void unknownModelIsNeverTaken_data()
+  {
+    QTest::addColumn<QString>("modelCode");
+    QTest::addColumn<bool>("identified");
+    QTest::newRow("no code") << "0" << false;
+    QTest::newRow("unknown code") << "BE999" << false;
+    // An engineering model, listed in production builds only.
+    QTest::newRow("model without interpreter") << "BE004" << true;
+  }
+
+  void unknownModelIsNeverTaken()
+  {
+    QFETCH(QString, modelCode);
+    QFETCH(bool, identified);
+    SimulatorProcess sim({"--model-code", modelCode});
+    auto app = startBackEnd(sim.ports, true);
+    appState().ui.processData.production_version = true;
+    rebuildDeviceCatalogue(appState());
+    QTRY_VERIFY_WITH_TIMEOUT(sim.matching("^RX ").size() >= 15, 20000);
+    QCOMPARE(appState().link.has(LinkFlag::deviceIdentified), identified);
+    // No live data: the interpreter never ran.
+    QCOMPARE(appState().process.operatingMode, 0);
+    QVERIFY(appState().ui.processData.masterOperationModus.isEmpty());
   }
 
   void silenceTakesTheLinkOfflineUntilTheDeviceAnswersAgain()
