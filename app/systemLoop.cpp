@@ -160,6 +160,11 @@ void upsApp::runInterpretationStep()
   AppState &s = appState();
   LinkState &link = s.link;
   const bool offline = link.hasStatus(DeviceStatusFlag::offline);
+  // A device that is gone leaves no stale values on the status page.
+  const bool identified = link.has(LinkFlag::deviceIdentified);
+  if (!identified && s.process.identifiedSeen)
+    resetProcessValues(s);
+  s.process.identifiedSeen = identified;
   const bool branch = (offline && !link.has(LinkFlag::autoDetect)) ||
                       (link.hasStatus(DeviceStatusFlag::modelChosen) && !link.has(LinkFlag::portSuspended) &&
                        link.has(LinkFlag::deviceIdentified));

@@ -373,6 +373,39 @@ void fillMeasuredValues(AppState &s, const InterpretationState &st, const Device
   pd.masterDeviceDetailsValues = values.join(QLatin1Char('\n'));
 }
 
+// Details of the storage modules behind the device, one label and one value block per module.
+void fillSubDeviceDetails(AppState &s)
+{
+  ProcessData &pd = s.ui.processData;
+  const RxFields &f = s.fields;
+  QString *labels[3] = {&pd.slave1_DeviceDetailsLabel, &pd.slave2_DeviceDetailsLabel,
+                        &pd.slave3_DeviceDetailsLabel};
+  QString *values[3] = {&pd.slave1_DeviceDetailsValues, &pd.slave2_DeviceDetailsValues,
+                        &pd.slave3_DeviceDetailsValues};
+  const int count = std::min<int>(f.subDeviceCount, 3);
+  for (int k = 1; k <= 3; ++k) {
+    if (k > count || f.rxField1[k] == 0) {
+      labels[k - 1]->clear();
+      values[k - 1]->clear();
+      continue;
+    }
+    const StorageModuleEntry &module =
+        s.catalogue.storageModules[findStorageModule(s.catalogue, f.rxField1[k])];
+    QString batch = batchNumberText(f.rxField3[k]);
+    if (f.rxField4[k] != 0)
+      batch += QLatin1Char('-') + serialNumberText(f.rxField4[k]);
+    const int labelSlots[] = {8, 3, 10, 9, 169};
+    QStringList labelLines;
+    for (int slot : labelSlots)
+      labelLines << text(s, slot) + QLatin1Char(':');
+    *labels[k - 1] = labelLines.join(QLatin1Char('\n'));
+    *values[k - 1] = QStringList{QString(module.name).replace(QLatin1Char('\n'), QLatin1String(" / ")),
+                                 operatingTimeText(f.rxField1300[k] / 10), batch,
+                                 firmwareVersionText(f.rxField2[k]), module.capacity}
+                         .join(QLatin1Char('\n'));
+  }
+}
+
 // Storage units behind a capacitor model: values and pictures per unit.
 void fillSlaveUnits(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
 {
@@ -404,21 +437,6 @@ void fillSlaveUnits(AppState &s, const InterpretationState &st, const DeviceCata
     *arrows[k - 1] = arrow;
     *animations[k - 1] = present ? entry.arrowImages.value(2) : QString();
   }
-}
-
-// Clears the live values when the device is gone, so the pages show no stale data.
-void resetProcessValues(AppState &s)
-{
-  ProcessData &pd = s.ui.processData;
-  const QString noVolts = QStringLiteral("-.- V");
-  const QString noAmperes = QStringLiteral("-.- A");
-  pd.chargeVoltage = noVolts;
-  pd.chargeCurrent = noAmperes;
-  pd.masterInput_text = noVolts;
-  pd.masterOutput_text = noVolts + QLatin1Char('\n') + noAmperes;
-  pd.usvBufferInOutText.clear();
-  pd.usvBufferDischargeOutText.clear();
-  pd.masterTemperatur.clear();
 }
 
 void acknowledgeWrites(AppState &s, InterpretationState &st)
@@ -469,16 +487,41 @@ void runFamilyHandler(AppState &s, const FamilyTraits &traits, const DeviceCatal
   fillRelayRows(s, st);
   raiseEventSignals(st, traits);
   fillLamps(s, st);
-  if (identified)
+  if (identified) {
     fillMeasuredValues(s, st, entry);
-  else
+    fillSubDeviceDetails(s);
+  } else {
     resetProcessValues(s);
+  }
   pd.master_image = statusPicture(entry, statusPictureName(st, traits.kind));
   pd.masterAdding_AnimatedImag = storagePicture(s, st, entry);
   if (traits.kind == TextKind::Vs)
     fillSlaveUnits(s, st, entry);
 }
 } // namespace
+
+void resetProcessValues(AppState &s)
+{
+  ProcessData &pd = s.ui.processData;
+  s.process.operatingMode = 1;
+  pd.masterOperationModus = offlineMessage;
+  pd.red_image = pd.yellow_image = pd.green_image = Pictures::ledGrey;
+  pd.red_image_tact = pd.yellow_image_tact = pd.green_image_tact = 0;
+  pd.signal_Label_ledRed.clear();
+  pd.signal_Label_ledYellow.clear();
+  pd.signal_Label_ledGreen.clear();
+  pd.master_image.clear();
+  pd.masterAdding_AnimatedImag.clear();
+  const QString noVolts = QStringLiteral("-.- V");
+  const QString noAmperes = QStringLiteral("-.- A");
+  pd.chargeVoltage = noVolts;
+  pd.chargeCurrent = noAmperes;
+  pd.masterInput_text = noVolts;
+  pd.masterOutput_text = noVolts + QLatin1Char('\n') + noAmperes;
+  pd.usvBufferInOutText.clear();
+  pd.usvBufferDischargeOutText.clear();
+  pd.masterTemperatur.clear();
+}
 
 int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord)
 {

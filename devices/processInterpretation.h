@@ -15,6 +15,7 @@ constexpr int zeroWordsIgnored = 10;
 
 struct InterpretationState {
   bool busy = false;
+  bool identifiedSeen = false; // the device was identified at the previous tick
   int operatingMode = 0;
   uint32_t statusWord = 0;
   uint16_t relayWord = 0;
@@ -50,6 +51,9 @@ bool familyInterpreterAvailable(const AppState &s);
 
 // One pass of the family interpreter of the device in use; consumes the new-data mark.
 void interpretProcessData(AppState &s);
+
+// Clears the live values when the device is gone, so that the pages show no stale data.
+void resetProcessValues(AppState &s);
 
 // The operating mode a status word gives for a family (bits applied in the family's order).
 int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord);

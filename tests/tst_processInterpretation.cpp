@@ -279,6 +279,21 @@ private slots:
     QVERIFY(s.loop.postedMessage.isEmpty()); // only on the rising edge
   }
 
+  void storageModulesGetTheirDetails()
+  {
+    AppState &s = device("VT-40A");
+    s.fields.subDeviceCount = 1;
+    s.fields.rxField1[1] = 2;
+    s.fields.rxField3[1] = 1234;
+    s.fields.rxField2[1] = 110;
+    pass(s);
+    const ProcessData &pd = s.ui.processData;
+    QCOMPARE(pd.slave1_DeviceDetailsValues,
+             QStringLiteral("ACM 24/7Ah / ACMF 24/7Ah\n0h \n001234\n1.10\n7Ah"));
+    QVERIFY(pd.slave1_DeviceDetailsLabel.startsWith(QStringLiteral("Device:\nOperating time:")));
+    QVERIFY(pd.slave2_DeviceDetailsValues.isEmpty());
+  }
+
   void modelWithoutInterpreterIsNotRead()
   {
     AppState &s = device("VS-1700-00", 0x3);

@@ -128,6 +128,12 @@ private slots:
     QCOMPARE(pd.master_image,
              QStringLiteral("qrc:/images/company/norvex/devices/VT_40A/status/buffer_mode.gif"));
     QTRY_VERIFY_WITH_TIMEOUT(s.process.pcShutdownRequest, 2000);
+
+    // The device goes silent: once the link gives up, no stale values stay on the page.
+    sim.command(QStringLiteral("silent on"));
+    QTRY_VERIFY_WITH_TIMEOUT(!s.link.has(LinkFlag::deviceIdentified), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(pd.masterInput_text, QStringLiteral("-.- V"), 2000);
+    QCOMPARE(pd.masterOperationModus, QStringLiteral("Offline"));
   }
 
   // Each operating state the simulator can put a device into is read as its operating mode.
