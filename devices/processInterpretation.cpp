@@ -90,7 +90,8 @@ void decodeConditions(const AppState &s, InterpretationState &st, const FamilyTr
   }
   st.conditions[static_cast<int>(Condition::None)] = false;
   // Battery families also protect against deep discharge when the storage is close to the threshold.
-  if (traits.kind == TextKind::VtVkl && s.fields.rxField102[1] < s.fields.rxField110 + 120)
+  if (traits.kind == TextKind::VtVkl && st.storagePresent &&
+      s.fields.rxField102[1] < s.fields.rxField110 + 120)
     st.conditions[static_cast<int>(Condition::DeepDischarge)] = true;
 }
 
