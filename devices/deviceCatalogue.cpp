@@ -197,7 +197,10 @@ void fillPictures(DeviceCatalogueEntry &e, const ModelDescription &m)
   else
     addStatus(vsStatus);
 
-  for (int position = 1; position <= 10; ++position)
+  // Capacitor models have six selector pictures; a position past them shows none rather than a
+  // picture that does not exist.
+  const int potiPictures = m.texts == TextFamily::Vs ? 6 : 10;
+  for (int position = 1; position <= potiPictures; ++position)
     e.potiImages << devicePictures + QLatin1String(m.potiDir) + QStringLiteral("/poti/%1.png").arg(position);
 
   if (m.texts == TextFamily::Vs) {

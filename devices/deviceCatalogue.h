@@ -97,7 +97,7 @@ struct DeviceCatalogueEntry {
   QStringList storageImages;
   QStringList statusImages; // in the order of the family's status picture list
   QStringList arrowImages;  // capacitor models: left, right, communication
-  QStringList potiImages;   // positions 1-10
+  QStringList potiImages;   // selector pictures 1-10 (1-6 on capacitor models)
   QVector<double> layoutFactors;
   QStringList calibrationCommandNames;
   QStringList calibrationRangeHints;

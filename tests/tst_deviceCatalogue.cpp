@@ -130,6 +130,7 @@ private slots:
     QVERIFY(vs->relaySuffix34.isEmpty());
     QCOMPARE(vs->signalRowLabels.size(), 13);
     QCOMPARE(vs->storageImages.size(), 7);
+    QCOMPARE(vs->potiImages.size(), 6); // only six selector pictures exist
     QCOMPARE(vs->layoutFactors.at(2), 2.7);
     QCOMPARE(vs->limits.ipcShutdown.maximum, 600);
     QCOMPARE(vs->parameter.sliderImage,

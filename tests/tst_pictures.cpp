@@ -128,10 +128,8 @@ private slots:
     buildDeviceCatalogue(catalogue, lang, true);
     for (int i = 1; i < catalogue.catalogueCount; ++i) {
       const DeviceCatalogueEntry &e = catalogue.entries[i];
-      // Capacitor models have six selector positions.
-      const QStringList poti = e.isCapacitorModel() ? QStringList(e.potiImages.mid(0, 6)) : e.potiImages;
-      QStringList all = QStringList{e.deviceImage} + e.statusImages + poti + e.storageImages + e.arrowImages +
-                        e.overloadLegendImages;
+      QStringList all = QStringList{e.deviceImage} + e.statusImages + e.potiImages + e.storageImages +
+                        e.arrowImages + e.overloadLegendImages;
       if (!e.parameter.sliderImage.isEmpty())
         all << e.parameter.sliderImage;
       for (const QString &path : all) {
