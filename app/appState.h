@@ -14,7 +14,7 @@
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
-#include "link/specialSettings.h"
+#include "link/buildOptions.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-// Build flags and options read from the special settings file beside the program.
+// Build flags and options read from the optional settings file beside the program.
 #pragma once
 
 struct SpecialSettings {
