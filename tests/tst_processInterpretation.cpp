@@ -150,19 +150,25 @@ private slots:
     QCOMPARE(s.process.pcShutdownDelay, 30);
   }
 
-  void zeroRelayWordIsTakenOnlyAfterTenInARow()
+  void zeroWordsAreTakenOnlyAfterTenInARow()
   {
     AppState &s = device("VK-10A-2U");
     s.fields.rxField601 = 0x0001;
+    s.fields.rxField602 = 0x0001; // automatic charger control on
     pass(s);
     QVERIFY(s.process.storagePresent);
+    QVERIFY(s.ui.processData.managementChecked_CheckBox1);
     s.fields.rxField601 = 0;
+    s.fields.rxField602 = 0;
     for (int i = 0; i < 10; ++i) {
       pass(s);
       QCOMPARE(s.process.relayWord, uint16_t(1));
+      QCOMPARE(s.process.managementWord, uint16_t(1));
     }
     pass(s);
     QCOMPARE(s.process.relayWord, uint16_t(0));
+    QCOMPARE(s.process.managementWord, uint16_t(0));
+    QVERIFY(!s.ui.processData.managementChecked_CheckBox1);
     QVERIFY(s.process.storagePresent); // bit 1 clear: storage present
     s.fields.rxField601 = 0x0002;
     pass(s);
