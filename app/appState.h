@@ -8,13 +8,14 @@
 #include "vendorData.h"
 
 #include "devices/deviceCatalogue.h"
+#include "devices/deviceEvents.h"
 #include "devices/processInterpretation.h"
+#include "link/buildOptions.h"
 #include "link/frameCodec.h"
 #include "link/linkState.h"
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
-#include "link/buildOptions.h"
 
 #include <QString>
 
@@ -79,6 +80,15 @@ struct CommandState {
   QString statusDeviceName; // the identified model's name, shown on the status page
 };
 
+class Ups_DataBase;
+class EventControl_DataBaseModel;
+
+// The database and the event log model; owned by the application object.
+struct Storage {
+  Ups_DataBase *database = nullptr;
+  EventControl_DataBaseModel *eventModel = nullptr;
+};
+
 struct AppState {
   LoopState loop;
   LinkState link;
@@ -90,6 +100,8 @@ struct AppState {
   SpecialSettings special;
   DeviceCatalogue catalogue;
   InterpretationState process;
+  DeviceEventState events;
+  Storage storage;
   CommandState commands;
   UiRecords ui;
   LanguageTable language;

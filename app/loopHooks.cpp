@@ -5,9 +5,10 @@
 namespace LoopHooks
 {
 
-void openDatabase() {}
+void sendEventMail(int) {}
+void programStartEvent(int, bool) {}
+
 void readSpecialSettings(SpecialSettings &) {}
-void disconnectStorageSignals() {}
 void loadUserConfig() {}
 void loadGeneralSettings()
 {
@@ -17,7 +18,6 @@ void loadGeneralSettings()
   link.set(LinkFlag::portSuspended, false);
 }
 void runFtdiRefreshStep() {}
-void logConnectionEvent(const QString &, const QString &) {}
 void runPcShutdownStep() {}
 void fillProgramstartWindow() {}
 void fillEmailWindow() {}

@@ -11,17 +11,18 @@ namespace LoopHooks
 {
 
 // Construction and stop.
-void openDatabase();
 void readSpecialSettings(SpecialSettings &settings);
-void disconnectStorageSignals();
 
 // Settings.
 void loadUserConfig();
 
+// Event actions.
+void sendEventMail(int eventNumber);
+void programStartEvent(int eventNumber, bool start);
+
 // Main loop steps.
 void loadGeneralSettings();
 void runFtdiRefreshStep();
-void logConnectionEvent(const QString &deviceName, const QString &text);
 void runPcShutdownStep();
 void fillProgramstartWindow();
 void fillEmailWindow();

@@ -5,6 +5,7 @@
 #include "upsApp.h"
 
 #include "devices/currentDevice.h"
+#include "storage/eventControlModel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -91,7 +92,8 @@ int main(int argc, char *argv[])
   devices << selectableModelNames(s.catalogue);
   context->setContextProperty(QStringLiteral("devList"), devices);
   context->setContextProperty(QStringLiteral("langList"), languageNames(s.language));
-  context->setContextProperty(QStringLiteral("qmlDataBaseModel"), static_cast<QObject *>(nullptr));
+  context->setContextProperty(QStringLiteral("qmlDataBaseModel"),
+                              static_cast<QObject *>(app.eventLogModel()));
 
   qmlRegisterType<QSystemTrayIcon>("QSystemTrayIcon", 1, 0, "QSystemTrayIcon");
   qRegisterMetaType<QSystemTrayIcon::ActivationReason>("ActivationReason");

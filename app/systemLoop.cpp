@@ -14,6 +14,8 @@
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/serialPort.h"
+#include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
 
 #include <QDateTime>
 
@@ -97,6 +99,9 @@ void upsApp::runTickSteps()
   buildCommunicationStatusText(*serialPort);
   runExtraMessageStep(loop, pd.extraMessage, s.process.operatingMode, text(51));
 
+  // Every change of the identification is logged, whether or not an interpreter ran.
+  runConnectionEventStep();
+
   // The rest of the tick refreshes what an interpreter run may have changed.
   if (!loop.uiRefreshPending && !loop.ftdiRefreshRunning)
     return;
@@ -111,7 +116,6 @@ void upsApp::runTickSteps()
     }
   }
 
-  runConnectionEventStep();
   runStatusWindowStep();
 
   LoopHooks::runPcShutdownStep();
@@ -191,10 +195,13 @@ void upsApp::runConnectionEventStep()
   const bool identified = appState().link.has(LinkFlag::deviceIdentified);
   const QString deviceName = currentCatalogueEntry(appState()).name;
   if (identified != loop.connectionIdentifiedSeen) {
-    if (identified)
-      LoopHooks::logConnectionEvent(deviceName, text(15));
-    else
-      LoopHooks::logConnectionEvent(loop.connectionDeviceName, text(16));
+    Storage &storage = appState().storage;
+    if (storage.database)
+      storage.database->PrepareInserIntoTable_EVENTS_TABLE(
+          identified ? deviceName : loop.connectionDeviceName, loop.currentDate, loop.currentTime,
+          text(identified ? 15 : 16));
+    if (storage.eventModel)
+      storage.eventModel->updateModel_EVENTS_TABLE();
   }
   loop.connectionDeviceName = deviceName;
   loop.connectionIdentifiedSeen = identified;

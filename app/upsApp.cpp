@@ -7,6 +7,8 @@
 #include "devices/currentDevice.h"
 #include "link/linkCycle.h"
 #include "link/serialPort.h"
+#include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
 
 #include <QApplication>
 
@@ -23,7 +25,11 @@ upsApp::upsApp()
 {
   AppState &s = appState();
   serialPort = new SerialPort(this);
-  LoopHooks::openDatabase();
+  // The database first: the event model reads the log when it is created.
+  database = new Ups_DataBase(this);
+  eventModel = new EventControl_DataBaseModel(this);
+  s.storage.database = database;
+  s.storage.eventModel = eventModel;
   initialiseLinkState();
   fillLanguageTable(s.language);
   fillStatusWindowFixedParts(s.ui.statusWindow);
@@ -55,6 +61,9 @@ upsApp::upsApp()
 upsApp::~upsApp()
 {
   stopLink();
+  AppState &s = appState();
+  s.storage.database = nullptr;
+  s.storage.eventModel = nullptr;
   if (qobject_cast<QApplication *>(QCoreApplication::instance()))
     QApplication::closeAllWindows();
   QCoreApplication::quit();
@@ -75,7 +84,8 @@ void upsApp::stopLink()
   s.link.set(LinkFlag::deviceIdentified, false);
   s.link.set(LinkFlag::awaitingFirstAnswer, false);
   s.link.set(LinkFlag::portSuspended, true);
-  LoopHooks::disconnectStorageSignals();
+  disconnect(database, nullptr, nullptr, nullptr);
+  disconnect(eventModel, nullptr, nullptr, nullptr);
 }
 
 void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)

@@ -9,6 +9,8 @@
 #include <QTimer>
 
 class SerialPort;
+class Ups_DataBase;
+class EventControl_DataBaseModel;
 
 class upsApp : public QObject
 {
@@ -81,6 +83,11 @@ private:
   void runProductionWindowStep();
   void stopLink();
 
+public:
+  EventControl_DataBaseModel *eventLogModel() const { return eventModel; }
+
   QTimer mainTimer;
   SerialPort *serialPort = nullptr;
+  Ups_DataBase *database = nullptr;
+  EventControl_DataBaseModel *eventModel = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/appState.h"
 #include "app/extraMessage.h"
 #include "currentDevice.h"
+#include "deviceEvents.h"
 #include "valueText.h"
 
 namespace
@@ -548,5 +549,6 @@ void interpretProcessData(AppState &s)
     return;
   s.process.busy = true;
   runFamilyHandler(s, *traits, entry);
+  runDeviceEvents(s);
   s.process.busy = false;
 }

@@ -1,5 +1,6 @@
 // Cost of one main-loop tick of the back end with no device attached.
 #include "appState.h"
+#include "temporaryWorkingDirectory.h"
 #include "upsApp.h"
 
 #include <QtTest>
@@ -7,6 +8,8 @@
 class MainLoopBenchmark : public QObject
 {
   Q_OBJECT
+
+  TemporaryWorkingDirectory workDir;
 
   static void tick(upsApp &app) { QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); }
 

@@ -1,5 +1,6 @@
 #include "appState.h"
 #include "extraMessage.h"
+#include "temporaryWorkingDirectory.h"
 #include "upsApp.h"
 
 #include <QtTest>
@@ -17,16 +18,22 @@ class MainLoopTest : public QObject
 {
   Q_OBJECT
 
+  std::unique_ptr<TemporaryWorkingDirectory> workDir;
   std::unique_ptr<upsApp> app;
 
 private slots:
   void init()
   {
+    workDir = std::make_unique<TemporaryWorkingDirectory>();
     resetAppState();
     app = std::make_unique<upsApp>();
   }
 
-  void cleanup() { app.reset(); }
+  void cleanup()
+  {
+    app.reset();
+    workDir.reset();
+  }
 
   void firstTickRefreshesTheTextRecordsTwice()
   {

@@ -2,6 +2,7 @@
 #include "appState.h"
 #include "devices/currentDevice.h"
 #include "simulatorProcess.h"
+#include "temporaryWorkingDirectory.h"
 #include "upsApp.h"
 
 #include <QSerialPortInfo>
@@ -48,7 +49,11 @@ class SerialLinkTest : public QObject
 {
   Q_OBJECT
 
+  TemporaryWorkingDirectory workDir;
+
 private slots:
+  void init() { QFile::remove(QStringLiteral("upsData.db")); }
+
   // Manual mode with no model chosen: the device answers, but is not taken, so it is asked for its
   // identity on every tick and shown offline.
   void unchosenModelIsAskedForItsIdentityEveryTick()

@@ -1,0 +1,105 @@
+#include "deviceEvents.h"
+
+#include "app/appState.h"
+#include "app/loopHooks.h"
+#include "currentDevice.h"
+#include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
+
+namespace
+{
+using RowMember = bool SignalOutputsStruct::*;
+#define TALVANE_ROW(field, n)                                                                                \
+  {                                                                                                          \
+    &SignalOutputsStruct::signal14_##field##n, &SignalOutputsStruct::signal24_##field##n,                    \
+        &SignalOutputsStruct::signal34_##field##n                                                            \
+  }
+#define TALVANE_ROWS(field)                                                                                  \
+  {                                                                                                          \
+    TALVANE_ROW(field, 1), TALVANE_ROW(field, 2), TALVANE_ROW(field, 3), TALVANE_ROW(field, 4),              \
+        TALVANE_ROW(field, 5), TALVANE_ROW(field, 6), TALVANE_ROW(field, 7), TALVANE_ROW(field, 8),          \
+        TALVANE_ROW(field, 9), TALVANE_ROW(field, 10), TALVANE_ROW(field, 11), TALVANE_ROW(field, 12),       \
+        TALVANE_ROW(field, 13), TALVANE_ROW(field, 14)                                                       \
+  }
+const RowMember assignedRows[deviceEventRows][3] = TALVANE_ROWS(Row);
+const RowMember enabledRows[deviceEventRows][3] = TALVANE_ROWS(enabled_Row);
+#undef TALVANE_ROWS
+#undef TALVANE_ROW
+
+const bool SignalOutputsStruct::*const invertedFlags[3] = {&SignalOutputsStruct::signal14_Inverted,
+                                                           &SignalOutputsStruct::signal24_Inverted,
+                                                           &SignalOutputsStruct::signal34_Inverted};
+QString ProcessData::*const relayTexts[3] = {&ProcessData::signalRelayText14, &ProcessData::signalRelayText24,
+                                             &ProcessData::signalRelayText34};
+QString ProcessData::*const relayImages[3] = {
+    &ProcessData::signalRelayImage14, &ProcessData::signalRelayImage24, &ProcessData::signalRelayImage34};
+constexpr int relayContactBits[3] = {5, 6, 7};
+
+void showRelays(AppState &s, const bool (&active)[deviceEventRows], const QStringList &labels)
+{
+  ProcessData &pd = s.ui.processData;
+  const SignalOutputsStruct &so = s.ui.signalOutputs;
+  for (int r = 0; r < 3; ++r) {
+    bool cause = false;
+    QString text;
+    int &counter = s.events.relayTextCounters[r];
+    for (int k = 0; k < deviceEventRows; ++k) {
+      if (!active[k] || !(so.*assignedRows[k][r]) || !(so.*enabledRows[k][r]))
+        continue;
+      cause = true;
+      if (counter == 2) { // the relay text keeps at most two causes
+        text.clear();
+        counter = 0;
+      }
+      text += labels.value(k) + QLatin1Char('\n');
+      ++counter;
+    }
+    const bool inverted = so.*invertedFlags[r];
+    const bool contact = ((s.process.relayWord >> relayContactBits[r]) & 1u) != 0;
+    const bool relayActive = cause && (contact != inverted);
+    pd.*relayTexts[r] = text;
+    pd.*relayImages[r] = (relayActive != inverted) ? Pictures::relayClosed : Pictures::relayOpen;
+  }
+}
+} // namespace
+
+void runDeviceEvents(AppState &s)
+{
+  const QStringList &labels = currentCatalogueEntry(s).signalRowLabels;
+  bool active[deviceEventRows];
+  QString stateList;
+  for (int k = 0; k < deviceEventRows; ++k) {
+    // A row without a label does not exist on this model.
+    active[k] = s.process.eventSignal[k] && !labels.value(k).isEmpty();
+    if (active[k])
+      stateList += QStringLiteral("▪ ") + labels.value(k) + QLatin1Char('\n');
+  }
+  s.ui.processData.devStatusText = stateList;
+  showRelays(s, active, labels);
+
+  DeviceEventState &ev = s.events;
+  bool logged = false;
+  const QString device = currentCatalogueEntry(s).name;
+  for (int k = 0; k < deviceEventRows; ++k) {
+    if (ev.previousSignal[k] || !active[k])
+      continue;
+    if (s.storage.database)
+      s.storage.database->PrepareInserIntoTable_EVENTS_TABLE(device, s.loop.currentDate, s.loop.currentTime,
+                                                             labels.value(k));
+    logged = true;
+    if (!ev.firstPass) {
+      LoopHooks::sendEventMail(k + 1);
+      LoopHooks::programStartEvent(k + 1, true);
+    }
+  }
+  for (int k = 0; k < deviceEventRows; ++k) {
+    if (ev.previousSignal[k])
+      LoopHooks::programStartEvent(k + 1, false);
+  }
+  if (ev.firstPass && logged)
+    ev.firstPass = false;
+  if (logged && s.storage.eventModel)
+    s.storage.eventModel->updateModel_EVENTS_TABLE();
+  for (int k = 0; k < deviceEventRows; ++k)
+    ev.previousSignal[k] = active[k];
+}

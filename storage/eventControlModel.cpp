@@ -1,0 +1,69 @@
+#include "eventControlModel.h"
+
+#include <QDate>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <QUrl>
+
+EventControl_DataBaseModel::EventControl_DataBaseModel(QObject *parent) : QSqlQueryModel(parent)
+{
+  updateModel_EVENTS_TABLE();
+}
+
+QVariant EventControl_DataBaseModel::data(const QModelIndex &index, int role) const
+{
+  if (role < DeviceRole || role > EventRole)
+    return QSqlQueryModel::data(index, role);
+  return QSqlQueryModel::data(this->index(index.row(), role - Qt::UserRole - 1), Qt::DisplayRole);
+}
+
+QHash<int, QByteArray> EventControl_DataBaseModel::roleNames() const
+{
+  return {{DeviceRole, "device"}, {DateRole, "date"}, {TimeRole, "time"}, {EventRole, "event"}};
+}
+
+void EventControl_DataBaseModel::updateModel_EVENTS_TABLE()
+{
+  // The view fetches further rows in batches as it scrolls, so a long log costs one batch here.
+  setQuery(QStringLiteral("SELECT id, device, date, time, event FROM EventsTable ORDER BY id DESC "),
+           QSqlDatabase::database());
+}
+
+int EventControl_DataBaseModel::getId(int row) const
+{
+  return data(index(row, 0), DateRole).toInt();
+}
+
+void EventControl_DataBaseModel::exportCSV_EVENTS_TABLE(const QString &newPathFile)
+{
+  QFile file(newPathFile);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    return;
+  QTextStream out(&file);
+  // One pass over the table, independent of how many rows the view has fetched.
+  QSqlQuery query(QSqlDatabase::database());
+  query.setForwardOnly(true);
+  if (query.exec(QStringLiteral("SELECT device, date, time, event FROM EventsTable ORDER BY id DESC"))) {
+    while (query.next()) {
+      out << query.value(0).toString() << ';' << query.value(1).toString() << ';' << query.value(2).toString()
+          << ';' << query.value(3).toString() << '\n';
+    }
+  }
+  out.flush();
+  file.close();
+}
+
+QString localPathOf(const QString &folderUrl)
+{
+  const QUrl url(folderUrl);
+  return url.isLocalFile() ? url.toLocalFile() : folderUrl;
+}
+
+QString csvExportPath(const QString &folderUrl, const QDate &date)
+{
+  const QString folder = localPathOf(folderUrl);
+  return folder + QStringLiteral("/upsEvents_") + date.toString(QStringLiteral("yyyyMMdd")) +
+         QStringLiteral(".csv");
+}

@@ -1,0 +1,52 @@
+// The application's SQLite database: event log, system settings and per-device settings.
+// Values are always bound, never pasted into the statement, so any text is stored exactly.
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <cstdint>
+
+class Ups_DataBase : public QObject
+{
+  Q_OBJECT
+
+public:
+  // Opens `fileName` (in the working directory by default), creating the tables and default rows
+  // when the file does not exist yet.
+  explicit Ups_DataBase(QObject *parent = nullptr, const QString &fileName = QStringLiteral("upsData.db"));
+  ~Ups_DataBase() override;
+
+  bool open();
+  void close();
+  QString fileName() const { return databaseFile; }
+
+  // The row of `deviceName` in a per-device table, created when missing; 0 when it cannot be had.
+  uint16_t deviceRow(const QString &table, const QString &deviceName);
+
+  // The statement text of the last row operation, with its values in place of the placeholders.
+  QString lastStatement() const { return lastStatementText; }
+
+public slots:
+  bool InserIntoTable_EVENTS_TABLE(const QVariantList &data);
+  bool PrepareInserIntoTable_EVENTS_TABLE(const QString &Device, const QString &Date, const QString &Time,
+                                          const QString &Event);
+  uint16_t Get_dbID_forThisDevice(const QString &dbTable, const QString &devName);
+  void InstertNewRow_inDatabase(const QString &tableName, const QStringList &columnNames,
+                                const QVariantList &dataValues);
+  void UpdateRow_inDatabase(const QString &tableName, const QString &columnName, const QVariant &dataValue,
+                            uint16_t dbID);
+  QStringList ReadRow_fromDatabase(const QString &tableName, const QString &columnName, uint16_t dbID);
+  void DeleteData_from_EVETS_TABLE();
+
+private:
+  void createTables();
+  bool execute(const QString &statement, const QVariantList &values = {});
+
+  QSqlDatabase database;
+  QString databaseFile;
+  QString lastStatementText;
+};
