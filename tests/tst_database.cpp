@@ -1,0 +1,198 @@
+// The database file, its row operations and the event log model, on a real SQLite file.
+#include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
+#include "temporaryWorkingDirectory.h"
+
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+int count(const QString &statement)
+{
+  QSqlQuery query(QSqlDatabase::database());
+  return query.exec(statement) && query.next() ? query.value(0).toInt() : -1;
+}
+
+QByteArray fileContent(const QString &path)
+{
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class DatabaseTest : public QObject
+{
+  Q_OBJECT
+
+  std::unique_ptr<TemporaryWorkingDirectory> workDir;
+  std::unique_ptr<Ups_DataBase> db;
+
+private slots:
+  void init()
+  {
+    workDir = std::make_unique<TemporaryWorkingDirectory>();
+    db = std::make_unique<Ups_DataBase>();
+  }
+
+  void cleanup()
+  {
+    db.reset();
+    workDir.reset();
+  }
+
+  void freshFileGetsTheSchemaAndTheSettingsRow()
+  {
+    QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence'"),
+             7);
+    QCOMPARE(count("SELECT COUNT(*) FROM SystemMain"), 1);
+    QSqlQuery row(QSqlDatabase::database());
+    QVERIFY(row.exec("SELECT id, language, temparatur_unit, autostart, save_settings, password, comport, "
+                     "auto_device_detecting, app_open_maximized FROM SystemMain"));
+    QVERIFY(row.next());
+    QCOMPARE(row.value(0).toInt(), 1);
+    for (int c = 1; c <= 8; ++c)
+      QCOMPARE(row.value(c).toString(), QStringLiteral("0"));
+    QCOMPARE(count("SELECT COUNT(*) FROM Email"), 0);
+#ifdef Q_OS_UNIX
+    // Mail passwords live here: only the owner may read the file.
+    QCOMPARE(QFile::permissions("upsData.db") & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
+             QFileDevice::Permissions());
+#endif
+  }
+
+  void existingFileIsLeftAlone()
+  {
+    db.reset();
+    QFile::remove("upsData.db");
+    {
+      QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+      other.setDatabaseName("upsData.db");
+      QVERIFY(other.open());
+      QVERIFY(QSqlQuery(other).exec("CREATE TABLE Unrelated (x INTEGER)"));
+      other.close();
+    }
+    QSqlDatabase::removeDatabase("other");
+    db = std::make_unique<Ups_DataBase>();
+    QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"), 1);
+  }
+
+  void deviceRowIsCreatedOnce()
+  {
+    QCOMPARE(db->Get_dbID_forThisDevice("Shutdown", "VT-40A"), uint16_t(0));
+    const uint16_t id = db->deviceRow("Shutdown", "VT-40A");
+    QVERIFY(id > 0);
+    QCOMPARE(db->deviceRow("Shutdown", "VT-40A"), id);
+    QCOMPARE(count("SELECT COUNT(*) FROM Shutdown WHERE device = 'VT-40A'"), 1);
+  }
+
+  void updateReadsAsTheFormerStatement()
+  {
+    db->UpdateRow_inDatabase("SystemMain", "temparatur_unit", 1, 1);
+    QCOMPARE(db->lastStatement(), QStringLiteral("UPDATE SystemMain SET temparatur_unit = 1 WHERE id = 1"));
+    QCOMPARE(db->ReadRow_fromDatabase("SystemMain", "temparatur_unit", 1), QStringList{"1"});
+    QVERIFY(db->ReadRow_fromDatabase("SystemMain", "temparatur_unit", 99).isEmpty());
+  }
+
+  void clearedLogKeepsCountingIds()
+  {
+    for (int i = 0; i < 3; ++i)
+      QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00", "Mains operation"));
+    db->DeleteData_from_EVETS_TABLE();
+    QCOMPARE(count("SELECT COUNT(*) FROM EventsTable"), 0);
+    QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:01", "Buffer operation"));
+    QCOMPARE(count("SELECT id FROM EventsTable"), 4);
+  }
+
+  void anyTextIsStoredExactly_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("quote") << "O'Brien's UPS";
+    QTest::newRow("statement end") << "x'); DROP TABLE Shutdown; --";
+    QTest::newRow("double quotes and backslash") << "C:\\Programs\\\"ups\".exe";
+    QTest::newRow("umlauts and newline") << QString::fromUtf8("Gerät\nÜberlast");
+  }
+
+  void anyTextIsStoredExactly()
+  {
+    QFETCH(QString, text);
+    const uint16_t id = db->deviceRow("Programstart", text);
+    QVERIFY(id > 0);
+    QCOMPARE(db->Get_dbID_forThisDevice("Programstart", text), id);
+    db->UpdateRow_inDatabase("Programstart", "program1_path", text, id);
+    QCOMPARE(db->ReadRow_fromDatabase("Programstart", "program1_path", id), QStringList{text});
+    QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE(text, "31.01.2024", "12:00:00", text));
+    QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence'"),
+             7);
+    QCOMPARE(count("SELECT COUNT(*) FROM Shutdown"), 1);
+  }
+
+  void namesFromOutsideCannotReachTheStatement()
+  {
+    db->UpdateRow_inDatabase("SystemMain; DROP TABLE Shutdown", "language", 1, 1);
+    QCOMPARE(db->Get_dbID_forThisDevice("Shutdown WHERE 1=1 --", "x"), uint16_t(0));
+    QCOMPARE(count("SELECT COUNT(*) FROM Shutdown"), 1);
+  }
+
+  void modelShowsTheNewestFirstByRole()
+  {
+    db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00", "Mains operation");
+    db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:05", "Buffer operation");
+    EventControl_DataBaseModel model;
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.data(model.index(0, 0), EventControl_DataBaseModel::EventRole).toString(),
+             QStringLiteral("Buffer operation"));
+    QCOMPARE(model.data(model.index(1, 0), EventControl_DataBaseModel::TimeRole).toString(),
+             QStringLiteral("12:00:00"));
+    QCOMPARE(model.roleNames().value(Qt::UserRole + 2), QByteArray("device"));
+    QCOMPARE(model.roleNames().value(Qt::UserRole + 5), QByteArray("event"));
+
+    db->DeleteData_from_EVETS_TABLE();
+    model.updateModel_EVENTS_TABLE();
+    QCOMPARE(model.rowCount(), 0);
+  }
+
+  void exportWritesEveryRowAsItStands()
+  {
+    EventControl_DataBaseModel model;
+    model.exportCSV_EVENTS_TABLE("empty.csv");
+    QCOMPARE(fileContent("empty.csv"), QByteArray());
+
+    db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00", "Mains operation");
+    db->PrepareInserIntoTable_EVENTS_TABLE("VS-1700-0", "31.01.2024", "12:00:05", "a;b");
+    model.exportCSV_EVENTS_TABLE("log.csv");
+    QCOMPARE(fileContent("log.csv"),
+             QByteArray("VS-1700-0;31.01.2024;12:00:05;a;b\nVT-40A;31.01.2024;12:00:00;Mains operation\n"));
+
+    // Every row, also those the view has not fetched yet.
+    for (int i = 0; i < 600; ++i)
+      db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00", QString::number(i));
+    model.updateModel_EVENTS_TABLE();
+    model.exportCSV_EVENTS_TABLE("long.csv");
+    QCOMPARE(fileContent("long.csv").count('\n'), 602);
+  }
+
+  void exportPathComesFromTheChosenFolder_data()
+  {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("file URL") << "file:///tmp/logs"
+                              << "/tmp/logs/upsEvents_20240131.csv";
+    QTest::newRow("plain path") << "/tmp/logs"
+                                << "/tmp/logs/upsEvents_20240131.csv";
+    QTest::newRow("Windows path") << "C:/data"
+                                  << "C:/data/upsEvents_20240131.csv";
+  }
+
+  void exportPathComesFromTheChosenFolder()
+  {
+    QFETCH(QString, folder);
+    QFETCH(QString, path);
+    QCOMPARE(csvExportPath(folder, QDate(2024, 1, 31)), path);
+  }
+};
+
+QTEST_GUILESS_MAIN(DatabaseTest)
+#include "tst_database.moc"
