@@ -6,6 +6,7 @@
 #include "upsApp.h"
 
 #include <QSerialPortInfo>
+#include <QSqlQuery>
 #include <QtTest>
 
 #include <memory>
@@ -203,6 +204,54 @@ private slots:
     // No live data: the interpreter never ran.
     QCOMPARE(appState().process.operatingMode, 0);
     QVERIFY(appState().ui.processData.masterOperationModus.isEmpty());
+  }
+
+  // The real database file records what happens to the device, as it happens.
+  void eventsOfTheLiveDeviceAreLogged()
+  {
+    SimulatorProcess sim({"--model", "VT-40A", "--mode", "mains"});
+    auto app = startBackEnd(sim.ports, true);
+    auto events = [] {
+      QStringList rows;
+      QSqlQuery query(QSqlDatabase::database());
+      query.exec(QStringLiteral("SELECT device, date, time, event FROM EventsTable ORDER BY id"));
+      while (query.next()) {
+        QStringList row;
+        for (int c = 0; c < 4; ++c)
+          row << query.value(c).toString();
+        rows << row.join(QLatin1Char('|'));
+      }
+      return rows;
+    };
+    auto eventTexts = [&events] {
+      QStringList texts;
+      for (const QString &row : events())
+        texts << row.section(QLatin1Char('|'), 3);
+      return texts;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(eventTexts(), (QStringList{"Connected", "Mains operation"}), 20000);
+    const QRegularExpression shape(
+        QStringLiteral("^VT-40A\\|\\d\\d\\.\\d\\d\\.\\d{4}\\|\\d\\d:\\d\\d:\\d\\d\\|"));
+    for (const QString &row : events())
+      QVERIFY2(shape.match(row).hasMatch(), qPrintable(row));
+
+    sim.command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(eventTexts().size(), 3, 2000); // within one pass of the polling sequence
+    QCOMPARE(eventTexts().last(), QStringLiteral("Buffer operation"));
+    QTest::qWait(1500);
+    QCOMPARE(eventTexts().size(), 3); // a condition that stays logs nothing more
+
+    sim.command(QStringLiteral("mode mains"));
+    QTRY_COMPARE_WITH_TIMEOUT(eventTexts().last(), QStringLiteral("Mains operation"), 2000);
+
+    sim.command(QStringLiteral("silent on"));
+    QTRY_COMPARE_WITH_TIMEOUT(eventTexts().last(), QStringLiteral("Disconnected"), 10000);
+    QVERIFY(events().last().startsWith(QStringLiteral("VT-40A|")));
+    sim.command(QStringLiteral("silent off"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        eventTexts().endsWith(QStringLiteral("Connected")) ||
+            eventTexts().mid(eventTexts().lastIndexOf("Disconnected")).contains("Connected"),
+        20000);
   }
 
   void silenceTakesTheLinkOfflineUntilTheDeviceAnswersAgain()
