@@ -1,0 +1,105 @@
+// Exporting a long event log and refreshing the event model over it: time and memory.
+// Run one case per process for a clean memory peak, e.g. bench_eventLog export:1000000
+#include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
+#include "temporaryWorkingDirectory.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace
+{
+// Peak resident memory of the process so far, in MB (Linux).
+double peakMemoryMb()
+{
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly))
+    return 0;
+  for (const QByteArray &line : status.readAll().split('\n')) {
+    if (line.startsWith("VmHWM:"))
+      return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+  }
+  return 0;
+}
+
+void fillLog(int rows)
+{
+  QSqlDatabase db = QSqlDatabase::database();
+  db.transaction();
+  QSqlQuery insert(db);
+  insert.prepare(QStringLiteral("INSERT INTO EventsTable ( device, date, time, event ) VALUES (?, ?, ?, ?)"));
+  for (int i = 0; i < rows; ++i) {
+    insert.addBindValue(QStringLiteral("VT-40A"));
+    insert.addBindValue(QStringLiteral("31.01.2024"));
+    insert.addBindValue(QStringLiteral("12:00:00"));
+    insert.addBindValue(i % 2 ? QStringLiteral("Buffer operation") : QStringLiteral("Mains operation"));
+    insert.exec();
+  }
+  db.commit();
+}
+} // namespace
+
+class EventLogBenchmark : public QObject
+{
+  Q_OBJECT
+
+  TemporaryWorkingDirectory workDir;
+
+private slots:
+  void exportLog_data()
+  {
+    QTest::addColumn<int>("rows");
+    QTest::newRow("100000") << 100000;
+    QTest::newRow("1000000") << 1000000;
+  }
+
+  void exportLog()
+  {
+    QFETCH(int, rows);
+    QFile::remove(QStringLiteral("upsData.db"));
+    Ups_DataBase db;
+    fillLog(rows);
+    EventControl_DataBaseModel model;
+    const double before = peakMemoryMb();
+    QBENCHMARK_ONCE
+    {
+      model.exportCSV_EVENTS_TABLE(QStringLiteral("log.csv"));
+    }
+    qInfo("peak memory %.1f MB (before the export %.1f MB)", peakMemoryMb(), before);
+    QFile csv(QStringLiteral("log.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    int lines = 0;
+    while (!csv.atEnd()) {
+      csv.readLine();
+      ++lines;
+    }
+    QCOMPARE(lines, rows);
+  }
+
+  void refreshModel_data() { exportLog_data(); }
+
+  void refreshModel()
+  {
+    QFETCH(int, rows);
+    QFile::remove(QStringLiteral("upsData.db"));
+    Ups_DataBase db;
+    fillLog(rows);
+    EventControl_DataBaseModel model;
+    const double before = peakMemoryMb();
+    // An event is logged and the model re-read, as after every device event: 100 times.
+    QBENCHMARK_ONCE
+    {
+      for (int i = 0; i < 100; ++i) {
+        db.PrepareInserIntoTable_EVENTS_TABLE(QStringLiteral("VT-40A"), QStringLiteral("31.01.2024"),
+                                              QStringLiteral("12:00:01"), QStringLiteral("Mains operation"));
+        model.updateModel_EVENTS_TABLE();
+      }
+    }
+    QVERIFY(model.rowCount() > 0);
+    qInfo("peak memory %.1f MB (before the refreshes %.1f MB)", peakMemoryMb(), before);
+  }
+};
+
+QTEST_GUILESS_MAIN(EventLogBenchmark)
+#include "bench_eventLog.moc"
