@@ -11,6 +11,7 @@
 #include "storage/upsDataBase.h"
 
 #include <QApplication>
+#include <QDate>
 
 namespace
 {
@@ -102,6 +103,18 @@ void upsApp::receiveFromQml_GetParameter(int currentDevice)
   emit sendToQml_Parameter(s.ui.parameterWindow);
 }
 
+// The event page's buttons: 0 clears the log (after the user confirmed), 1 exports it as CSV into
+// the chosen folder.
+void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath)
+{
+  if (buttonNr == 0) {
+    database->DeleteData_from_EVETS_TABLE();
+    eventModel->updateModel_EVENTS_TABLE();
+  } else if (buttonNr == 1) {
+    eventModel->exportCSV_EVENTS_TABLE(csvExportPath(destinationPath, QDate::currentDate()));
+  }
+}
+
 // The commands below are filled in by the subsystems that own their state.
 void upsApp::receiveFromQml_SetGetSetting(int) {}
 QString upsApp::receiveFromQml_GetDevicesImage(QString)
@@ -134,5 +147,4 @@ void upsApp::receiveFromQml_SetEmailConfig(int, int, QString) {}
 void upsApp::receiveFromQml_SetEmailMessage(int, int, QString) {}
 void upsApp::receiveFromQml_SetProgramStartPath_FileDialog(QString, int) {}
 void upsApp::receiveFromQml_SetProgramStartTest(int) {}
-void upsApp::receiveFromQml_DataBase_EventControl(int, QString) {}
 void upsApp::receiveFromQml_SetProgramstartTimeConfig(int, int, int) {}

@@ -1,5 +1,7 @@
 #include "appState.h"
 #include "extraMessage.h"
+#include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
 #include "upsApp.h"
 
@@ -158,6 +160,22 @@ private slots:
     tick(*app);
     QVERIFY(status.last().at(0).value<StatusWindowStruct>().poti_image.isEmpty());
     QCOMPARE(parameter.count(), 2);
+  }
+
+  void eventPageClearsAndExportsTheLog()
+  {
+    tick(*app);
+    Ups_DataBase *db = appState().storage.database;
+    QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00", "Mains operation"));
+    app->receiveFromQml_DataBase_EventControl(1, QUrl::fromLocalFile(workDir->path()).toString());
+    QFile csv(workDir->path() + QStringLiteral("/upsEvents_") +
+              QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll(), QByteArray("VT-40A;31.01.2024;12:00:00;Mains operation\n"));
+
+    app->receiveFromQml_DataBase_EventControl(0, QString());
+    QCOMPARE(appState().storage.eventModel->rowCount(), 0);
+    app->receiveFromQml_DataBase_EventControl(7, QString()); // other buttons do nothing
   }
 
   void stopSequenceClosesTheLink()
