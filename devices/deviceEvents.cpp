@@ -3,32 +3,12 @@
 #include "app/appState.h"
 #include "app/loopHooks.h"
 #include "currentDevice.h"
+#include "signalRows.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
 
 namespace
 {
-using RowMember = bool SignalOutputsStruct::*;
-#define TALVANE_ROW(field, n)                                                                                \
-  {                                                                                                          \
-    &SignalOutputsStruct::signal14_##field##n, &SignalOutputsStruct::signal24_##field##n,                    \
-        &SignalOutputsStruct::signal34_##field##n                                                            \
-  }
-#define TALVANE_ROWS(field)                                                                                  \
-  {                                                                                                          \
-    TALVANE_ROW(field, 1), TALVANE_ROW(field, 2), TALVANE_ROW(field, 3), TALVANE_ROW(field, 4),              \
-        TALVANE_ROW(field, 5), TALVANE_ROW(field, 6), TALVANE_ROW(field, 7), TALVANE_ROW(field, 8),          \
-        TALVANE_ROW(field, 9), TALVANE_ROW(field, 10), TALVANE_ROW(field, 11), TALVANE_ROW(field, 12),       \
-        TALVANE_ROW(field, 13), TALVANE_ROW(field, 14)                                                       \
-  }
-const RowMember assignedRows[deviceEventRows][3] = TALVANE_ROWS(Row);
-const RowMember enabledRows[deviceEventRows][3] = TALVANE_ROWS(enabled_Row);
-#undef TALVANE_ROWS
-#undef TALVANE_ROW
-
-const bool SignalOutputsStruct::*const invertedFlags[3] = {&SignalOutputsStruct::signal14_Inverted,
-                                                           &SignalOutputsStruct::signal24_Inverted,
-                                                           &SignalOutputsStruct::signal34_Inverted};
 QString ProcessData::*const relayTexts[3] = {&ProcessData::signalRelayText14, &ProcessData::signalRelayText24,
                                              &ProcessData::signalRelayText34};
 QString ProcessData::*const relayImages[3] = {
@@ -44,7 +24,7 @@ void showRelays(AppState &s, const bool (&active)[deviceEventRows], const QStrin
     QString text;
     int &counter = s.events.relayTextCounters[r];
     for (int k = 0; k < deviceEventRows; ++k) {
-      if (!active[k] || !(so.*assignedRows[k][r]) || !(so.*enabledRows[k][r]))
+      if (!active[k] || !(so.*routedRows[k][r]) || !(so.*enabledRows[k][r]))
         continue;
       cause = true;
       if (counter == 2) { // the relay text keeps at most two causes
@@ -54,7 +34,7 @@ void showRelays(AppState &s, const bool (&active)[deviceEventRows], const QStrin
       text += labels.value(k) + QLatin1Char('\n');
       ++counter;
     }
-    const bool inverted = so.*invertedFlags[r];
+    const bool inverted = so.*invertedRelays[r];
     const bool contact = ((s.process.relayWord >> relayContactBits[r]) & 1u) != 0;
     const bool relayActive = cause && (contact != inverted);
     pd.*relayTexts[r] = text;

@@ -4,6 +4,7 @@
 #include "app/extraMessage.h"
 #include "currentDevice.h"
 #include "deviceEvents.h"
+#include "signalRows.h"
 #include "valueText.h"
 
 namespace
@@ -153,36 +154,14 @@ void fillParameterSelections(AppState &s, const InterpretationState &st, const D
   pd.ipcIdleTime = QString::number(f.rxField1306);
 }
 
-// The row members of the signal-contact record, per relay (14, 24, 34) and row (1-14).
-using RowMember = bool SignalOutputsStruct::*;
-#define TALVANE_ROW(field, n)                                                                                \
-  {                                                                                                          \
-    &SignalOutputsStruct::signal14_##field##n, &SignalOutputsStruct::signal24_##field##n,                    \
-        &SignalOutputsStruct::signal34_##field##n                                                            \
-  }
-#define TALVANE_ROWS(field)                                                                                  \
-  {                                                                                                          \
-    TALVANE_ROW(field, 1), TALVANE_ROW(field, 2), TALVANE_ROW(field, 3), TALVANE_ROW(field, 4),              \
-        TALVANE_ROW(field, 5), TALVANE_ROW(field, 6), TALVANE_ROW(field, 7), TALVANE_ROW(field, 8),          \
-        TALVANE_ROW(field, 9), TALVANE_ROW(field, 10), TALVANE_ROW(field, 11), TALVANE_ROW(field, 12),       \
-        TALVANE_ROW(field, 13), TALVANE_ROW(field, 14)                                                       \
-  }
-const RowMember routedRows[eventRows][3] = TALVANE_ROWS(Row);
-const RowMember enabledRows[eventRows][3] = TALVANE_ROWS(enabled_Row);
-#undef TALVANE_ROWS
-#undef TALVANE_ROW
-
 // Routing words of the relays: which rows drive each relay, and which rows the user may change.
 // While the IPC state is active a relay that carries the IPC row is reserved for it.
 void fillRelayRows(AppState &s, const InterpretationState &st)
 {
   SignalOutputsStruct &so = s.ui.signalOutputs;
   const uint16_t words[3] = {s.fields.rxField604, s.fields.rxField605, s.fields.rxField606};
-  bool SignalOutputsStruct::*inverted[3] = {&SignalOutputsStruct::signal14_Inverted,
-                                            &SignalOutputsStruct::signal24_Inverted,
-                                            &SignalOutputsStruct::signal34_Inverted};
   for (int r = 0; r < 3; ++r) {
-    so.*inverted[r] = (words[r] & bit(15)) != 0;
+    so.*invertedRelays[r] = (words[r] & bit(15)) != 0;
     const bool reservedForIpc = st.ipcState && (words[r] & bit(2)) != 0;
     for (int row = 1; row <= eventRows; ++row) {
       so.*routedRows[row - 1][r] = (words[r] & bit(row - 1)) != 0;

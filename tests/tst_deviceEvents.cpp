@@ -85,8 +85,8 @@ private slots:
     pass(0x10002); // mains fails
     pass(0x10002);
     pass(0x1); // and returns
-    QCOMPARE(loggedEvents(), (QStringList{"VT-40A|Mains operation", "VT-40A|Buffer operation",
-                                          "VT-40A|Mains operation"}));
+    QCOMPARE(loggedEvents(),
+             (QStringList{"VT-40A|Mains operation", "VT-40A|Buffer operation", "VT-40A|Mains operation"}));
     QCOMPARE(model->rowCount(), 3);
     QCOMPARE(model->data(model->index(0, 0), EventControl_DataBaseModel::DateRole).toString(),
              QStringLiteral("31.01.2024"));
@@ -122,7 +122,7 @@ private slots:
   void relayFollowsItsRoutedRows()
   {
     AppState &s = device("VT-40A");
-    s.fields.rxField604 = 0x0002;              // relay 14 driven by row 2 (buffer operation)
+    s.fields.rxField604 = 0x0002;             // relay 14 driven by row 2 (buffer operation)
     s.fields.rxField601 = 0x0001 | (1u << 5); // contact of relay 14 closed
     pass(0x1);
     QCOMPARE(s.ui.processData.signalRelayImage14, QStringLiteral("qrc:/images/instrumente/Schalter_auf.png"));

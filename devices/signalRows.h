@@ -1,0 +1,15 @@
+// The members of the signal-contact record by relay and row, so that code can walk the table.
+#pragma once
+
+#include "app/uiRecords.h"
+
+constexpr int signalRelays = 3; // relays 14, 24 and 34
+constexpr int signalRows = 14;
+
+using SignalRowMember = bool SignalOutputsStruct::*;
+
+// [row 0-13][relay 0-2]: the row drives the relay / the user may change that choice.
+extern const SignalRowMember routedRows[signalRows][signalRelays];
+extern const SignalRowMember enabledRows[signalRows][signalRelays];
+// [relay 0-2]: the relay output is inverted.
+extern const SignalRowMember invertedRelays[signalRelays];
