@@ -78,6 +78,7 @@ struct CommandState {
   QString lastSelectedModelName; // the model the start page chose last
   QString temperatureUnitText;
   QString statusDeviceName; // the identified model's name, shown on the status page
+  uint16_t optionBits = 0;  // window options of the system page (bits 0 and 1 stored inverted)
 };
 
 class Ups_DataBase;

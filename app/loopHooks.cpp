@@ -5,6 +5,10 @@
 namespace LoopHooks
 {
 
+void setAutostart(bool) {}
+void setIpcMode(bool) {}
+void runFamilySettings(int) {}
+
 void sendEventMail(int) {}
 void programStartEvent(int, bool) {}
 

@@ -16,6 +16,11 @@ void readSpecialSettings(SpecialSettings &settings);
 // Settings.
 void loadUserConfig();
 
+// Commands of the pages.
+void setAutostart(bool on);
+void setIpcMode(bool on);
+void runFamilySettings(int settingsNumber);
+
 // Event actions.
 void sendEventMail(int eventNumber);
 void programStartEvent(int eventNumber, bool start);

@@ -89,41 +89,7 @@ void upsApp::stopLink()
   disconnect(eventModel, nullptr, nullptr, nullptr);
 }
 
-void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
-{
-  AppState &s = appState();
-  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
-  emit sendToQml_SignalOutputs(s.ui.signalOutputs);
-}
-
-void upsApp::receiveFromQml_GetParameter(int currentDevice)
-{
-  AppState &s = appState();
-  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
-  emit sendToQml_Parameter(s.ui.parameterWindow);
-}
-
-// The event page's buttons: 0 clears the log (after the user confirmed), 1 exports it as CSV into
-// the chosen folder.
-void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath)
-{
-  if (buttonNr == 0) {
-    database->DeleteData_from_EVETS_TABLE();
-    eventModel->updateModel_EVENTS_TABLE();
-  } else if (buttonNr == 1) {
-    eventModel->exportCSV_EVENTS_TABLE(csvExportPath(destinationPath, QDate::currentDate()));
-  }
-}
-
 // The commands below are filled in by the subsystems that own their state.
-void upsApp::receiveFromQml_SetGetSetting(int) {}
-QString upsApp::receiveFromQml_GetDevicesImage(QString)
-{
-  return {};
-}
-void upsApp::receiveFromQml_ReloadLanguage(int) {}
-void upsApp::receiveFromQml_setTemperatureUnit(QString, int) {}
-void upsApp::receiveFromQml_SetSignalOut(int, bool, int) {}
 void upsApp::receiveFromQml_SetOverloadBehavior_ButtonClick(int) {}
 void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QString, QString, QString, QString)
 {
@@ -131,16 +97,11 @@ void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QStri
 void upsApp::receiveFromQml_SetLimitsList_ComboBox(int, QString) {}
 void upsApp::receiveFromQml_ParameterSetLimitsList_TextBox(int, QString) {}
 void upsApp::receiveFromQml_SetManagementList_ComboBox(int, QString) {}
-void upsApp::receiveFromQml_IpcPage_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_SetManagement_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_SetOverloadBehavior_CheckBox(int, bool) {}
-void upsApp::receiveFromQml_SetBufferTime(QString) {}
-void upsApp::receiveFromQml_SetIpcTime(int, QString) {}
 void upsApp::receiveFromQml_SetOverloadList_ComboBox(int, QString) {}
 void upsApp::receiveFromQml_SetOverload_CheckBox(int, bool) {}
-void upsApp::receiveFromQml_SystemWindow_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_BackupFile(int, QString) {}
-void upsApp::receiveFromQml_Communication_ComPort(int) {}
 void upsApp::receiveFromQml_SetProgramStartEvent_CheckBox(int, uint, bool) {}
 void upsApp::receiveFromQml_SetEmailEvent_CheckBox(int, uint, bool) {}
 void upsApp::receiveFromQml_SetEmailConfig(int, int, QString) {}

@@ -1,0 +1,304 @@
+// The commands of the pages: every user action reaches the back end through one of these slots.
+#include "upsApp.h"
+
+#include "appState.h"
+#include "loopHooks.h"
+
+#include "devices/currentDevice.h"
+#include "link/requestCycle.h"
+#include "link/serialPort.h"
+#include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
+
+#include <QDate>
+
+#include <algorithm>
+
+#include <optional>
+
+namespace
+{
+constexpr uint8_t readParametersCommand = 20;
+constexpr uint16_t parametersAnsweredField = 99;
+constexpr uint16_t bufferTimeField = 1301;
+constexpr uint16_t relayRoutingFields[3] = {604, 605, 606};
+constexpr uint16_t ipcTimeFields[3] = {1305, 1304, 1306}; // delay, shutdown, idle
+
+// A whole number 0-65535 typed by the user; anything else is no value at all.
+std::optional<uint16_t> wholeNumber(const QString &text)
+{
+  bool ok = false;
+  const uint value = text.trimmed().toUInt(&ok, 10);
+  if (!ok || value > 0xFFFF)
+    return std::nullopt;
+  return static_cast<uint16_t>(value);
+}
+
+// A bare field id: asks the device to report that field.
+QByteArray fieldRead(uint16_t id)
+{
+  QByteArray record;
+  record.append(char(id >> 8)).append(char(id & 0xFF));
+  return record;
+}
+
+// One field record with a 16-bit value: id high, id low, value high, value low.
+QByteArray fieldWrite(uint16_t id, uint16_t value)
+{
+  QByteArray record;
+  record.append(char(id >> 8)).append(char(id & 0xFF)).append(char(value >> 8)).append(char(value & 0xFF));
+  return record;
+}
+
+bool online(const AppState &s)
+{
+  return !s.link.hasStatus(DeviceStatusFlag::offline);
+}
+
+void storeSystemSetting(AppState &s, const QString &column, int value)
+{
+  if (s.storage.database)
+    s.storage.database->UpdateRow_inDatabase(QStringLiteral("SystemMain"), column, QString::number(value), 1);
+}
+
+bool validCatalogueIndex(const AppState &s, int index)
+{
+  return index >= 0 && index < s.catalogue.catalogueCount;
+}
+} // namespace
+
+QString upsApp::receiveFromQml_GetDevicesImage(QString comboboxCurrentText)
+{
+  AppState &s = appState();
+  LinkState &link = s.link;
+  const int identifiedIndex = link.currentCatalogueIndex;
+  link.currentCatalogueIndex = 0;
+  s.ui.startWindow.currentDevice = 0;
+  link.setStatus(DeviceStatusFlag::modelChosen, false);
+  rebuildDeviceCatalogue(s);
+
+  if (!link.has(LinkFlag::autoDetect)) {
+    // The device must announce itself again: forget the model codes it reported.
+    link.set(LinkFlag::deviceIdentified, false);
+    link.setStatus(DeviceStatusFlag::offline, true);
+    s.fields.rxField1[0] = 0;
+    if (s.fields.subDevicesSeen > 0 && s.fields.subDevicesSeen <= subDeviceSlots)
+      s.fields.rxField1[s.fields.subDevicesSeen - 1] = 0;
+  }
+
+  for (int i = 0; i < s.catalogue.catalogueCount; ++i) {
+    DeviceCatalogueEntry &entry = s.catalogue.entries[i];
+    if (entry.name != comboboxCurrentText)
+      continue;
+    link.setStatus(DeviceStatusFlag::modelChosen, true);
+    link.currentCatalogueIndex = static_cast<uint8_t>(i);
+    // Another model than the identified one: identify the device afresh rather than read it with
+    // the wrong family's tables.
+    if (link.has(LinkFlag::autoDetect) && i != identifiedIndex)
+      link.set(LinkFlag::deviceIdentified, false);
+    if (entry.name != s.commands.lastSelectedModelName)
+      s.loop.fullRefreshPending = true;
+    s.commands.lastSelectedModelName = entry.name;
+    entry.parametersChanged = true;
+    return resolvePicturePath(entry.deviceImage);
+  }
+  link.set(LinkFlag::deviceIdentified, false);
+  link.set(LinkFlag::awaitingFirstAnswer, link.has(LinkFlag::autoDetect));
+  return QString();
+}
+
+void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
+{
+  AppState &s = appState();
+  if (!validCatalogueIndex(s, currentDevice))
+    return;
+  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  emit sendToQml_SignalOutputs(s.ui.signalOutputs);
+}
+
+void upsApp::receiveFromQml_GetParameter(int currentDevice)
+{
+  AppState &s = appState();
+  if (!validCatalogueIndex(s, currentDevice))
+    return;
+  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  emit sendToQml_Parameter(s.ui.parameterWindow);
+}
+
+void upsApp::receiveFromQml_ReloadLanguage(int currentLanguage)
+{
+  AppState &s = appState();
+  if (s.commands.ignoreFirstLanguageCall) { // the page reports its initial selection once
+    s.commands.ignoreFirstLanguageCall = false;
+    return;
+  }
+  const int language = setCurrentLanguage(s.language, currentLanguage);
+  s.ui.processData.currentLanguageNr = language;
+  storeSystemSetting(s, QStringLiteral("language"), language);
+  rebuildDeviceCatalogue(s);
+  s.loop.fullRefreshPending = true;
+  currentCatalogueEntry(s).signalOutputsChanged = true;
+  currentCatalogueEntry(s).parametersChanged = true;
+}
+
+void upsApp::receiveFromQml_setTemperatureUnit(QString currentTemperatureUnit, int currentTemperatureUnitNr)
+{
+  AppState &s = appState();
+  if (s.commands.ignoreFirstTemperatureUnitCall) {
+    s.commands.ignoreFirstTemperatureUnitCall = false;
+    return;
+  }
+  s.commands.temperatureUnitText = currentTemperatureUnit;
+  s.ui.processData.comboBoxTemperatureUnitCurrentIndex = currentTemperatureUnitNr;
+  storeSystemSetting(s, QStringLiteral("temparatur_unit"), currentTemperatureUnitNr);
+}
+
+void upsApp::receiveFromQml_Communication_ComPort(int comPortNr)
+{
+  AppState &s = appState();
+  if (s.link.has(LinkFlag::autoDetect))
+    return;
+  s.ui.processData.comPortList_currentNumber = comPortNr;
+  serialPort->selectPort(comPortNr);
+  storeSystemSetting(s, QStringLiteral("comport"), comPortNr);
+}
+
+void upsApp::receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked)
+{
+  AppState &s = appState();
+  if (!s.loop.generalSettingsLoaded)
+    return;
+  LinkState &link = s.link;
+  ProcessData &pd = s.ui.processData;
+  uint16_t &options = s.commands.optionBits;
+  auto setOption = [&options](int bit, bool on) {
+    options =
+        on ? static_cast<uint16_t>(options | (1u << bit)) : static_cast<uint16_t>(options & ~(1u << bit));
+  };
+  switch (checkBoxNr) {
+  case 0:
+    link.set(LinkFlag::autoDetect, checked);
+    link.set(LinkFlag::portSuspended, !checked);
+    storeSystemSetting(s, QStringLiteral("auto_device_detecting"), checked ? 0 : 1);
+    return;
+  case 1:
+    pd.startUp = checked;
+    LoopHooks::setAutostart(checked);
+    storeSystemSetting(s, QStringLiteral("autostart"), checked ? 1 : 0);
+    return;
+  case 2: // the communication button opens or closes the port by hand
+    link.set(LinkFlag::portSuspended, !link.has(LinkFlag::portSuspended));
+    link.set(LinkFlag::autoDetect, false);
+    storeSystemSetting(s, QStringLiteral("auto_device_detecting"), 1);
+    return;
+  case 3:
+    pd.appOpenAsMaximized_checkBox = checked;
+    setOption(0, !checked);
+    break;
+  case 4:
+    pd.showCloseMessage = checked;
+    setOption(1, !checked);
+    break;
+  case 5:
+    pd.loadConfigFile_checkBox = checked;
+    setOption(2, checked);
+    break;
+  case 6:
+    pd.switchToStatusPage = checked;
+    setOption(3, checked);
+    break;
+  case 7:
+    pd.denyAppClosing = checked;
+    setOption(4, checked);
+    break;
+  default:
+    return;
+  }
+  storeSystemSetting(s, QStringLiteral("app_open_maximized"), options);
+}
+
+void upsApp::receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked)
+{
+  AppState &s = appState();
+  if (checkBoxNr == 4) {
+    LoopHooks::setIpcMode(checked);
+    return;
+  }
+  if (checkBoxNr != 3 && checkBoxNr != 5)
+    return;
+  if (checkBoxNr == 3)
+    s.ui.shutdownWindow.pcShutdownEnable = checked;
+  else
+    s.ui.processData.fastStartup = checked;
+  if (!s.storage.database)
+    return;
+  const uint16_t row =
+      s.storage.database->deviceRow(QStringLiteral("Shutdown"), currentCatalogueEntry(s).name);
+  if (row == 0)
+    return;
+  const int value =
+      (s.ui.shutdownWindow.pcShutdownEnable ? 1 : 0) + 2 * (s.ui.processData.fastStartup ? 1 : 0);
+  s.storage.database->UpdateRow_inDatabase(QStringLiteral("Shutdown"), QStringLiteral("shutdown_active"),
+                                           QString::number(value), row);
+}
+
+void upsApp::receiveFromQml_SetGetSetting(int settingsNumber)
+{
+  AppState &s = appState();
+  if (settingsNumber != 3) {
+    LoopHooks::runFamilySettings(settingsNumber);
+    return;
+  }
+  if (online(s)) {
+    queueRequest(s.requests, 1, fieldRead(parametersAnsweredField), readParametersCommand, 0);
+  }
+}
+
+void upsApp::receiveFromQml_SetSignalOut(int signalNr, bool signalOutput, int rowCount)
+{
+  AppState &s = appState();
+  if (currentCatalogueEntry(s).relaySuffix14.isEmpty() || rowCount < 0 || rowCount > 14)
+    return;
+  uint16_t *masks[3] = {&s.fields.rxField604, &s.fields.rxField605, &s.fields.rxField606};
+  const int relay = signalNr == 14 ? 0 : signalNr == 24 ? 1 : signalNr == 34 ? 2 : -1;
+  if (relay < 0)
+    return;
+  const int bit = rowCount == 0 ? 15 : rowCount - 1; // 0: output inverted, N: event row N
+  uint16_t &mask = *masks[relay];
+  mask =
+      signalOutput ? static_cast<uint16_t>(mask | (1u << bit)) : static_cast<uint16_t>(mask & ~(1u << bit));
+  if (online(s))
+    queueRequest(s.requests, 1, fieldWrite(relayRoutingFields[relay], mask));
+}
+
+void upsApp::receiveFromQml_SetBufferTime(QString second)
+{
+  AppState &s = appState();
+  const std::optional<uint16_t> value = wholeNumber(second);
+  if (value)
+    queueRequest(s.requests, 1, fieldWrite(bufferTimeField, *value));
+}
+
+void upsApp::receiveFromQml_SetIpcTime(int fieldNr, QString second)
+{
+  AppState &s = appState();
+  std::optional<uint16_t> value = wholeNumber(second);
+  if (!value || fieldNr < 1 || fieldNr > 3)
+    return;
+  const ParameterLimits &limits = currentCatalogueEntry(s).limits;
+  const ValueRange ranges[3] = {limits.ipcDelay, limits.ipcShutdown, limits.ipcIdle};
+  const ValueRange &range = ranges[fieldNr - 1];
+  if (range.isSet())
+    value = static_cast<uint16_t>(std::clamp<int>(*value, range.minimum, range.maximum));
+  queueRequest(s.requests, 1, fieldWrite(ipcTimeFields[fieldNr - 1], *value));
+}
+
+void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath)
+{
+  if (buttonNr == 0) { // the clear button, after the user confirmed
+    database->DeleteData_from_EVETS_TABLE();
+    eventModel->updateModel_EVENTS_TABLE();
+  } else if (buttonNr == 1) { // the CSV button, into the chosen folder
+    eventModel->exportCSV_EVENTS_TABLE(csvExportPath(destinationPath, QDate::currentDate()));
+  }
+}

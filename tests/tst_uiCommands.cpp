@@ -1,0 +1,267 @@
+// The page commands, against the real database file in a temporary folder.
+#include "appState.h"
+#include "storage/upsDataBase.h"
+#include "temporaryWorkingDirectory.h"
+#include "upsApp.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+QByteArray queued(int queueNumber)
+{
+  const QueuedRequest &q = appState().requests.requestQueue[queueNumber - 1];
+  return QByteArray(reinterpret_cast<const char *>(q.payload), q.length);
+}
+
+QString stored(const QString &table, const QString &column, int row = 1)
+{
+  return appState()
+      .storage.database->ReadRow_fromDatabase(table, column, static_cast<uint16_t>(row))
+      .value(0);
+}
+
+int catalogueIndexOf(const QString &model)
+{
+  for (int i = 1; i < appState().catalogue.catalogueCount; ++i) {
+    if (appState().catalogue.entries[i].name == model)
+      return i;
+  }
+  return -1;
+}
+} // namespace
+
+class UiCommandsTest : public QObject
+{
+  Q_OBJECT
+
+  std::unique_ptr<TemporaryWorkingDirectory> workDir;
+  std::unique_ptr<upsApp> app;
+
+  void tick() { QMetaObject::invokeMethod(app.get(), "SystemLoop", Qt::DirectConnection); }
+
+  // Manual detection with the port closed: commands act on state only.
+  void quietLink()
+  {
+    appState().link.set(LinkFlag::autoDetect, false);
+    appState().link.set(LinkFlag::portSuspended, true);
+  }
+
+private slots:
+  void init()
+  {
+    workDir = std::make_unique<TemporaryWorkingDirectory>();
+    resetAppState();
+    app = std::make_unique<upsApp>();
+    tick();
+    quietLink();
+  }
+
+  void cleanup()
+  {
+    app.reset();
+    workDir.reset();
+  }
+
+  void firstLanguageAndUnitReportsAreIgnored()
+  {
+    app->receiveFromQml_ReloadLanguage(1);
+    app->receiveFromQml_setTemperatureUnit(QStringLiteral("°F"), 1);
+    QCOMPARE(appState().language.current, 0);
+    QCOMPARE(stored("SystemMain", "language"), QStringLiteral("0"));
+    QCOMPARE(stored("SystemMain", "temparatur_unit"), QStringLiteral("0"));
+
+    app->receiveFromQml_ReloadLanguage(1);
+    app->receiveFromQml_setTemperatureUnit(QStringLiteral("°F"), 1);
+    QCOMPARE(appState().language.current, 1);
+    QCOMPARE(appState().ui.processData.currentLanguageNr, 1);
+    QCOMPARE(stored("SystemMain", "language"), QStringLiteral("1"));
+    QCOMPARE(stored("SystemMain", "temparatur_unit"), QStringLiteral("1"));
+    QVERIFY(appState().loop.fullRefreshPending);
+    QCOMPARE(appState().catalogue.entries[1].parameter.chargeCurrentLabel, QStringLiteral("Ladestrom"));
+  }
+
+  void choosingAModelRefreshesOnlyOnChange()
+  {
+    const QString photo = app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    QCOMPARE(photo, QStringLiteral("qrc:/images/company/norvex/devices/VT_40A/VT_40A.jpg"));
+    QCOMPARE(int(appState().link.currentCatalogueIndex), catalogueIndexOf("VT-40A"));
+    QVERIFY(appState().link.hasStatus(DeviceStatusFlag::modelChosen));
+    QVERIFY(appState().loop.fullRefreshPending);
+    tick();
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    QVERIFY(!appState().loop.fullRefreshPending);
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VS-1700-0"));
+    QVERIFY(appState().loop.fullRefreshPending);
+    // Photos outside the resources become file URLs.
+    QVERIFY(app->receiveFromQml_GetDevicesImage(QStringLiteral("VKL-10A-0U"))
+                .endsWith(QStringLiteral("/app/images/company/norvex/devices/VKL_10A_0U/VKL_10A_0U.jpg")));
+  }
+
+  void unknownModelGivesNoPicture()
+  {
+    QVERIFY(app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-99")).isEmpty());
+    QVERIFY(!appState().link.hasStatus(DeviceStatusFlag::modelChosen));
+    QCOMPARE(int(appState().link.currentCatalogueIndex), 0);
+  }
+
+  void manualChoiceForgetsTheReportedModel()
+  {
+    AppState &s = appState();
+    s.fields.rxField1[0] = 0xBF034;
+    s.fields.rxField1[2] = 0xBF034;
+    s.fields.subDevicesSeen = 3;
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    QCOMPARE(s.fields.rxField1[0], 0u);
+    QCOMPARE(s.fields.rxField1[2], 0u);
+    QVERIFY(s.link.hasStatus(DeviceStatusFlag::offline));
+    s.fields.subDevicesSeen = 200; // never an index past the slots
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+  }
+
+  void anotherModelThanTheIdentifiedOneIsIdentifiedAfresh()
+  {
+    AppState &s = appState();
+    s.link.set(LinkFlag::autoDetect, true);
+    s.link.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
+    s.link.set(LinkFlag::deviceIdentified, true);
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    QVERIFY(s.link.has(LinkFlag::deviceIdentified));
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VK-10A-2U"));
+    QVERIFY(!s.link.has(LinkFlag::deviceIdentified));
+  }
+
+  void windowOptionsAreStoredAsBits_data()
+  {
+    QTest::addColumn<int>("checkBox");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("open maximised off") << 3 << false << 1;
+    QTest::newRow("open maximised on") << 3 << true << 0;
+    QTest::newRow("close message off") << 4 << false << 2;
+    QTest::newRow("config file on") << 5 << true << 4;
+    QTest::newRow("status page on") << 6 << true << 8;
+    QTest::newRow("deny closing on") << 7 << true << 16;
+  }
+
+  void windowOptionsAreStoredAsBits()
+  {
+    QFETCH(int, checkBox);
+    QFETCH(bool, checked);
+    QFETCH(int, stored);
+    app->receiveFromQml_SystemWindow_CheckBox(checkBox, checked);
+    QCOMPARE(::stored("SystemMain", "app_open_maximized").toInt(), stored);
+  }
+
+  void communicationButtonSwitchesToManualMode()
+  {
+    AppState &s = appState();
+    app->receiveFromQml_SystemWindow_CheckBox(0, true);
+    QVERIFY(s.link.has(LinkFlag::autoDetect));
+    QVERIFY(!s.link.has(LinkFlag::portSuspended));
+    QCOMPARE(stored("SystemMain", "auto_device_detecting"), QStringLiteral("0"));
+    app->receiveFromQml_SystemWindow_CheckBox(2, false);
+    QVERIFY(!s.link.has(LinkFlag::autoDetect));
+    QVERIFY(s.link.has(LinkFlag::portSuspended));
+    QCOMPARE(stored("SystemMain", "auto_device_detecting"), QStringLiteral("1"));
+    app->receiveFromQml_SystemWindow_CheckBox(2, true);
+    QVERIFY(!s.link.has(LinkFlag::portSuspended));
+    QCOMPARE(stored("SystemMain", "auto_device_detecting"), QStringLiteral("1"));
+  }
+
+  void systemOptionsWaitForTheSettings()
+  {
+    app.reset();
+    resetAppState();
+    app = std::make_unique<upsApp>(); // no tick yet
+    app->receiveFromQml_SystemWindow_CheckBox(7, true);
+    QVERIFY(!appState().ui.processData.denyAppClosing);
+  }
+
+  void typedTimesAreQueuedOnlyAsWholeNumbers_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("empty") << "" << QByteArray();
+    QTest::newRow("letters") << "12a" << QByteArray();
+    QTest::newRow("negative") << "-1" << QByteArray();
+    QTest::newRow("too large") << "70000" << QByteArray();
+    QTest::newRow("fraction") << "1.5" << QByteArray();
+    QTest::newRow("300 s") << "300" << QByteArray::fromHex("0515012C");
+    QTest::newRow("largest") << " 65535 " << QByteArray::fromHex("0515FFFF");
+  }
+
+  void typedTimesAreQueuedOnlyAsWholeNumbers()
+  {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, payload);
+    app->receiveFromQml_SetBufferTime(text);
+    QCOMPARE(queued(1), payload);
+  }
+
+  void ipcTimesAreClampedOnCapacitorModels()
+  {
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VS-1700-0"));
+    app->receiveFromQml_SetIpcTime(2, QStringLiteral("5000")); // shutdown time, at most 600 s
+    QCOMPARE(queued(1), QByteArray::fromHex("05180258"));
+    app->receiveFromQml_SetIpcTime(1, QStringLiteral("0")); // delay, at least 1 s
+    QCOMPARE(queued(1), QByteArray::fromHex("05190001"));
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    app->receiveFromQml_SetIpcTime(3, QStringLiteral("5000"));
+    QCOMPARE(queued(1), QByteArray::fromHex("051A1388"));
+  }
+
+  void relayRoutingIsQueuedWhileOnline()
+  {
+    AppState &s = appState();
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    s.link.setStatus(DeviceStatusFlag::offline, false);
+    app->receiveFromQml_SetSignalOut(24, true, 3); // row 3 drives relay 24
+    QCOMPARE(queued(1), QByteArray::fromHex("025D0004"));
+    app->receiveFromQml_SetSignalOut(24, true, 0); // inverted
+    QCOMPARE(queued(1), QByteArray::fromHex("025D8004"));
+    s.requests.requestQueue[0] = QueuedRequest{};
+    s.link.setStatus(DeviceStatusFlag::offline, true);
+    app->receiveFromQml_SetSignalOut(14, true, 1);
+    QVERIFY(queued(1).isEmpty());
+    QCOMPARE(s.fields.rxField604, uint16_t(1)); // kept in memory all the same
+  }
+
+  void readingTheParametersIsQueuedWhileOnline()
+  {
+    AppState &s = appState();
+    app->receiveFromQml_SetGetSetting(3);
+    QVERIFY(queued(1).isEmpty()); // the chosen model is offline
+    s.link.setStatus(DeviceStatusFlag::offline, false);
+    app->receiveFromQml_SetGetSetting(3);
+    QCOMPARE(queued(1), QByteArray::fromHex("0063"));
+    QCOMPARE(s.requests.requestQueue[0].pendingCommand, uint8_t(20));
+  }
+
+  void pcShutdownChoiceIsStoredPerDevice()
+  {
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    app->receiveFromQml_IpcPage_CheckBox(3, true);
+    app->receiveFromQml_IpcPage_CheckBox(5, true);
+    Ups_DataBase *db = appState().storage.database;
+    const uint16_t row = db->Get_dbID_forThisDevice(QStringLiteral("Shutdown"), QStringLiteral("VT-40A"));
+    QVERIFY(row > 0);
+    QCOMPARE(stored("Shutdown", "shutdown_active", row), QStringLiteral("3"));
+  }
+
+  void deviceIndexOutsideTheCatalogueIsIgnored()
+  {
+    QSignalSpy parameter(app.get(), &upsApp::sendToQml_Parameter);
+    app->receiveFromQml_GetParameter(-1);
+    app->receiveFromQml_GetSignalOutputs(500);
+    QCOMPARE(parameter.count(), 0);
+    app->receiveFromQml_GetParameter(2);
+    QCOMPARE(parameter.count(), 1);
+    QCOMPARE(int(appState().link.currentCatalogueIndex), 2);
+  }
+};
+
+QTEST_GUILESS_MAIN(UiCommandsTest)
+#include "tst_uiCommands.moc"
