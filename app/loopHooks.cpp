@@ -1,7 +1,5 @@
 #include "loopHooks.h"
 
-#include "appState.h"
-
 namespace LoopHooks
 {
 
@@ -14,13 +12,6 @@ void programStartEvent(int, bool) {}
 
 void readSpecialSettings(SpecialSettings &) {}
 void loadUserConfig() {}
-void loadGeneralSettings()
-{
-  // What a new settings database holds: automatic device detection on, so the link starts at once.
-  LinkState &link = appState().link;
-  link.set(LinkFlag::autoDetect, true);
-  link.set(LinkFlag::portSuspended, false);
-}
 void runFtdiRefreshStep() {}
 void runPcShutdownStep() {}
 void fillProgramstartWindow() {}

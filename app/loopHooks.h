@@ -26,7 +26,6 @@ void sendEventMail(int eventNumber);
 void programStartEvent(int eventNumber, bool start);
 
 // Main loop steps.
-void loadGeneralSettings();
 void runFtdiRefreshStep();
 void runPcShutdownStep();
 void fillProgramstartWindow();

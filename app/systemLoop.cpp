@@ -15,6 +15,7 @@
 #include "link/requestCycle.h"
 #include "link/serialPort.h"
 #include "storage/eventControlModel.h"
+#include "storage/systemSettings.h"
 #include "storage/upsDataBase.h"
 
 #include <QDateTime>
@@ -74,8 +75,7 @@ void upsApp::runTickSteps()
 
   if (loop.firstTick) {
     loop.firstTick = false;
-    LoopHooks::loadGeneralSettings();
-    loop.generalSettingsLoaded = true;
+    loadSystemSettings(s);
     loop.fullRefreshPending = true;
     runFullRefresh(); // with the start-up language
     loop.fullRefreshPending = true;

@@ -251,6 +251,49 @@ private slots:
     QCOMPARE(stored("Shutdown", "shutdown_active", row), QStringLiteral("3"));
   }
 
+  // The settings row is read on the first tick, and the texts are sent again in its language.
+  void storedSettingsApplyOnTheFirstTick_data()
+  {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("aboutButton");
+    QTest::newRow("German") << 1 << "Info";
+    QTest::newRow("unknown language") << 7 << "About";
+  }
+
+  void storedSettingsApplyOnTheFirstTick()
+  {
+    QFETCH(int, language);
+    QFETCH(QString, aboutButton);
+    app.reset();
+    {
+      Ups_DataBase db;
+      db.UpdateRow_inDatabase("SystemMain", "language", language, 1);
+      db.UpdateRow_inDatabase("SystemMain", "auto_device_detecting", 1, 1);
+      db.UpdateRow_inDatabase("SystemMain", "app_open_maximized", 1 + 4 + 16, 1);
+      db.UpdateRow_inDatabase("SystemMain", "temparatur_unit", 1, 1);
+      db.UpdateRow_inDatabase("SystemMain", "comport", 2, 1);
+    }
+    resetAppState();
+    app = std::make_unique<upsApp>();
+    QSignalSpy mainWindow(app.get(), &upsApp::sendToQml_mainWindow);
+    tick();
+    QCOMPARE(mainWindow.count(), 2);
+    QCOMPARE(mainWindow.last().at(0).value<MainWindowStruct>().about_Button, aboutButton);
+
+    const AppState &s = appState();
+    const ProcessData &pd = s.ui.processData;
+    QVERIFY(!s.link.has(LinkFlag::autoDetect));
+    QVERIFY(s.link.has(LinkFlag::portSuspended)); // manual mode waits for the user
+    QVERIFY(!pd.appOpenAsMaximized);
+    QVERIFY(pd.showCloseMessage);
+    QVERIFY(pd.loadConfigFile_checkBox);
+    QVERIFY(!pd.switchToStatusPage);
+    QVERIFY(pd.denyAppClosing);
+    QCOMPARE(pd.comboBoxTemperatureUnitCurrentIndex, 1);
+    QCOMPARE(pd.comPortList_currentNumber, 2);
+    QCOMPARE(pd.currentLanguageNr, language == 1 ? 1 : 0);
+  }
+
   void deviceIndexOutsideTheCatalogueIsIgnored()
   {
     QSignalSpy parameter(app.get(), &upsApp::sendToQml_Parameter);
