@@ -34,11 +34,19 @@ ApplicationWindow {
             anchors.rightMargin: 16
             spacing: 16
 
-            Image {
-                source: "qrc:/images/company/norvex/logo/norvex_logo.png"
-                fillMode: Image.PreserveAspectFit
-                Layout.preferredHeight: parent.height - 20
-                Layout.preferredWidth: 180
+            // The logo is drawn for light backgrounds.
+            Rectangle {
+                color: "white"
+                radius: 6
+                Layout.preferredHeight: parent.height - 12
+                Layout.preferredWidth: 190
+
+                Image {
+                    anchors.fill: parent
+                    anchors.margins: 4
+                    source: "qrc:/images/company/norvex/logo/norvex_logo.png"
+                    fillMode: Image.PreserveAspectFit
+                }
             }
             Label {
                 text: company.appName
@@ -58,10 +66,54 @@ ApplicationWindow {
         anchors.fill: parent
         color: company.devicesArea_Color
 
+        // No device yet: the vendor's mark.
         Image {
             anchors.centerIn: parent
             source: company.imageVertical
             opacity: 0.35
+            visible: !root.process.master_image
+        }
+
+        // The live device: operating mode, animated status picture and the main measured values.
+        Column {
+            anchors.centerIn: parent
+            spacing: 16
+            visible: !!root.process.master_image
+
+            Label {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: root.process.masterOperationModus || ""
+                font.pixelSize: 24
+                color: company.infoPageTextColor
+            }
+            AnimatedImage {
+                anchors.horizontalCenter: parent.horizontalCenter
+                source: root.process.master_image || ""
+                playing: true
+            }
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 40
+                Repeater {
+                    model: [
+                        { label: "Input", value: root.process.masterInput_text },
+                        { label: "Output", value: root.process.masterOutput_text },
+                        { label: "Storage", value: root.process.chargeVoltage },
+                        { label: "Temperature", value: root.process.masterTemperatur }
+                    ]
+                    delegate: Column {
+                        Label {
+                            text: modelData.label
+                            color: company.infoPageTextColor
+                        }
+                        Label {
+                            text: modelData.value || "-.-"
+                            color: company.infoPageVariableColor
+                            font.pixelSize: 18
+                        }
+                    }
+                }
+            }
         }
     }
 
