@@ -112,7 +112,7 @@ QString modeText(const AppState &s, const InterpretationState &st, const FamilyT
       result = text(s, 177);
     annotate(text(s, 27));
   }
-  if (st.statusWord & bit(11))
+  if (st.has(Condition::ConstantCurrent)) // cleared while the link is lost
     annotate(text(s, 167));
   if (st.statusWord & bit(1))
     annotate(text(s, 78));

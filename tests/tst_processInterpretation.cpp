@@ -90,6 +90,7 @@ private slots:
     pass(s);
     QCOMPARE(s.process.operatingMode, 1);
     QVERIFY(!s.process.has(Condition::ConstantCurrent));
+    QCOMPARE(s.ui.processData.masterOperationModus, QStringLiteral("Offline"));
   }
 
   void eventRowsFollowTheFamily_data()
