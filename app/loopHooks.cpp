@@ -10,7 +10,6 @@ void runFamilySettings(int) {}
 void sendEventMail(int) {}
 void programStartEvent(int, bool) {}
 
-void readSpecialSettings(SpecialSettings &) {}
 void loadUserConfig() {}
 void runFtdiRefreshStep() {}
 void runPcShutdownStep() {}

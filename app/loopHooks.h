@@ -5,13 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-struct SpecialSettings;
-
 namespace LoopHooks
 {
 
 // Construction and stop.
-void readSpecialSettings(SpecialSettings &settings);
 
 // Settings.
 void loadUserConfig();

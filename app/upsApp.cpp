@@ -13,15 +13,6 @@
 #include <QApplication>
 #include <QDate>
 
-namespace
-{
-// The special settings file may hold any number; a usable back-to-status time is 10 s or more.
-int usableBackToStatusTimeout(int seconds)
-{
-  return (seconds < 10 || seconds >= 65535) ? 60 : seconds;
-}
-} // namespace
-
 upsApp::upsApp()
 {
   AppState &s = appState();
@@ -36,7 +27,8 @@ upsApp::upsApp()
   fillStatusWindowFixedParts(s.ui.statusWindow);
 
   s.special.backToStatusPageTimeout_sec = 0;
-  LoopHooks::readSpecialSettings(s.special);
+  loadSpecialSettings(s.special,
+                      QCoreApplication::applicationDirPath() + QStringLiteral("/specialSettings.txt"));
   s.special.backToStatusPageTimeout_sec = usableBackToStatusTimeout(s.special.backToStatusPageTimeout_sec);
 
   ProcessData &pd = s.ui.processData;

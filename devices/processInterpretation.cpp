@@ -351,7 +351,7 @@ void fillMeasuredValues(AppState &s, const InterpretationState &st, const Device
   for (int slot : labels)
     labelLines << text(s, slot) + QLatin1Char(':');
   pd.masterDeviceDetailsLabel = labelLines.join(QLatin1Char('\n'));
-  pd.masterDeviceDetailsValues = values.join(QLatin1Char('\n'));
+  pd.masterDeviceDetailsValues = values.join(QLatin1Char('\n')) + specialSettingsReport(s.special, f);
 }
 
 // Details of the storage modules behind the device, one label and one value block per module.

@@ -1,0 +1,117 @@
+// The optional settings file beside the program: build flags, the back-to-status time and the
+// diagnostic field listing.
+#include "link/buildOptions.h"
+#include "link/rxFields.h"
+
+#include <QtTest>
+
+namespace
+{
+SpecialSettings read(const QByteArray &content)
+{
+  QTemporaryFile file;
+  file.open();
+  file.write(content);
+  file.flush();
+  SpecialSettings settings;
+  loadSpecialSettings(settings, file.fileName());
+  return settings;
+}
+} // namespace
+
+class BuildOptionsTest : public QObject
+{
+  Q_OBJECT
+
+private slots:
+  void switchLinesSetTheBuildFlags_data()
+  {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("production");
+    QTest::addColumn<bool>("debug");
+    QTest::addColumn<bool>("demo");
+    QTest::newRow("production") << QByteArray("255:100\n") << true << false << false;
+    QTest::newRow("debug") << QByteArray("255:101\n") << true << true << false;
+    QTest::newRow("demo") << QByteArray("255:102\n") << false << false << true;
+    QTest::newRow("other key") << QByteArray("255:7\n") << false << false << false;
+    QTest::newRow("comment") << QByteArray("-255:101\n") << false << false << false;
+    QTest::newRow("spaces and CR") << QByteArray(" 25 5 : 1 01 \r\n") << true << true << false;
+  }
+
+  void switchLinesSetTheBuildFlags()
+  {
+    QFETCH(QByteArray, line);
+    QFETCH(bool, production);
+    QFETCH(bool, debug);
+    QFETCH(bool, demo);
+    const SpecialSettings s = read(line);
+    QCOMPARE(s.production_version, production);
+    QCOMPARE(s.debug_version, debug);
+    QCOMPARE(s.demo_version, demo);
+    QVERIFY(s.specialEntries.isEmpty());
+  }
+
+  void backToStatusTime_data()
+  {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("none") << QByteArray() << 60;
+    QTest::newRow("5") << QByteArray("250:5") << 60;
+    QTest::newRow("9") << QByteArray("250:9") << 60;
+    QTest::newRow("10") << QByteArray("250:10") << 10;
+    QTest::newRow("120") << QByteArray("250:120") << 120;
+    QTest::newRow("65535") << QByteArray("250:65535") << 60;
+  }
+
+  void backToStatusTime()
+  {
+    QFETCH(QByteArray, content);
+    QFETCH(int, seconds);
+    QCOMPARE(usableBackToStatusTimeout(read(content).backToStatusPageTimeout_sec), seconds);
+  }
+
+  void missingFileSetsNothing()
+  {
+    SpecialSettings s;
+    s.production_version = true; // cleared before reading
+    loadSpecialSettings(s, QStringLiteral("/nonexistent/specialSettings.txt"));
+    QVERIFY(!s.production_version);
+    QVERIFY(s.specialEntries.isEmpty());
+  }
+
+  void listedFieldsAreReported()
+  {
+    const SpecialSettings s = read("- listing\n2:1309\n0:503\n0:999\n");
+    QCOMPARE(s.specialEntries.size(), 3);
+    RxFields f;
+    f.rxField1309Text[2] = QStringLiteral("4711");
+    f.rxField503 = 87;
+    QCOMPARE(specialSettingsReport(s, f), QStringLiteral("\n\nID:KENNUNG:WERT\n2: 1309: 4711\n0: 503: 87"));
+    QVERIFY(specialSettingsReport(read("0:999\n"), f).isEmpty());
+    // A sub device past the slots shows no value, and nothing is read outside them.
+    QCOMPARE(specialSettingsReport(read("9:102\n"), f), QStringLiteral("\n\nID:KENNUNG:WERT\n9: 102: "));
+  }
+
+  void atMostOneHundredEntriesAreKept()
+  {
+    QByteArray content;
+    for (int i = 0; i < 150; ++i)
+      content += "1:" + QByteArray::number(i) + "\n";
+    content += "255:100\n"; // not evaluated either: the list is full
+    const SpecialSettings s = read(content);
+    QCOMPARE(s.specialEntries.size(), maxListedFields);
+    QCOMPARE(s.specialEntries.last().entryKey, uint16_t(99));
+    QVERIFY(!s.production_version);
+  }
+
+  void malformedNumbersReadAsZero()
+  {
+    const SpecialSettings s = read("abc:7\nx\n");
+    QCOMPARE(s.specialEntries.size(), 1);
+    QCOMPARE(s.specialEntries.first().entryId, uint16_t(0));
+    QCOMPARE(s.specialEntries.first().entryKey, uint16_t(7));
+  }
+};
+
+QTEST_GUILESS_MAIN(BuildOptionsTest)
+#include "tst_buildOptions.moc"
