@@ -73,11 +73,6 @@ bool SerialPort::isOpen() const
   return port->isOpen();
 }
 
-qint32 SerialPort::baudRate() const
-{
-  return port->baudRate();
-}
-
 QString SerialPort::portName() const
 {
   return port->portName();

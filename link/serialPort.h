@@ -25,7 +25,6 @@ public:
   bool ensureOpen();
   void closePort();
   bool isOpen() const;
-  qint32 baudRate() const;
 
   // The system's serial ports followed by the ports named on the command line.
   QStringList availablePorts() const;

@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <memory>
+
 namespace
 {
 // Peak resident memory of the process so far, in MB (Linux).
@@ -23,8 +25,11 @@ double peakMemoryMb()
   return 0;
 }
 
-void fillLog(int rows)
+// A new database file whose event log holds `rows` events.
+std::unique_ptr<Ups_DataBase> databaseWithLog(int rows)
 {
+  QFile::remove(QStringLiteral("upsData.db"));
+  auto database = std::make_unique<Ups_DataBase>();
   QSqlDatabase db = QSqlDatabase::database();
   db.transaction();
   QSqlQuery insert(db);
@@ -37,6 +42,7 @@ void fillLog(int rows)
     insert.exec();
   }
   db.commit();
+  return database;
 }
 } // namespace
 
@@ -57,9 +63,7 @@ private slots:
   void exportLog()
   {
     QFETCH(int, rows);
-    QFile::remove(QStringLiteral("upsData.db"));
-    Ups_DataBase db;
-    fillLog(rows);
+    const auto db = databaseWithLog(rows);
     EventControl_DataBaseModel model;
     const double before = peakMemoryMb();
     QBENCHMARK_ONCE
@@ -82,17 +86,15 @@ private slots:
   void refreshModel()
   {
     QFETCH(int, rows);
-    QFile::remove(QStringLiteral("upsData.db"));
-    Ups_DataBase db;
-    fillLog(rows);
+    const auto db = databaseWithLog(rows);
     EventControl_DataBaseModel model;
     const double before = peakMemoryMb();
     // An event is logged and the model re-read, as after every device event: 100 times.
     QBENCHMARK_ONCE
     {
       for (int i = 0; i < 100; ++i) {
-        db.PrepareInserIntoTable_EVENTS_TABLE(QStringLiteral("VT-40A"), QStringLiteral("31.01.2024"),
-                                              QStringLiteral("12:00:01"), QStringLiteral("Mains operation"));
+        db->PrepareInserIntoTable_EVENTS_TABLE(QStringLiteral("VT-40A"), QStringLiteral("31.01.2024"),
+                                               QStringLiteral("12:00:01"), QStringLiteral("Mains operation"));
         model.updateModel_EVENTS_TABLE();
       }
     }
