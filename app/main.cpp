@@ -1,10 +1,9 @@
 #include "appState.h"
 #include "logging.h"
-#include "loopHooks.h"
+#include "qmlContext.h"
 #include "quitOnSignal.h"
 #include "upsApp.h"
 
-#include "devices/currentDevice.h"
 #include "storage/eventControlModel.h"
 
 #include <QApplication>
@@ -12,20 +11,10 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickWindow>
-#include <QSystemTrayIcon>
-#include <QtQml>
 
 namespace
 {
-template <typename Record>
-void publishRecord(QQmlContext *context, const char *typeName, const QString &name, const Record &record)
-{
-  qRegisterMetaType<Record>(typeName);
-  context->setContextProperty(name, QVariant::fromValue(record));
-}
-
 // Reports the time to the first rendered frame (enable with QT_LOGGING_RULES=talvane.startup.info=true).
 void reportFirstFrame(QQmlApplicationEngine &engine, const QElapsedTimer &sinceStart)
 {
@@ -71,33 +60,7 @@ int main(int argc, char *argv[])
   QQmlApplicationEngine engine;
   upsApp app;
 
-  QQmlContext *context = engine.rootContext();
-  context->setContextProperty(QStringLiteral("cppClass"), &app);
-  publishRecord(context, "SignalOutputsStruct", QStringLiteral("signalOutputs"), s.ui.signalOutputs);
-  publishRecord(context, "DeviceParameterStruct", QStringLiteral("parameterWindow"), s.ui.parameterWindow);
-  publishRecord(context, "ProgramstartWindowStruct", QStringLiteral("programstartWindow"),
-                s.ui.programstartWindow);
-  publishRecord(context, "StartWindowStruct", QStringLiteral("startWindow"), s.ui.startWindow);
-  publishRecord(context, "IpcSettingStruct", QStringLiteral("ipcWindow"), s.ui.ipcWindow);
-  publishRecord(context, "MainWindowStruct", QStringLiteral("mainWindow"), s.ui.mainWindow);
-  publishRecord(context, "ProcessData", QStringLiteral("processData"), s.ui.processData);
-  publishRecord(context, "PcShutdownStruct", QStringLiteral("shutdownWindow"), s.ui.shutdownWindow);
-  publishRecord(context, "StatusWindowStruct", QStringLiteral("statusWindow"), s.ui.statusWindow);
-  publishRecord(context, "SystemWindowStruct", QStringLiteral("systemWindow"), s.ui.systemWindow);
-  context->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());
-  publishRecord(context, "CompanyDataStruct", QStringLiteral("companyData"), s.ui.companyData);
-
-  rebuildDeviceCatalogue(s);
-  QStringList devices{languageText(s.language, 19)};
-  devices << selectableModelNames(s.catalogue);
-  context->setContextProperty(QStringLiteral("devList"), devices);
-  context->setContextProperty(QStringLiteral("langList"), languageNames(s.language));
-  context->setContextProperty(QStringLiteral("qmlDataBaseModel"),
-                              static_cast<QObject *>(app.eventLogModel()));
-
-  qmlRegisterType<QSystemTrayIcon>("QSystemTrayIcon", 1, 0, "QSystemTrayIcon");
-  qRegisterMetaType<QSystemTrayIcon::ActivationReason>("ActivationReason");
-  context->setContextProperty(QStringLiteral("iconTray"), QIcon(s.ui.companyData.logo));
+  publishQmlContext(engine, &app, app.eventLogModel());
 
   engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
   int result = -1;

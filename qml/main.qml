@@ -1,160 +1,272 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
+import QSystemTrayIcon 1.0
+import "global"
+import "mainSubPages/startPage"
+import "mainSubPages/statusPage"
+import "mainSubPages/eventPage"
+import "mainSubPages/parameterPage"
+import "mainSubPages/parameterPage/general"
+import "mainSubPages/parameterPage/overload"
+import "mainSubPages/parameterPage/ipcPage"
+import "mainSubPages/parameterPage/programmStart"
+import "mainSubPages/parameterPage/emailSend"
+import "mainSubPages/systemPage"
+import "mainSubPages/infoPage"
+import "mainSubPages/production"
 
 ApplicationWindow {
     id: root
+    objectName: "root"
 
-    // Copies of the back end's records; each signal replaces the whole copy.
-    property var company: companyData
+    // The newest copies of the back end's records; each signal replaces the whole copy.
     property var process: processData
-    property var mainTexts: mainWindow
+    property bool closeConfirmed: false
 
     width: 1280
     height: 800
-    minimumWidth: 960
-    minimumHeight: 640
+    minimumWidth: 1024
+    minimumHeight: 700
     visible: true
-    title: company.appName
-    color: company.main_Color
+    title: companyData.appName
+    color: idGlobal.bodyColor
+    flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint | Qt.WindowMinMaxButtonsHint
+           | Qt.WindowCloseButtonHint
+    visibility: processData.appOpenAsMaximized ? Window.Maximized : Window.Windowed
+
+    QmlGlobal {
+        id: idGlobal
+    }
 
     Connections {
         target: cppClass
-        function onSendToQml_ProcessData(processData) { root.process = processData }
-        function onSendToQml_mainWindow(mainWindow) { root.mainTexts = mainWindow }
+        function onSendToQml_ProcessData(processData) {
+            root.process = processData
+            idGlobal.offlineMode = processData.offlineMode
+            idGlobal.masterOperationModus = processData.masterOperationModus
+            idGlobal.masterOperationModusExtra = processData.masterOperationModusExtra
+            idGlobal.extraMessage_Text = processData.extraMessage
+            idGlobal.visuDelay_ms = processData.visuDelay_ms
+            idGlobal.backToStatusPageTimeout_sec = processData.backToStatusPageTimeout_sec
+            idGlobal.checkBoxAppOpenAsMaximizedChecked = processData.appOpenAsMaximized_checkBox
+            idGlobal.denyAppClosing = processData.denyAppClosing
+            idGlobal.showCloseMessage = processData.showCloseMessage
+            idGlobal.switchToStatusPage = processData.switchToStatusPage
+            idGlobal.production_version = processData.production_version
+            idGlobal.debug_version = processData.debug_version
+            idGlobal.demo_version = processData.demo_version
+            idGlobal.deviceDetectingAutomatically = processData.deviceDetectingAutomatically
+            idGlobal.parameterGeneral_PageEnabled = processData.parameterGeneral_PageEnabled
+            idGlobal.parameterIpcSetting_PageEnabled = processData.parameterIpcSetting_PageEnabled
+        }
+        function onSendToQml_mainWindow(mainWindow) {
+            idGlobal.buttonsStart_Text = mainWindow.start_Button
+            idGlobal.buttonsStatus_Text = mainWindow.status_Button
+            idGlobal.buttonsEvent_Text = mainWindow.event_Button
+            idGlobal.buttonsParameter_Text = mainWindow.parameter_Button
+            idGlobal.buttonsInfos_Text = mainWindow.about_Button
+            idGlobal.buttonsParameter_General_Text = mainWindow.generalParamter_Button
+            idGlobal.buttonsParameter_OverloadBehavior_Text = mainWindow.overloadBehaviorParamter_Button
+            idGlobal.buttonsParameter_IpcSettings_Text = mainWindow.ipcSettungsSystem_Button
+            idGlobal.buttonsSystem_GeneralSettings_Text = mainWindow.generalSystem_Button
+            idGlobal.buttonsSystem_ProgrammStart_Text = mainWindow.runProgram_Button
+            idGlobal.setUpsParameter_Text = mainWindow.setUpsParameter_Bezeichnung
+            idGlobal.setParameterSettings_Text = mainWindow.setParameterSettings_Bezeichnung
+            idGlobal.buttonsParameter_ApplySetting_Text = mainWindow.applySetting_Bezeichnung
+            idGlobal.buttonsParameter_FactorySetting_Text = mainWindow.setFactorySettings_Bezeichnung
+            idGlobal.buttonsParameter_SaveSetting_Text = mainWindow.saveSettings_Bezeichnung
+            idGlobal.buttonsParameter_RestoreSetting_Text = mainWindow.restoreSettings_Bezeichnung
+            idGlobal.firstStart = false
+        }
+        function onSendToQml_SystemWindow(systemWindow) {
+            idGlobal.appCloseMessage = systemWindow.appCloseMessage
+            idGlobal.yesText = systemWindow.yesText
+            idGlobal.noText = systemWindow.noText
+            idGlobal.textBackupFile = systemWindow.textBackupFile
+            idGlobal.buttonsSystem_Text = systemWindow.textGroupBoxSettings
+            idGlobal.buttonsParameter_SignalContact_Text = systemWindow.signalContact
+        }
+        function onSendToQml_StatusWindow(statusWindow) {
+            idGlobal.softwareInformation = statusWindow.softwareInformation
+            idGlobal.infotextQT = statusWindow.infotextQT
+        }
+        function onSendToQml_SignalOutputs(signalOutputs) {
+            idGlobal.signal14Bezeichnung = signalOutputs.signal14_Bezeichnung
+            idGlobal.signal24Bezeichnung = signalOutputs.signal24_Bezeichnung
+            idGlobal.signal34Bezeichnung = signalOutputs.signal34_Bezeichnung
+        }
     }
 
-    header: Rectangle {
-        height: company.buttonsHorizontalArea_Height + 24
-        color: company.buttonsHorizontalArea_Color
+    // Tray icon: shows the window again and announces new events.
+    QSystemTrayIcon {
+        id: idTrayIcon
+        visible: systemTrayAvailable
+        icon: iconTray
+        toolTip: companyData.appName
+        onActivated: root.showFromTray()
+    }
+    Connections {
+        target: idGlobal
+        function onEventMessage_SystemTrayChanged() {
+            if (idGlobal.eventMessage_SystemTray !== "")
+                idTrayIcon.showMessage(companyData.appName, idGlobal.eventMessage_SystemTray)
+        }
+    }
 
-        RowLayout {
-            anchors.fill: parent
-            anchors.leftMargin: 16
-            anchors.rightMargin: 16
-            spacing: 16
+    function showFromTray() {
+        root.show()
+        root.raise()
+        root.requestActivate()
+    }
 
-            // The logo is drawn for light backgrounds.
-            Rectangle {
-                color: "white"
-                radius: 6
-                Layout.preferredHeight: parent.height - 12
-                Layout.preferredWidth: 190
+    // Minimised windows leave the task bar only when the tray can bring them back.
+    onVisibilityChanged: {
+        if (visibility === Window.Minimized && !idGlobal.show_icon_inTaskbar && systemTrayAvailable)
+            root.hide()
+    }
 
-                Image {
-                    anchors.fill: parent
-                    anchors.margins: 4
-                    source: "qrc:/images/company/norvex/logo/norvex_logo.png"
-                    fillMode: Image.PreserveAspectFit
-                }
-            }
-            Label {
-                text: company.appName
-                color: company.buttonsHorizontalArea_ButtonTextColor
-                font.pixelSize: company.buttonsHorizontalArea_ButtonFontSize
-                Layout.fillWidth: true
-            }
-            Label {
-                text: root.mainTexts.status_Button || ""
-                color: company.buttonsHorizontalArea_ButtonTextColor
-                font.pixelSize: company.buttonsVerticalArea_ButtonFontSize
+    function requestClose() {
+        if (idGlobal.denyAppClosing)
+            return false
+        if (idGlobal.showCloseMessage && !root.closeConfirmed) {
+            messageCloseAppDialog.open()
+            return false
+        }
+        return true
+    }
+
+    onClosing: function(close) {
+        close.accepted = root.requestClose()
+    }
+
+    MyMessageBox {
+        id: messageCloseAppDialog
+        objectName: "messageCloseAppDialog"
+        messageBoxTitle: idGlobal.appCloseMessage
+        yesText: idGlobal.yesText
+        noText: idGlobal.noText
+        onYesValueChanged: {
+            if (yesValue) {
+                root.closeConfirmed = true
+                Qt.quit()
             }
         }
     }
 
-    Rectangle {
-        anchors.fill: parent
-        color: company.devicesArea_Color
+    // Returns to the status page after a while without user activity.
+    Timer {
+        id: idTimerBackToStatusPage
+        objectName: "idTimerBackToStatusPage"
+        interval: Math.max(1, idGlobal.backToStatusPageTimeout_sec) * 1000
+        running: idGlobal.switchToStatusPage && idSwipeView.currentIndex !== idGlobal.pageStatus
+        repeat: false
+        onTriggered: idGlobal.currentPage = idGlobal.pageStatus
+    }
+    Connections {
+        target: idSwipeView
+        function onCurrentIndexChanged() { idTimerBackToStatusPage.restart() }
+    }
 
-        // No device yet: the vendor's mark.
-        Image {
-            anchors.centerIn: parent
-            source: company.imageVertical
-            opacity: 0.35
-            visible: !root.process.master_image
+    // Devices area: the current device as a button leading to the start page.
+    Button {
+        id: idDevicesArea
+        objectName: "devicesArea"
+        x: idGlobal.devicesLeft
+        y: idGlobal.devicesTop
+        width: idGlobal.devicesWidth
+        height: idGlobal.devicesHeight
+        text: idGlobal.devText
+        font.pixelSize: idGlobal.fontPixelSize
+        onClicked: idGlobal.currentPage = idGlobal.pageStart
+        background: Rectangle {
+            color: idDevicesArea.down ? idGlobal.devicesArea_ButtonDownColor : idGlobal.devicesArea_Color
         }
-
-        // The live device: operating mode, animated status picture and the main measured values.
-        Column {
-            anchors.centerIn: parent
-            spacing: 16
-            visible: !!root.process.master_image
-
-            Label {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: root.process.masterOperationModus || ""
-                font.pixelSize: 24
-                color: company.infoPageTextColor
-            }
-            AnimatedImage {
-                anchors.horizontalCenter: parent.horizontalCenter
-                source: root.process.master_image || ""
-                playing: true
-            }
-            Row {
-                anchors.horizontalCenter: parent.horizontalCenter
-                spacing: 40
-                Repeater {
-                    model: [
-                        { label: "Input", value: root.process.masterInput_text },
-                        { label: "Output", value: root.process.masterOutput_text },
-                        { label: "Storage", value: root.process.chargeVoltage },
-                        { label: "Temperature", value: root.process.masterTemperatur }
-                    ]
-                    delegate: Column {
-                        Label {
-                            text: modelData.label
-                            color: company.infoPageTextColor
-                        }
-                        Label {
-                            text: modelData.value || "-.-"
-                            color: company.infoPageVariableColor
-                            font.pixelSize: 18
-                        }
-                    }
-                }
-            }
+        contentItem: Label {
+            text: idDevicesArea.text
+            font: idDevicesArea.font
+            color: idGlobal.devicesArea_ButtonTextColor
+            elide: Text.ElideRight
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
         }
     }
 
-    footer: Rectangle {
-        height: company.mainFootArea_Height
-        color: company.mainFootArea_Color
-        border.color: company.buttonsVerticalArea_BorderColor
+    MainButtonsHorizontalArea {
+        id: idButtonsHorizontal
+        anchors.left: idDevicesArea.right
+        anchors.right: parent.right
+        anchors.top: parent.top
+        height: idGlobal.buttonsHorizontalArea_Height
+    }
 
-        // Connection lamp and port of the device link.
-        Row {
+    MainButtonsVerticalArea {
+        id: idButtonsVertical
+        anchors.left: parent.left
+        anchors.top: idDevicesArea.bottom
+        anchors.bottom: idFootArea.top
+        width: idGlobal.buttonsVerticalArea_ButtonWidth
+    }
+
+    Item {
+        id: idMainArea
+        anchors.left: idButtonsVertical.right
+        anchors.right: parent.right
+        anchors.top: idButtonsHorizontal.bottom
+        anchors.bottom: idFootArea.top
+
+        SwipeView {
+            id: idSwipeView
+            objectName: "idSwipeView"
             anchors.left: parent.left
-            anchors.leftMargin: 16
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 10
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.bottom: idParameterBackup.visible ? idParameterBackup.top : parent.bottom
+            interactive: false
+            clip: true
+            currentIndex: idGlobal.currentPage
 
-            Image {
-                source: root.process.imageComPort || "qrc:/images/led/led_grey.png"
-                width: 24
-                height: 24
-                anchors.verticalCenter: parent.verticalCenter
-            }
-            Column {
-                anchors.verticalCenter: parent.verticalCenter
-                Label {
-                    text: root.process.textComPortLeft || ""
-                    color: company.infoPageVariableColor
-                    visible: text !== ""
-                }
-                Label {
-                    text: root.process.textComPort || ""
-                    color: company.infoPageTextColor
-                }
-            }
+            StartWindow { objectName: "startPage" }
+            StatusWindow { objectName: "statusPage" }
+            EventWindow { objectName: "eventPage" }
+            ParameterWindow { objectName: "parameterGeneralPage" }
+            ParameterSignalOutputsWindow { objectName: "signalOutputsPage" }
+            IpcWindow { objectName: "ipcPage" }
+            OverloadWindow { objectName: "overloadPage" }
+            ProgramStartWindow { objectName: "programStartPage" }
+            EmailWindow { objectName: "emailPage" }
+            SystemWindow { objectName: "systemPage" }
+            InfoMenuWindow { objectName: "infoPage" }
+            ProductionWindow { objectName: "productionPage" }
         }
 
-        Label {
-            objectName: "extraMessageLabel"
-            anchors.centerIn: parent
-            text: root.process.extraMessage || ""
-            color: company.infoPageTextColor
-            font.pixelSize: 18
+        ParameterBackup {
+            id: idParameterBackup
+            objectName: "parameterBackup"
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            visible: idSwipeView.currentIndex >= idGlobal.pageParameterGeneral
+                     && idSwipeView.currentIndex <= idGlobal.pageOverload
+        }
+    }
+
+    MainFootArea {
+        id: idFootArea
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        height: idGlobal.mainFootArea_Height
+    }
+
+    // Any press counts as activity for the back-to-status timer; the press itself goes on.
+    MouseArea {
+        anchors.fill: parent
+        propagateComposedEvents: true
+        onPressed: function(mouse) {
+            idTimerBackToStatusPage.restart()
+            mouse.accepted = false
         }
     }
 }

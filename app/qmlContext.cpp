@@ -1,0 +1,58 @@
+#include "qmlContext.h"
+
+#include "appState.h"
+#include "languageTable.h"
+
+#include "devices/currentDevice.h"
+#include "devices/deviceCatalogue.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSystemTrayIcon>
+#include <QtQml>
+
+namespace
+{
+template <typename Record>
+void publishRecord(QQmlContext *context, const char *typeName, const QString &name, const Record &record)
+{
+  qRegisterMetaType<Record>(typeName);
+  context->setContextProperty(name, QVariant::fromValue(record));
+}
+} // namespace
+
+void publishQmlContext(QQmlEngine &engine, QObject *mainObject, QObject *eventLogModel)
+{
+  QQmlContext *context = engine.rootContext();
+  AppState &s = appState();
+  context->setContextProperty(QStringLiteral("cppClass"), mainObject);
+  publishRecord(context, "SignalOutputsStruct", QStringLiteral("signalOutputs"), s.ui.signalOutputs);
+  publishRecord(context, "DeviceParameterStruct", QStringLiteral("parameterWindow"), s.ui.parameterWindow);
+  publishRecord(context, "ProgramstartWindowStruct", QStringLiteral("programstartWindow"),
+                s.ui.programstartWindow);
+  publishRecord(context, "StartWindowStruct", QStringLiteral("startWindow"), s.ui.startWindow);
+  publishRecord(context, "IpcSettingStruct", QStringLiteral("ipcWindow"), s.ui.ipcWindow);
+  publishRecord(context, "MainWindowStruct", QStringLiteral("mainWindow"), s.ui.mainWindow);
+  publishRecord(context, "ProcessData", QStringLiteral("processData"), s.ui.processData);
+  publishRecord(context, "PcShutdownStruct", QStringLiteral("shutdownWindow"), s.ui.shutdownWindow);
+  publishRecord(context, "StatusWindowStruct", QStringLiteral("statusWindow"), s.ui.statusWindow);
+  publishRecord(context, "SystemWindowStruct", QStringLiteral("systemWindow"), s.ui.systemWindow);
+  context->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());
+  publishRecord(context, "CompanyDataStruct", QStringLiteral("companyData"), s.ui.companyData);
+
+  rebuildDeviceCatalogue(s);
+  QStringList devices{languageText(s.language, 19)};
+  devices << selectableModelNames(s.catalogue);
+  context->setContextProperty(QStringLiteral("devList"), devices);
+  context->setContextProperty(QStringLiteral("langList"), languageNames(s.language));
+  context->setContextProperty(QStringLiteral("qmlDataBaseModel"), eventLogModel);
+
+  qmlRegisterType<QSystemTrayIcon>("QSystemTrayIcon", 1, 0, "QSystemTrayIcon");
+  qRegisterMetaType<QSystemTrayIcon::ActivationReason>("ActivationReason");
+  context->setContextProperty(QStringLiteral("iconTray"), QIcon(s.ui.companyData.logo));
+  // Without a tray a hidden window could not be brought back, so the pages ask first.
+  context->setContextProperty(QStringLiteral("systemTrayAvailable"),
+                              QSystemTrayIcon::isSystemTrayAvailable());
+}

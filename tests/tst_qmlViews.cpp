@@ -1,0 +1,31 @@
+// View logic of the pages, run by Qt Quick Test with the files under tests/qml. The pages talk to
+// a command recorder in place of the application object.
+#include "qml/commandRecorder.h"
+
+#include "appState.h"
+#include "qmlContext.h"
+#include "vendorData.h"
+
+#include <QCoreApplication>
+#include <QQmlEngine>
+#include <QtQuickTest>
+
+class ViewTestSetup : public QObject
+{
+  Q_OBJECT
+public slots:
+  void qmlEngineAvailable(QQmlEngine *engine)
+  {
+    resetAppState();
+    AppState &s = appState();
+    fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
+    publishQmlContext(*engine, &recorder, nullptr);
+  }
+
+private:
+  CommandRecorder recorder;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(qmlViews, ViewTestSetup)
+
+#include "tst_qmlViews.moc"
