@@ -1,4 +1,4 @@
-import QtQuick 2.15
+import "../../../global" as G
 
-Item {
-}
+// The shared push button.
+G.MyButton {}
