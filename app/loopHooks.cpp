@@ -6,6 +6,7 @@ namespace LoopHooks
 void setAutostart(bool) {}
 void setIpcMode(bool) {}
 void runFamilySettings(int) {}
+void importDatabase(const QString &) {}
 
 void sendEventMail(int) {}
 void programStartEvent(int, bool) {}
@@ -15,8 +16,6 @@ void runFtdiRefreshStep() {}
 void runPcShutdownStep() {}
 void fillProgramstartWindow() {}
 void fillEmailWindow() {}
-void fillDeviceParameterRecord() {}
-void fillSignalOutputsRecord() {}
 QStringList ftdiDescriptionList()
 {
   return {};

@@ -17,6 +17,7 @@ void loadUserConfig();
 void setAutostart(bool on);
 void setIpcMode(bool on);
 void runFamilySettings(int settingsNumber);
+void importDatabase(const QString &fileName);
 
 // Event actions.
 void sendEventMail(int eventNumber);
@@ -27,8 +28,6 @@ void runFtdiRefreshStep();
 void runPcShutdownStep();
 void fillProgramstartWindow();
 void fillEmailWindow();
-void fillDeviceParameterRecord();
-void fillSignalOutputsRecord();
 
 // Production window.
 QStringList ftdiDescriptionList();

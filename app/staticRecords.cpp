@@ -92,3 +92,33 @@ void fillStatusWindowFixedParts(StatusWindowStruct &r)
   r.softwareInformation = softwareVersionText;
   r.infotextQT = qtInformationText;
 }
+
+void fillProgramstartLabels(ProgramstartWindowStruct &r, const LanguageTable &lang)
+{
+  auto t = [&lang](int slot) { return languageText(lang, slot); };
+  r.programstartDelay_label = t(20);
+  r.programstartPath_label = t(21);
+  r.programstartButtonBrowser_label = t(22);
+  r.programstartButtonTest_label = t(23);
+  r.programstart_activ_text = t(24);
+  r.programStartIfEventsOccurs_text = t(25);
+}
+
+void fillEmailLabels(EmailWindowStruct &r, const LanguageTable &lang)
+{
+  auto t = [&lang](int slot) { return languageText(lang, slot); };
+  r.emailButtonBrowser_label = t(22);
+  r.email_activ_text = t(28);
+  r.emailIfEventsOccurs_text = t(29);
+  r.emailConfiguration = t(30);
+  r.emailSubject = t(31);
+  r.emailMessage = t(32);
+  r.emailFrom = t(33);
+  r.emailTo = t(34);
+  r.emailText = t(35);
+  r.emailPath_label = t(36);
+  r.emailUsername = t(37);
+  r.emailPassword = t(38);
+  r.emailConding = t(39);
+  r.eventReport_Attachment_Text = t(40);
+}

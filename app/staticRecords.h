@@ -7,6 +7,8 @@ struct IpcSettingStruct;
 struct PcShutdownStruct;
 struct SystemWindowStruct;
 struct StatusWindowStruct;
+struct ProgramstartWindowStruct;
+struct EmailWindowStruct;
 
 void fillMainWindowRecord(MainWindowStruct &r, const LanguageTable &lang);
 void fillIpcSettingRecord(IpcSettingStruct &r, const LanguageTable &lang);
@@ -14,3 +16,6 @@ void fillPcShutdownRecord(PcShutdownStruct &r, const LanguageTable &lang);
 void fillSystemWindowRecord(SystemWindowStruct &r, const LanguageTable &lang);
 // The fixed pictures and texts of the status window, set once at start.
 void fillStatusWindowFixedParts(StatusWindowStruct &r);
+// The labels of the program-start and e-mail pages; the user's settings are filled separately.
+void fillProgramstartLabels(ProgramstartWindowStruct &r, const LanguageTable &lang);
+void fillEmailLabels(EmailWindowStruct &r, const LanguageTable &lang);

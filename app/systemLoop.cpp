@@ -9,6 +9,7 @@
 
 #include "devices/currentDevice.h"
 #include "devices/deviceIdentification.h"
+#include "devices/pageRecords.h"
 #include "devices/processInterpretation.h"
 #include "link/linkCycle.h"
 #include "link/portScanning.h"
@@ -122,8 +123,10 @@ void upsApp::runTickSteps()
   emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 
   if (!currentCatalogueEntry(s).name.isEmpty()) {
+    fillProgramstartLabels(s.ui.programstartWindow, s.language);
     LoopHooks::fillProgramstartWindow();
     emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
+    fillEmailLabels(s.ui.emailWindow, s.language);
     LoopHooks::fillEmailWindow();
     emit sendToQml_EmailWindow(s.ui.emailWindow);
   }
@@ -232,7 +235,7 @@ void upsApp::runParameterWindowStep()
   const bool identified = s.link.has(LinkFlag::deviceIdentified);
   if (takeRecordUpdate(currentCatalogueEntry(s).parametersChanged, identified,
                        s.loop.parameterIdentifiedSeen)) {
-    LoopHooks::fillDeviceParameterRecord();
+    fillDeviceParameterRecord(s.ui.parameterWindow, currentCatalogueEntry(s));
     emit sendToQml_Parameter(s.ui.parameterWindow);
   }
 }
@@ -243,7 +246,7 @@ void upsApp::runSignalOutputsStep()
   const bool identified = s.link.has(LinkFlag::deviceIdentified);
   if (takeRecordUpdate(currentCatalogueEntry(s).signalOutputsChanged, identified,
                        s.loop.signalOutputsIdentifiedSeen)) {
-    LoopHooks::fillSignalOutputsRecord();
+    fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
     emit sendToQml_SignalOutputs(s.ui.signalOutputs);
   }
 }

@@ -5,8 +5,10 @@
 #include "loopHooks.h"
 
 #include "devices/currentDevice.h"
+#include "devices/pageRecords.h"
 #include "link/requestCycle.h"
 #include "link/serialPort.h"
+#include "storage/databaseBackup.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
 
@@ -113,6 +115,8 @@ void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
   if (!validCatalogueIndex(s, currentDevice))
     return;
   s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  // The titles follow the chosen model at once; the routing flags stay those the device reported.
+  fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
   emit sendToQml_SignalOutputs(s.ui.signalOutputs);
 }
 
@@ -122,6 +126,7 @@ void upsApp::receiveFromQml_GetParameter(int currentDevice)
   if (!validCatalogueIndex(s, currentDevice))
     return;
   s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  fillDeviceParameterRecord(s.ui.parameterWindow, currentCatalogueEntry(s));
   emit sendToQml_Parameter(s.ui.parameterWindow);
 }
 
@@ -301,4 +306,12 @@ void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinat
   } else if (buttonNr == 1) { // the CSV button, into the chosen folder
     eventModel->exportCSV_EVENTS_TABLE(csvExportPath(destinationPath, QDate::currentDate()));
   }
+}
+
+void upsApp::receiveFromQml_BackupFile(int checkBoxNr, QString destinationPath)
+{
+  if (checkBoxNr == 0) // import the chosen file as the application's database
+    LoopHooks::importDatabase(localPathOf(destinationPath));
+  else if (checkBoxNr == 1) // copy the database into the chosen folder
+    backupDatabaseFile(database->fileName(), backupFilePath(destinationPath, QDate::currentDate()));
 }

@@ -93,7 +93,6 @@ void upsApp::receiveFromQml_SetManagement_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_SetOverloadBehavior_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_SetOverloadList_ComboBox(int, QString) {}
 void upsApp::receiveFromQml_SetOverload_CheckBox(int, bool) {}
-void upsApp::receiveFromQml_BackupFile(int, QString) {}
 void upsApp::receiveFromQml_SetProgramStartEvent_CheckBox(int, uint, bool) {}
 void upsApp::receiveFromQml_SetEmailEvent_CheckBox(int, uint, bool) {}
 void upsApp::receiveFromQml_SetEmailConfig(int, int, QString) {}

@@ -18,3 +18,14 @@ const SignalRowMember enabledRows[signalRows][signalRelays] = TALVANE_ROWS(enabl
 const SignalRowMember invertedRelays[signalRelays] = {&SignalOutputsStruct::signal14_Inverted,
                                                       &SignalOutputsStruct::signal24_Inverted,
                                                       &SignalOutputsStruct::signal34_Inverted};
+const SignalRowMember invertedEnabledRelays[signalRelays] = {&SignalOutputsStruct::signal14_Inverted_enabled,
+                                                             &SignalOutputsStruct::signal24_Inverted_enabled,
+                                                             &SignalOutputsStruct::signal34_Inverted_enabled};
+QString SignalOutputsStruct::*const rowLabels[signalRows] = {
+    &SignalOutputsStruct::signal_Label_Row1,  &SignalOutputsStruct::signal_Label_Row2,
+    &SignalOutputsStruct::signal_Label_Row3,  &SignalOutputsStruct::signal_Label_Row4,
+    &SignalOutputsStruct::signal_Label_Row5,  &SignalOutputsStruct::signal_Label_Row6,
+    &SignalOutputsStruct::signal_Label_Row7,  &SignalOutputsStruct::signal_Label_Row8,
+    &SignalOutputsStruct::signal_Label_Row9,  &SignalOutputsStruct::signal_Label_Row10,
+    &SignalOutputsStruct::signal_Label_Row11, &SignalOutputsStruct::signal_Label_Row12,
+    &SignalOutputsStruct::signal_Label_Row13, &SignalOutputsStruct::signal_Label_Row14};

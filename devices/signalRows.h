@@ -11,5 +11,8 @@ using SignalRowMember = bool SignalOutputsStruct::*;
 // [row 0-13][relay 0-2]: the row drives the relay / the user may change that choice.
 extern const SignalRowMember routedRows[signalRows][signalRelays];
 extern const SignalRowMember enabledRows[signalRows][signalRelays];
-// [relay 0-2]: the relay output is inverted.
+// [relay 0-2]: the relay output is inverted / the user may change that.
 extern const SignalRowMember invertedRelays[signalRelays];
+extern const SignalRowMember invertedEnabledRelays[signalRelays];
+// [row 0-13]: the row's title.
+extern QString SignalOutputsStruct::*const rowLabels[signalRows];

@@ -1,5 +1,7 @@
 #include "upsDataBase.h"
 
+#include "app/logging.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -7,7 +9,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-Q_LOGGING_CATEGORY(lcDatabase, "talvane.database", QtWarningMsg)
 
 namespace
 {

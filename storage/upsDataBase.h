@@ -22,6 +22,7 @@ public:
 
   bool open();
   void close();
+  QString fileName() const { return databaseFile; }
 
   // The row of `deviceName` in a per-device table, created when missing; 0 when it cannot be had.
   uint16_t deviceRow(const QString &table, const QString &deviceName);

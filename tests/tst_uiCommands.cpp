@@ -294,6 +294,87 @@ private slots:
     QCOMPARE(pd.currentLanguageNr, language == 1 ? 1 : 0);
   }
 
+  // The start page asks for the records of the chosen model: they offer exactly its controls.
+  void chosenModelOffersItsControls_data()
+  {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("limits1");
+    QTest::addColumn<QString>("limits2");
+    QTest::addColumn<bool>("chargerSwitch");
+    QTest::addColumn<bool>("slider");
+    QTest::addColumn<bool>("advanced");
+    QTest::addColumn<bool>("thirdRelay");
+    QTest::newRow("battery") << "VK-10A-2U"
+                             << "Buffer threshold"
+                             << "" << true << false << false << true;
+    QTest::newRow("battery, advanced") << "VT-40A"
+                                       << "Buffer threshold"
+                                       << "" << true << false << true << true;
+    QTest::newRow("capacitor, slider") << "VS-5000-0"
+                                       << "Turn on current limit"
+                                       << "Buffer threshold" << false << true << false << false;
+  }
+  void chosenModelOffersItsControls()
+  {
+    QFETCH(QString, model);
+    QSignalSpy parameters(app.get(), &upsApp::sendToQml_Parameter);
+    QSignalSpy signalTable(app.get(), &upsApp::sendToQml_SignalOutputs);
+    QVERIFY(!app->receiveFromQml_GetDevicesImage(model).isEmpty());
+    const int index = catalogueIndexOf(model);
+    app->receiveFromQml_GetSignalOutputs(index);
+    app->receiveFromQml_GetParameter(index);
+    QCOMPARE(parameters.count(), 1);
+    QCOMPARE(signalTable.count(), 1);
+
+    const auto p = parameters.at(0).at(0).value<DeviceParameterStruct>();
+    QTEST(p.limitsLabel_ComboBox1, "limits1");
+    QTEST(p.limitsLabel_ComboBox2, "limits2");
+    QVERIFY(!p.limitsList_ComboBox1.isEmpty());
+    QTEST(!p.managementLabel_CheckBox1.isEmpty(), "chargerSwitch");
+    QTEST(!p.management_slider_Image1.isEmpty(), "slider");
+    // The end-of-charge voltage is offered once: on the slider or in the list.
+    QCOMPARE(p.managementLabel_ComboBox1.isEmpty(), !p.managementLabel_Slider1.isEmpty());
+    QVERIFY(!p.managementList_ComboBox1.isEmpty());
+    QTEST(!p.advancedSettingsLabel.isEmpty(), "advanced");
+
+    const auto so = signalTable.at(0).at(0).value<SignalOutputsStruct>();
+    QVERIFY(so.signal14_Bezeichnung.endsWith(QStringLiteral("14")));
+    QVERIFY(!so.signal_Label_Row1.isEmpty());
+    QTEST(!so.signal34_Bezeichnung.isEmpty(), "thirdRelay");
+    QTEST(so.signal34_Inverted_enabled, "thirdRelay");
+  }
+
+  // Backups go into the chosen folder as upsData_<date>.db, whether it comes as a URL or a path.
+  void backupCopiesTheDatabaseIntoTheFolder_data()
+  {
+    QTest::addColumn<bool>("asUrl");
+    QTest::newRow("folder URL") << true;
+    QTest::newRow("plain path") << false;
+  }
+  void backupCopiesTheDatabaseIntoTheFolder()
+  {
+    QFETCH(bool, asUrl);
+    QTemporaryDir folder;
+    const QString destination = asUrl ? QUrl::fromLocalFile(folder.path()).toString() : folder.path();
+    const QString target = folder.path() + QStringLiteral("/upsData_") +
+                           QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".db");
+    app->receiveFromQml_BackupFile(1, destination);
+    QFile copy(target);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QFile original(QStringLiteral("upsData.db"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), original.readAll());
+
+    // A second backup of the day replaces the first one.
+    appState().storage.database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2026", "10:00:00", "x");
+    app->receiveFromQml_BackupFile(1, destination);
+    copy.close();
+    original.close();
+    QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), original.readAll());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+  }
+
   void deviceIndexOutsideTheCatalogueIsIgnored()
   {
     QSignalSpy parameter(app.get(), &upsApp::sendToQml_Parameter);

@@ -1,0 +1,41 @@
+#include "databaseBackup.h"
+
+#include "app/logging.h"
+#include "eventControlModel.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+QString backupFilePath(const QString &folderUrl, const QDate &date)
+{
+  return localPathOf(folderUrl) + QStringLiteral("/upsData_") + date.toString(QStringLiteral("yyyyMMdd")) +
+         QStringLiteral(".db");
+}
+
+bool backupDatabaseFile(const QString &databaseFile, const QString &target)
+{
+  QFile source(databaseFile);
+  if (!source.open(QIODevice::ReadOnly)) {
+    qCWarning(lcDatabase) << "backup: cannot read" << databaseFile << source.errorString();
+    return false;
+  }
+  // QSaveFile writes beside the target and renames over it on commit.
+  QSaveFile copy(target);
+  if (!copy.open(QIODevice::WriteOnly)) {
+    qCWarning(lcDatabase) << "backup: cannot write" << target << copy.errorString();
+    return false;
+  }
+  while (!source.atEnd()) {
+    const QByteArray block = source.read(1 << 16);
+    if (block.isEmpty() || copy.write(block) != block.size()) {
+      copy.cancelWriting();
+      qCWarning(lcDatabase) << "backup: copy failed" << target << copy.errorString();
+      return false;
+    }
+  }
+  if (!copy.commit()) {
+    qCWarning(lcDatabase) << "backup: cannot finish" << target << copy.errorString();
+    return false;
+  }
+  return true;
+}
