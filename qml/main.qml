@@ -38,6 +38,7 @@ ApplicationWindow {
 
     QmlGlobal {
         id: idGlobal
+        objectName: "idGlobal"
     }
 
     Connections {

@@ -1,0 +1,212 @@
+// Runs the real window and back end against the simulator for one device of each family, opens
+// every page in English and German, saves a picture of each (build/screenshots) and checks that
+// each page shows the texts its records carry.
+#include "appState.h"
+#include "languageTable.h"
+#include "qmlContext.h"
+#include "simulatorProcess.h"
+#include "temporaryWorkingDirectory.h"
+#include "upsApp.h"
+#include "vendorData.h"
+
+#include "storage/eventControlModel.h"
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace
+{
+struct PageCheck {
+  const char *name;
+  int index;
+  // Texts of the back end's records that the page must show.
+  std::function<QStringList(const AppState &)> expected;
+};
+
+QStringList nonEmpty(const QStringList &texts)
+{
+  QStringList kept;
+  for (const QString &t : texts)
+    if (!t.trimmed().isEmpty())
+      kept << t.trimmed();
+  return kept;
+}
+
+const QVector<PageCheck> &pageChecks()
+{
+  static const QVector<PageCheck> pages{
+      {"start", 0, [](const AppState &s) { return QStringList{s.ui.mainWindow.start_Button}; }},
+      {"status", 1,
+       [](const AppState &s) {
+         return QStringList{s.ui.processData.masterOperationModus, s.ui.processData.masterOutput_text};
+       }},
+      {"event", 2,
+       [](const AppState &s) {
+         const SystemWindowStruct &w = s.ui.systemWindow;
+         return QStringList{w.currentStateIndicator, w.eventsProtocol,      w.clearEvents, w.saveAsCsv,
+                            w.tableViewColumnDate,   w.tableViewColumnEvent};
+       }},
+      {"parameter", 3,
+       [](const AppState &s) {
+         const DeviceParameterStruct &p = s.ui.parameterWindow;
+         return QStringList{p.limitsFrameLabel, p.limitsLabel_ComboBox1, p.managementFrameLabel,
+                            p.managementLabel_ComboBox2, s.ui.mainWindow.saveSettings_Bezeichnung};
+       }},
+      {"signalContacts", 4,
+       [](const AppState &s) {
+         const SignalOutputsStruct &so = s.ui.signalOutputs;
+         return QStringList{so.signal14_Bezeichnung, so.signal_Label_Row1, so.signal_Label_Row2};
+       }},
+      {"ipc", 5,
+       [](const AppState &s) {
+         return QStringList{s.ui.ipcWindow.delayTime_Label, s.ui.ipcWindow.ipcShutdownTime_Label,
+                            s.ui.shutdownWindow.groupBoxPcShutdown_Text};
+       }},
+      {"overload", 6,
+       [](const AppState &s) {
+         return QStringList{s.ui.parameterWindow.overloadBehaviorFrameLabel,
+                            s.ui.parameterWindow.overloadBehavior_Label_CheckBox1};
+       }},
+      {"programStart", 7,
+       [](const AppState &s) {
+         const ProgramstartWindowStruct &p = s.ui.programstartWindow;
+         return QStringList{p.programstart_activ_text, p.programstartButtonTest_label,
+                            p.programstartDelay_label};
+       }},
+      {"email", 8,
+       [](const AppState &s) {
+         const EmailWindowStruct &e = s.ui.emailWindow;
+         return QStringList{e.email_activ_text, e.emailConfiguration, e.emailSubject};
+       }},
+      {"system", 9,
+       [](const AppState &s) {
+         const SystemWindowStruct &w = s.ui.systemWindow;
+         return QStringList{w.textLanguage, w.textTemperatureUnit, w.textGroupBoxCommunication,
+                            w.textAutomaticDeviceScanning};
+       }},
+      {"about", 10,
+       [](const AppState &s) {
+         return QStringList{s.ui.companyData.appName, s.ui.companyData.name};
+       }},
+      {"production", 11,
+       [](const AppState &s) {
+         return QStringList{s.ui.productionWindow.sn_text, s.ui.productionWindow.fa_text};
+       }},
+  };
+  return pages;
+}
+
+// Every text shown by visible items below `item`, leaving out the subtree of `skip`.
+void collectTexts(const QQuickItem *item, QStringList &texts, const QQuickItem *skip = nullptr)
+{
+  if (item == skip || !item->isVisible() || item->opacity() <= 0.0)
+    return;
+  for (const char *property : {"text", "displayText", "placeholderText", "title"}) {
+    const QVariant value = item->property(property);
+    if (value.isValid() && !value.toString().isEmpty())
+      texts << value.toString();
+  }
+  for (const QQuickItem *child : item->childItems())
+    collectTexts(child, texts, skip);
+}
+
+bool shows(const QStringList &shown, const QString &expected)
+{
+  for (const QString &text : shown)
+    if (text.contains(expected))
+      return true;
+  return false;
+}
+} // namespace
+
+class PageScreenshotsTest : public QObject
+{
+  Q_OBJECT
+
+private slots:
+  void everyPageShowsItsTexts_data()
+  {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("production");
+    QTest::newRow("VK") << "VK-10A-2U" << false;
+    QTest::newRow("VT") << "VT-40A" << false;
+    QTest::newRow("VS") << "VS-1700-0" << true;
+  }
+
+  void everyPageShowsItsTexts()
+  {
+    QFETCH(QString, model);
+    QFETCH(bool, production);
+    SimulatorProcess simulator({QStringLiteral("--model"), model});
+    QVERIFY(!simulator.ports.isEmpty());
+    TemporaryWorkingDirectory workDir;
+    // Pictures outside the resources are looked up below the working directory.
+    QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir.path() + QStringLiteral("/app")));
+
+    resetAppState();
+    AppState &s = appState();
+    s.scan.extraPorts = simulator.ports;
+    fillCompanyData(s.ui.companyData, s.vendor, QStringLiteral(TALVANE_BUILD_DIR));
+    QQmlApplicationEngine engine;
+    auto app = std::make_unique<upsApp>();
+    // The production page exists only in production builds.
+    s.special.production_version = production;
+    s.ui.processData.production_version = production;
+    publishQmlContext(engine, app.get(), app->eventLogModel());
+    engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    QVERIFY(!engine.rootObjects().isEmpty());
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    QVERIFY(window);
+    window->resize(1280, 800);
+    QObject *global = window->findChild<QObject *>(QStringLiteral("idGlobal"));
+    QVERIFY(global);
+    auto *swipe = window->findChild<QQuickItem *>(QStringLiteral("idSwipeView"));
+    QVERIFY(swipe);
+
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!s.ui.processData.masterOutput_text.isEmpty(), 10000);
+
+    const QString folder = QStringLiteral(SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    for (int language = 0; language < 2; ++language) {
+      app->receiveFromQml_ReloadLanguage(language);
+      QTRY_COMPARE_WITH_TIMEOUT(s.ui.processData.currentLanguageNr, language, 3000);
+      QTest::qWait(500); // the refreshed texts arrive on the next ticks
+      const QString languageName = language == 0 ? QStringLiteral("en") : QStringLiteral("de");
+      for (const PageCheck &page : pageChecks()) {
+        if (page.index == 11 && !production)
+          continue;
+        global->setProperty("currentPage", page.index);
+        QTRY_COMPARE(swipe->property("currentIndex").toInt(), page.index);
+        QTest::qWait(400);
+        const QString file = QStringLiteral("%1/%2_%3_%4.png").arg(folder, model, languageName, page.name);
+        QVERIFY(window->screen()->grabWindow(window->winId()).save(file));
+
+        auto *pageItem = swipe->property("currentItem").value<QQuickItem *>();
+        QVERIFY(pageItem);
+        QStringList shown;
+        collectTexts(pageItem, shown);
+        collectTexts(window->contentItem(), shown, swipe); // the frame around it
+        const QStringList expected = nonEmpty(page.expected(s));
+        QVERIFY2(!expected.isEmpty(), page.name);
+        for (const QString &text : expected)
+          QVERIFY2(shows(shown, text),
+                   qPrintable(QStringLiteral("%1 (%2, %3) does not show \"%4\"")
+                                  .arg(QLatin1String(page.name), model, languageName, text)));
+      }
+    }
+    // Back to English, so a stored German choice does not outlive the test.
+    app->receiveFromQml_ReloadLanguage(0);
+  }
+};
+
+QTEST_MAIN(PageScreenshotsTest)
+
+#include "tst_pageScreenshots.moc"
