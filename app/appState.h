@@ -16,6 +16,7 @@
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
+#include "storage/userSettings.h"
 
 #include <QString>
 
@@ -104,6 +105,7 @@ struct AppState {
   DeviceEventState events;
   Storage storage;
   CommandState commands;
+  UserSettingsState settings;
   UiRecords ui;
   LanguageTable language;
   VendorData vendor;

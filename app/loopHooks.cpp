@@ -14,8 +14,6 @@ void programStartEvent(int, bool) {}
 void loadUserConfig() {}
 void runFtdiRefreshStep() {}
 void runPcShutdownStep() {}
-void fillProgramstartWindow() {}
-void fillEmailWindow() {}
 QStringList ftdiDescriptionList()
 {
   return {};

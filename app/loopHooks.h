@@ -26,8 +26,6 @@ void programStartEvent(int eventNumber, bool start);
 // Main loop steps.
 void runFtdiRefreshStep();
 void runPcShutdownStep();
-void fillProgramstartWindow();
-void fillEmailWindow();
 
 // Production window.
 QStringList ftdiDescriptionList();

@@ -16,6 +16,7 @@
 #include "link/requestCycle.h"
 #include "link/serialPort.h"
 #include "storage/eventControlModel.h"
+#include "storage/settingsStore.h"
 #include "storage/systemSettings.h"
 #include "storage/upsDataBase.h"
 
@@ -102,6 +103,9 @@ void upsApp::runTickSteps()
 
   // Every change of the identification is logged, whether or not an interpreter ran.
   runConnectionEventStep();
+  // Settings edits reach their pages at once, also while no device answers.
+  if (loadRequestedSettings(s))
+    sendActionSettingsRecords();
 
   // The rest of the tick refreshes what an interpreter run may have changed.
   if (!loop.uiRefreshPending && !loop.ftdiRefreshRunning)
@@ -122,14 +126,8 @@ void upsApp::runTickSteps()
   LoopHooks::runPcShutdownStep();
   emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 
-  if (!currentCatalogueEntry(s).name.isEmpty()) {
-    fillProgramstartLabels(s.ui.programstartWindow, s.language);
-    LoopHooks::fillProgramstartWindow();
-    emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
-    fillEmailLabels(s.ui.emailWindow, s.language);
-    LoopHooks::fillEmailWindow();
-    emit sendToQml_EmailWindow(s.ui.emailWindow);
-  }
+  if (!currentCatalogueEntry(s).name.isEmpty())
+    sendActionSettingsRecords();
 
   runParameterWindowStep();
   runSignalOutputsStep();
@@ -144,12 +142,22 @@ void upsApp::refreshDateAndTime()
   loop.currentTime = now.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
+void upsApp::sendActionSettingsRecords()
+{
+  AppState &s = appState();
+  fillProgramstartLabels(s.ui.programstartWindow, s.language);
+  emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
+  fillEmailLabels(s.ui.emailWindow, s.language);
+  emit sendToQml_EmailWindow(s.ui.emailWindow);
+}
+
 void upsApp::runFullRefresh()
 {
   AppState &s = appState();
   if (!s.loop.fullRefreshPending)
     return;
   s.loop.fullRefreshPending = false;
+  requestSettingsReload(s);
   fillMainWindowRecord(s.ui.mainWindow, s.language);
   emit sendToQml_mainWindow(s.ui.mainWindow);
   fillIpcSettingRecord(s.ui.ipcWindow, s.language);

@@ -93,10 +93,4 @@ void upsApp::receiveFromQml_SetManagement_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_SetOverloadBehavior_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_SetOverloadList_ComboBox(int, QString) {}
 void upsApp::receiveFromQml_SetOverload_CheckBox(int, bool) {}
-void upsApp::receiveFromQml_SetProgramStartEvent_CheckBox(int, uint, bool) {}
-void upsApp::receiveFromQml_SetEmailEvent_CheckBox(int, uint, bool) {}
-void upsApp::receiveFromQml_SetEmailConfig(int, int, QString) {}
-void upsApp::receiveFromQml_SetEmailMessage(int, int, QString) {}
-void upsApp::receiveFromQml_SetProgramStartPath_FileDialog(QString, int) {}
 void upsApp::receiveFromQml_SetProgramStartTest(int) {}
-void upsApp::receiveFromQml_SetProgramstartTimeConfig(int, int, int) {}

@@ -74,6 +74,7 @@ private slots:
 private:
   void runTickSteps();
   void runFullRefresh();
+  void sendActionSettingsRecords();
   void refreshDateAndTime();
   void runInterpretationStep();
   void runStatusWindowStep();

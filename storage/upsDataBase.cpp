@@ -9,7 +9,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-
 namespace
 {
 // The schema is the file format: the statements stand exactly as older files were made with.
