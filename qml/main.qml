@@ -156,18 +156,29 @@ ApplicationWindow {
         }
     }
 
-    // Returns to the status page after a while without user activity.
+    // Returns to the status page after a while without user activity, when the option is on.
     Timer {
         id: idTimerBackToStatusPage
         objectName: "idTimerBackToStatusPage"
         interval: Math.max(1, idGlobal.backToStatusPageTimeout_sec) * 1000
-        running: idGlobal.switchToStatusPage && idSwipeView.currentIndex !== idGlobal.pageStatus
         repeat: false
         onTriggered: idGlobal.currentPage = idGlobal.pageStatus
     }
+    // Starts the wait anew (page change, press, option switched); stops it on the status page or
+    // with the option off.
+    function restartBackToStatusTimer() {
+        if (idGlobal.switchToStatusPage && idSwipeView.currentIndex !== idGlobal.pageStatus)
+            idTimerBackToStatusPage.restart()
+        else
+            idTimerBackToStatusPage.stop()
+    }
     Connections {
         target: idSwipeView
-        function onCurrentIndexChanged() { idTimerBackToStatusPage.restart() }
+        function onCurrentIndexChanged() { root.restartBackToStatusTimer() }
+    }
+    Connections {
+        target: idGlobal
+        function onSwitchToStatusPageChanged() { root.restartBackToStatusTimer() }
     }
 
     // Devices area: the current device as a button leading to the start page.
@@ -266,7 +277,7 @@ ApplicationWindow {
         anchors.fill: parent
         propagateComposedEvents: true
         onPressed: function(mouse) {
-            idTimerBackToStatusPage.restart()
+            root.restartBackToStatusTimer()
             mouse.accepted = false
         }
     }
