@@ -1,4 +1,297 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
 
-Item {
+// Foot bar: the device and its operating mode, the active device states, the three lamps, the
+// signal relay contacts, the potentiometer position and the state of the serial link.
+Rectangle {
+    id: foot
+
+    // The newest copies of the records shown here.
+    property var process: processData
+    property var status: statusWindow
+
+    // The link is still looking for a device (or the production page is flashing one).
+    readonly property bool busy: idGlobal.flashMode
+                                 || (process.offlineMode && process.deviceDetectingAutomatically)
+                                 || String(process.textComPort).indexOf("scanning") >= 0
+    readonly property string flasherLog: [idGlobal.flasherLogsTextGlobal, idGlobal.flasherLogsTextGlobal2]
+                                         .filter(function(t) { return t !== "" }).join("\n")
+    readonly property int smallPixelSize: 12
+
+    color: idGlobal.mainFootArea_Color
+    implicitHeight: idGlobal.mainFootArea_Height
+
+    Connections {
+        target: cppClass
+        function onSendToQml_ProcessData(processData) { foot.process = processData }
+        function onSendToQml_StatusWindow(statusWindow) { foot.status = statusWindow }
+    }
+
+    Rectangle {
+        width: parent.width
+        height: 1
+        color: "#d4d5d8"
+    }
+
+    component Separator: Rectangle {
+        Layout.fillHeight: true
+        Layout.topMargin: 4
+        Layout.bottomMargin: 4
+        implicitWidth: 1
+        color: "#dcdde0"
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        anchors.leftMargin: 12
+        anchors.rightMargin: 12
+        anchors.topMargin: 8
+        anchors.bottomMargin: 8
+        spacing: 12
+
+        // Device, operating mode and the one-line message of the back end.
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.minimumWidth: 150
+            Layout.preferredWidth: 260
+            spacing: 2
+
+            Label {
+                objectName: "footDeviceName"
+                Layout.fillWidth: true
+                text: idGlobal.devText
+                font.pixelSize: idGlobal.fontPixelSize + 1
+                font.bold: true
+                color: idGlobal.infoPageTextColor
+                elide: Text.ElideRight
+            }
+            Label {
+                id: idModeLabel
+                objectName: "footOperationMode"
+                Layout.fillWidth: true
+                text: foot.process.masterOperationModus
+                font.pixelSize: idGlobal.fontPixelSize
+                color: idGlobal.infoPageVariableColor
+                elide: Text.ElideRight
+                ToolTip.visible: idModeHover.containsMouse && truncated
+                ToolTip.text: text
+                MouseArea { id: idModeHover; anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.NoButton }
+            }
+            Label {
+                objectName: "footOperationModeExtra"
+                Layout.fillWidth: true
+                visible: text !== ""
+                text: foot.process.masterOperationModusExtra
+                font.pixelSize: foot.smallPixelSize
+                color: idGlobal.infoPageVariableColor
+                elide: Text.ElideRight
+            }
+            Label {
+                id: idExtraMessage
+                objectName: "extraMessageLabel"
+                Layout.fillWidth: true
+                text: foot.process.extraMessage
+                font.pixelSize: idGlobal.fontPixelSize
+                font.bold: true
+                color: "#d9822b"
+                elide: Text.ElideRight
+                // Blinks while there is a message.
+                opacity: text === "" || idMessageBlink.phaseOn ? 1.0 : 0.15
+                Timer {
+                    id: idMessageBlink
+                    property bool phaseOn: true
+                    interval: 600
+                    repeat: true
+                    running: idExtraMessage.text !== ""
+                    onTriggered: phaseOn = !phaseOn
+                    onRunningChanged: phaseOn = true
+                }
+            }
+            Item { Layout.fillHeight: true }
+        }
+
+        Separator {}
+
+        // Active device states (one per line), or the flasher log while the production page flashes.
+        Label {
+            id: idStatusList
+            objectName: "footStatusText"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.minimumWidth: 140
+            Layout.preferredWidth: 240
+            text: foot.flasherLog !== "" ? foot.flasherLog : String(foot.process.devStatusText).replace(/\n+$/, "")
+            font.pixelSize: foot.smallPixelSize
+            color: idGlobal.infoPageTextColor
+            verticalAlignment: Text.AlignTop
+            elide: Text.ElideRight
+            maximumLineCount: Math.max(1, Math.floor(height / (fontMetrics.height)))
+            clip: true
+            FontMetrics { id: fontMetrics; font: idStatusList.font }
+            ToolTip.visible: idStatusHover.containsMouse && truncated
+            ToolTip.text: text
+            MouseArea { id: idStatusHover; anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.NoButton }
+        }
+
+        Separator {}
+
+        // Lamps: alarm, charge/battery mode, DC OK.
+        RowLayout {
+            Layout.alignment: Qt.AlignVCenter
+            spacing: 8
+            MainFootLED {
+                objectName: "ledRed"
+                Layout.preferredWidth: 58
+                source: foot.process.red_image
+                offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
+                tact: foot.process.red_image_tact
+                label: "Alarm"
+                toolTipText: foot.process.signal_Label_ledRed
+            }
+            MainFootLED {
+                objectName: "ledYellow"
+                Layout.preferredWidth: 58
+                source: foot.process.yellow_image
+                offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
+                tact: foot.process.yellow_image_tact
+                label: "Charge/\nBat. mode"
+                toolTipText: foot.process.signal_Label_ledYellow
+            }
+            MainFootLED {
+                objectName: "ledGreen"
+                Layout.preferredWidth: 58
+                source: foot.process.green_image
+                offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
+                tact: foot.process.green_image_tact
+                label: "DC OK"
+                toolTipText: foot.process.signal_Label_ledGreen
+            }
+        }
+
+        Separator {}
+
+        // Signal relay contacts 14, 24 and 34: contact picture, name, and what drives it (tooltip).
+        RowLayout {
+            Layout.alignment: Qt.AlignVCenter
+            spacing: 6
+            Repeater {
+                model: [
+                    { name: idGlobal.signal14Bezeichnung, image: foot.process.signalRelayImage14, cause: foot.process.signalRelayText14 },
+                    { name: idGlobal.signal24Bezeichnung, image: foot.process.signalRelayImage24, cause: foot.process.signalRelayText24 },
+                    { name: idGlobal.signal34Bezeichnung, image: foot.process.signalRelayImage34, cause: foot.process.signalRelayText34 }
+                ]
+                delegate: Item {
+                    id: idRelay
+                    objectName: "relay" + ["14", "24", "34"][index]
+                    readonly property string cause: String(modelData.cause).replace(/\n+$/, "")
+                    implicitWidth: 46
+                    implicitHeight: 30 + 4 + idRelayName.implicitHeight
+                    Accessible.role: Accessible.Indicator
+                    Accessible.name: modelData.name
+                    Accessible.description: cause
+
+                    Image {
+                        id: idRelayImage
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: 44
+                        height: 30
+                        source: modelData.image !== "" ? modelData.image : "qrc:/images/instrumente/Schalter_auf.png"
+                        opacity: modelData.image !== "" ? 1.0 : 0.35
+                        fillMode: Image.PreserveAspectFit
+                        mipmap: true
+                    }
+                    Label {
+                        id: idRelayName
+                        anchors.top: idRelayImage.bottom
+                        anchors.topMargin: 4
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width
+                        text: modelData.name
+                        font.pixelSize: foot.smallPixelSize
+                        font.bold: idRelay.cause !== ""
+                        color: idRelay.cause !== "" ? idGlobal.infoPageVariableColor : idGlobal.infoPageTextColor
+                        horizontalAlignment: Text.AlignHCenter
+                        elide: Text.ElideRight
+                    }
+                    MouseArea { id: idRelayHover; anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.NoButton }
+                    ToolTip.visible: idRelayHover.containsMouse && cause !== ""
+                    ToolTip.text: cause
+                    ToolTip.delay: 400
+                }
+            }
+        }
+
+        // Potentiometer position of the device, when it has one.
+        ColumnLayout {
+            objectName: "footPoti"
+            visible: foot.status.poti_image !== ""
+            Layout.alignment: Qt.AlignVCenter
+            spacing: 4
+            Image {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: 40
+                Layout.preferredHeight: 40
+                source: foot.status.poti_image
+                fillMode: Image.PreserveAspectFit
+                mipmap: true
+            }
+            Label {
+                Layout.alignment: Qt.AlignHCenter
+                visible: text !== ""
+                text: foot.process.potiText
+                font.pixelSize: foot.smallPixelSize
+                color: idGlobal.infoPageTextColor
+            }
+        }
+
+        Separator {}
+
+        // Serial link: lamp, mode ("Automatic") and port, and a moving bar while scanning.
+        ColumnLayout {
+            Layout.fillHeight: true
+            Layout.minimumWidth: 170
+            Layout.preferredWidth: 180
+            Layout.maximumWidth: 220
+            spacing: 4
+
+            RowLayout {
+                spacing: 6
+                Image {
+                    objectName: "footComPortImage"
+                    Layout.preferredWidth: 16
+                    Layout.preferredHeight: 16
+                    sourceSize.width: 32
+                    sourceSize.height: 32
+                    source: foot.process.imageComPort !== "" ? foot.process.imageComPort : "qrc:/images/led/led_grey.png"
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: foot.process.textComPortLeft
+                    font.pixelSize: foot.smallPixelSize
+                    font.bold: true
+                    color: idGlobal.infoPageTextColor
+                    elide: Text.ElideRight
+                }
+            }
+            Label {
+                objectName: "footComPortText"
+                Layout.fillWidth: true
+                text: foot.process.textComPort
+                font.pixelSize: foot.smallPixelSize
+                color: idGlobal.infoPageTextColor
+                wrapMode: Text.WordWrap
+                maximumLineCount: 3
+                elide: Text.ElideRight
+            }
+            Item { Layout.fillHeight: true }
+            ProgressBar {
+                objectName: "footActivityBar"
+                Layout.fillWidth: true
+                visible: foot.busy
+                indeterminate: true
+            }
+        }
+    }
 }

@@ -1,13 +1,17 @@
 import QtQuick 2.15
 import QtTest 1.15
 
-// The main window: it loads with every page, and closing honours the two closing options.
+// The main window: it loads with every page, the button rows lead to the pages, closing honours
+// the two closing options, the window returns to the status page after a while, and the foot
+// bar shows the device's lamps and message.
 TestCase {
     id: testCase
     name: "MainWindow"
     when: windowShown
 
     property var window: null
+    property var global: null
+    property var swipe: null
 
     function init() {
         cppClass.clear()
@@ -15,6 +19,10 @@ TestCase {
         compare(component.status, Component.Ready, component.errorString())
         window = component.createObject(null)
         verify(window !== null)
+        global = findChild(window, "idGlobal")
+        swipe = findChild(window.contentItem, "idSwipeView")
+        verify(global !== null && swipe !== null)
+        waitForRendering(window.contentItem) // the button rows are laid out
     }
 
     function cleanup() {
@@ -24,9 +32,177 @@ TestCase {
         }
     }
 
+    function item(name) {
+        var found = findChild(window.contentItem, name)
+        verify(found !== null, name)
+        return found
+    }
+
+    function click(name) {
+        mouseClick(item(name))
+    }
+
+    // Sends the window options with everything else at its default.
+    function sendOptions(options) {
+        var record = { parameterGeneral_PageEnabled: true, parameterIpcSetting_PageEnabled: true,
+                       backToStatusPageTimeout_sec: 60 }
+        for (var key in options)
+            record[key] = options[key]
+        cppClass.send("sendToQml_ProcessData", record)
+    }
+
     function test_loadsEveryPage() {
-        var swipe = findChild(window.contentItem, "idSwipeView")
-        verify(swipe !== null)
         compare(swipe.count, 12)
+    }
+
+    readonly property var topButtons: ["buttonStart", "buttonStatus", "buttonEvent", "buttonParameter",
+                                       "buttonSystem", "buttonAbout"]
+
+    function test_topButtonsOpenTheirPages_data() {
+        return [
+            { tag: "start", button: "buttonStart", page: 0, subPages: [] },
+            { tag: "status", button: "buttonStatus", page: 1, subPages: [] },
+            { tag: "event", button: "buttonEvent", page: 2, subPages: [] },
+            { tag: "parameter", button: "buttonParameter", page: 3, subPages: [3, 4, 5, 6] },
+            { tag: "system", button: "buttonSystem", page: 9, subPages: [9, 7, 8] },
+            { tag: "about", button: "buttonAbout", page: 10, subPages: [] }
+        ]
+    }
+
+    // Each top button opens the first page of its group and alone is drawn selected; the left
+    // column offers the group's sub-pages, and each of those opens its page.
+    function test_topButtonsOpenTheirPages(data) {
+        sendOptions({})
+        click(data.button)
+        compare(swipe.currentIndex, data.page)
+        waitForRendering(window.contentItem) // the column has placed the group's buttons
+        for (var i = 0; i < topButtons.length; ++i)
+            compare(item(topButtons[i]).selected, topButtons[i] === data.button, topButtons[i])
+
+        for (var n = 1; n <= 6; ++n) {
+            var expected = n <= data.subPages.length
+            compare(global["buttonsVertical_" + n + "_Text"] !== "", expected, "text of sub-page button " + n)
+            compare(findChild(window.contentItem, "buttonVertical_" + n) !== null, expected, "sub-page button " + n)
+        }
+        for (var k = data.subPages.length; k >= 1; --k) {
+            click("buttonVertical_" + k)
+            compare(swipe.currentIndex, data.subPages[k - 1])
+            verify(global["buttonsVertical_" + k + "_Selected"])
+            verify(item("buttonVertical_" + k).selected)
+            verify(item(data.button).selected)
+        }
+    }
+
+    function test_locksAndProductionButton() {
+        sendOptions({ parameterGeneral_PageEnabled: true, parameterIpcSetting_PageEnabled: false })
+        click("buttonParameter")
+        compare(swipe.currentIndex, 3)
+        waitForRendering(window.contentItem)
+        compare([1, 2, 3, 4].map(function(n) { return item("buttonVertical_" + n).enabled }),
+                [true, true, false, true])
+
+        // With the general pages locked, the group opens on the IPC page.
+        sendOptions({ parameterGeneral_PageEnabled: false, parameterIpcSetting_PageEnabled: true })
+        click("buttonStart")
+        click("buttonParameter")
+        compare(swipe.currentIndex, 5)
+        compare([1, 2, 3, 4].map(function(n) { return item("buttonVertical_" + n).enabled }),
+                [false, false, true, false])
+
+        verify(!item("buttonProduction").visible)
+        sendOptions({ production_version: true })
+        verify(item("buttonProduction").visible)
+        click("buttonProduction")
+        compare(swipe.currentIndex, 11)
+    }
+
+    function test_closeOptions_data() {
+        return [
+            { tag: "no option", deny: false, ask: false, closes: true, asks: false },
+            { tag: "close message", deny: false, ask: true, closes: false, asks: true },
+            { tag: "deny closing", deny: true, ask: false, closes: false, asks: false },
+            { tag: "deny closing wins over the message", deny: true, ask: true, closes: false, asks: false }
+        ]
+    }
+
+    function test_closeOptions(data) {
+        sendOptions({ denyAppClosing: data.deny, showCloseMessage: data.ask })
+        var box = findChild(window, "messageCloseAppDialog")
+        window.close()
+        wait(50)
+        compare(window.visible, !data.closes)
+        compare(box.visible, data.asks)
+    }
+
+    function test_closeMessageAnswers() {
+        sendOptions({ showCloseMessage: true })
+        var box = findChild(window, "messageCloseAppDialog")
+
+        window.close()
+        tryCompare(box, "opened", true)
+        mouseClick(findChild(box, "messageBoxNoButton"))
+        tryCompare(box, "visible", false)
+        verify(box.noValue && !box.yesValue)
+        verify(window.visible)
+        verify(!window.closeConfirmed)
+
+        window.close()
+        tryCompare(box, "opened", true)
+        verify(!box.noValue && !box.yesValue)
+        mouseClick(findChild(box, "messageBoxYesButton"))
+        verify(box.yesValue)
+        verify(window.closeConfirmed) // and the application quits
+    }
+
+    function test_backToStatusPage_data() {
+        return [
+            { tag: "option on", on: true },
+            { tag: "option off", on: false }
+        ]
+    }
+
+    function test_backToStatusPage(data) {
+        sendOptions({ switchToStatusPage: data.on, backToStatusPageTimeout_sec: 1 })
+        click("buttonEvent")
+        compare(swipe.currentIndex, 2)
+        if (data.on) {
+            tryCompare(swipe, "currentIndex", 1, 3000)
+        } else {
+            wait(1500)
+            compare(swipe.currentIndex, 2)
+        }
+    }
+
+    function test_navigationRestartsBackToStatusTime() {
+        sendOptions({ switchToStatusPage: true, backToStatusPageTimeout_sec: 1 })
+        click("buttonEvent")
+        wait(700)
+        click("buttonParameter")
+        wait(600) // 1.3 s after the first page change, 0.6 s after the second
+        compare(swipe.currentIndex, 3)
+        tryCompare(swipe, "currentIndex", 1, 3000)
+    }
+
+    function test_footLampsAndMessage_data() {
+        return [
+            { tag: "steady", tact: 0, blinks: false },
+            { tag: "blinking", tact: 2, blinks: true }
+        ]
+    }
+
+    // A lamp with a blink period alternates between its picture and the dark one; a lamp without
+    // one stays lit. The back end's message is shown while it is set.
+    function test_footLampsAndMessage(data) {
+        sendOptions({ red_image: "qrc:/images/led/led_red.png", red_image_tact: data.tact,
+                      grey_image: "qrc:/images/led/led_grey.png", extraMessage: "Device parameters" })
+        var lamp = findChild(item("ledRed"), "lampImage")
+        var shown = {}
+        for (var t = 0; t < 12; ++t) {
+            shown[String(lamp.source)] = true
+            wait(50)
+        }
+        verify(shown["qrc:/images/led/led_red.png"])
+        compare(shown["qrc:/images/led/led_grey.png"] === true, data.blinks)
+        compare(item("extraMessageLabel").text, "Device parameters")
     }
 }
