@@ -4,7 +4,16 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 227;
+constexpr int languageSlotCount = 232;
+// Slots from 227 on hold the messages of the application's own safeguards.
+namespace TextSlot
+{
+constexpr int importSameFile = 227;
+constexpr int importNotADatabase = 228;
+constexpr int saveParametersOffline = 229;
+constexpr int pcShutdownFailed = 230;
+constexpr int importFailed = 231;
+} // namespace TextSlot
 constexpr int languageCapacity = 2;
 
 struct LanguageRecord {

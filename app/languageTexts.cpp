@@ -241,6 +241,12 @@ void fillEnglish(LanguageRecord &r)
   r.text[224] = QStringLiteral("\n\n\n\n\n\nITop-Boost = 60A \nInom = 40A \n\nt4 = 55ms");
   r.text[225] = QStringLiteral("\n\n\n\n\n\nIPower-Boost = 44A \nInom = 40A \n\nt4 = 5s");
   r.text[226] = QStringLiteral("\n\n\n\n\n\nInom = 40A");
+  // Messages of the application's own safeguards.
+  r.text[227] = QStringLiteral("The chosen file is the database in use; nothing was imported.");
+  r.text[228] = QStringLiteral("The chosen file is not a Talvane database; nothing was imported.");
+  r.text[229] = QStringLiteral("Parameters can be saved only while the device is connected.");
+  r.text[230] = QStringLiteral("PC shutdown failed");
+  r.text[231] = QStringLiteral("Import failed; the database is unchanged.");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -480,6 +486,11 @@ void fillGerman(LanguageRecord &r)
   r.text[224] = QStringLiteral("\n\n\n\n\n\nITop-Boost = 60A \nInom = 40A \n\nt4 = 55ms");
   r.text[225] = QStringLiteral("\n\n\n\n\n\nIPower-Boost = 44A \nInom = 40A \n\nt4 = 5s");
   r.text[226] = QStringLiteral("\n\n\n\n\n\nInom = 40A");
+  r.text[227] = QStringLiteral("Die gewählte Datei ist die verwendete Datenbank; es wurde nichts importiert.");
+  r.text[228] = QStringLiteral("Die gewählte Datei ist keine Talvane-Datenbank; es wurde nichts importiert.");
+  r.text[229] = QStringLiteral("Parameter können nur bei verbundenem Gerät gespeichert werden.");
+  r.text[230] = QStringLiteral("Herunterfahren des PCs fehlgeschlagen");
+  r.text[231] = QStringLiteral("Import fehlgeschlagen; die Datenbank ist unverändert.");
 }
 
 } // namespace

@@ -4,14 +4,10 @@ namespace LoopHooks
 {
 
 void setAutostart(bool) {}
-void setIpcMode(bool) {}
-void runFamilySettings(int) {}
-void importDatabase(const QString &) {}
 
 void sendEventMail(int) {}
 void programStartEvent(int, bool) {}
 
-void loadUserConfig() {}
 void runFtdiRefreshStep() {}
 void runPcShutdownStep() {}
 QStringList ftdiDescriptionList()

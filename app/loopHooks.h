@@ -8,16 +8,8 @@
 namespace LoopHooks
 {
 
-// Construction and stop.
-
-// Settings.
-void loadUserConfig();
-
 // Commands of the pages.
 void setAutostart(bool on);
-void setIpcMode(bool on);
-void runFamilySettings(int settingsNumber);
-void importDatabase(const QString &fileName);
 
 // Event actions.
 void sendEventMail(int eventNumber);

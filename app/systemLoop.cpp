@@ -21,6 +21,8 @@
 #include "storage/upsDataBase.h"
 
 #include <QDateTime>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <exception>
 
@@ -103,6 +105,7 @@ void upsApp::runTickSteps()
 
   // Every change of the identification is logged, whether or not an interpreter ran.
   runConnectionEventStep();
+  runUserConfigStep();
   // Settings edits reach their pages at once, also while no device answers.
   if (loadRequestedSettings(s))
     sendActionSettingsRecords();
@@ -140,6 +143,27 @@ void upsApp::refreshDateAndTime()
   const QDateTime now = QDateTime::currentDateTime();
   loop.currentDate = now.date().toString(QStringLiteral("dd.MM.yyyy"));
   loop.currentTime = now.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+// A newly identified device takes the configuration file on the desktop, when the system page
+// allows it: the file replaces the settings (the event log stays) and its parameter set goes to
+// the device. Once per run, so that a reconnection does not import it again.
+void upsApp::runUserConfigStep()
+{
+  AppState &s = appState();
+  if (!s.loop.userConfigPending)
+    return;
+  s.loop.userConfigPending = false;
+  if (!s.ui.processData.loadConfigFile_checkBox || s.loop.userConfigTaken)
+    return;
+  const QString file = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
+                       QStringLiteral("/ups_user_config.db");
+  if (!QFileInfo::exists(file))
+    return;
+  s.loop.userConfigTaken = true;
+  qCInfo(lcLoop) << "importing" << file;
+  if (importDatabase(file, true))
+    receiveFromQml_SetGetSetting(2);
 }
 
 void upsApp::sendActionSettingsRecords()

@@ -3,6 +3,7 @@
 
 #include "appState.h"
 #include "loopHooks.h"
+#include "parameterCommands.h"
 
 #include "devices/currentDevice.h"
 #include "devices/pageRecords.h"
@@ -226,7 +227,7 @@ void upsApp::receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked)
 {
   AppState &s = appState();
   if (checkBoxNr == 4) {
-    LoopHooks::setIpcMode(checked);
+    setIpcMode(s, checked);
     return;
   }
   if (checkBoxNr != 3 && checkBoxNr != 5)
@@ -251,7 +252,7 @@ void upsApp::receiveFromQml_SetGetSetting(int settingsNumber)
 {
   AppState &s = appState();
   if (settingsNumber != 3) {
-    LoopHooks::runFamilySettings(settingsNumber);
+    runFamilySettings(*this, settingsNumber);
     return;
   }
   if (online(s)) {
@@ -311,7 +312,7 @@ void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinat
 void upsApp::receiveFromQml_BackupFile(int checkBoxNr, QString destinationPath)
 {
   if (checkBoxNr == 0) // import the chosen file as the application's database
-    LoopHooks::importDatabase(localPathOf(destinationPath));
+    importDatabase(localPathOf(destinationPath), false);
   else if (checkBoxNr == 1) // copy the database into the chosen folder
     backupDatabaseFile(database->fileName(), backupFilePath(destinationPath, QDate::currentDate()));
 }

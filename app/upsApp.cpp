@@ -82,15 +82,7 @@ void upsApp::stopLink()
 }
 
 // The commands below are filled in by the subsystems that own their state.
-void upsApp::receiveFromQml_SetOverloadBehavior_ButtonClick(int) {}
 void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QString, QString, QString, QString)
 {
 }
-void upsApp::receiveFromQml_SetLimitsList_ComboBox(int, QString) {}
-void upsApp::receiveFromQml_ParameterSetLimitsList_TextBox(int, QString) {}
-void upsApp::receiveFromQml_SetManagementList_ComboBox(int, QString) {}
-void upsApp::receiveFromQml_SetManagement_CheckBox(int, bool) {}
-void upsApp::receiveFromQml_SetOverloadBehavior_CheckBox(int, bool) {}
-void upsApp::receiveFromQml_SetOverloadList_ComboBox(int, QString) {}
-void upsApp::receiveFromQml_SetOverload_CheckBox(int, bool) {}
 void upsApp::receiveFromQml_SetProgramStartTest(int) {}

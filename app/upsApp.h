@@ -75,6 +75,7 @@ private:
   void runTickSteps();
   void runFullRefresh();
   void sendActionSettingsRecords();
+  void runUserConfigStep();
   void refreshDateAndTime();
   void runInterpretationStep();
   void runStatusWindowStep();
@@ -86,6 +87,10 @@ private:
 
 public:
   EventControl_DataBaseModel *eventLogModel() const { return eventModel; }
+
+  // Replaces the application's database by a copy of `fileName` when that is a database of this
+  // application and not the open file itself. `keepEventLog` carries the current log over.
+  bool importDatabase(const QString &fileName, bool keepEventLog);
 
   QTimer mainTimer;
   SerialPort *serialPort = nullptr;

@@ -1,7 +1,6 @@
 #include "portScanning.h"
 
 #include "app/appState.h"
-#include "app/loopHooks.h"
 #include "devices/currentDevice.h"
 #include "serialPort.h"
 #include "vendorData.h"
@@ -108,7 +107,7 @@ void autoScanCycle(SerialPort &port)
     if (!scan.wasIdentified) {
       scan.deviceRecordIndex = static_cast<uint32_t>(catalogueRowOfCurrentModel(s));
       if (scan.deviceRecordIndex != 0)
-        LoopHooks::loadUserConfig();
+        s.loop.userConfigPending = true; // the main loop imports the desktop configuration file
       scan.modelUpdateRequested = true;
     }
   }

@@ -37,5 +37,7 @@ bool backupDatabaseFile(const QString &databaseFile, const QString &target)
     qCWarning(lcDatabase) << "backup: cannot finish" << target << copy.errorString();
     return false;
   }
+  // The copy holds the e-mail passwords, like the original.
+  QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   return true;
 }

@@ -1,0 +1,91 @@
+// Puts a database file the user chose (or the user configuration file) in place of the application's
+// own. The current file is replaced only by a complete copy of a database of this application; a
+// refused or failed import leaves it and the open connection as they were.
+#include "upsApp.h"
+
+#include "appState.h"
+#include "extraMessage.h"
+#include "languageTable.h"
+#include "logging.h"
+
+#include "storage/databaseImport.h"
+#include "storage/eventControlModel.h"
+#include "storage/settingsStore.h"
+#include "storage/upsDataBase.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace
+{
+constexpr uint8_t importMessageTicks = 50;
+
+void refuse(AppState &s, int slot)
+{
+  postMessage(s.loop, languageText(s.language, slot), importMessageTicks);
+}
+
+// Writes the whole of `source` into `target`, not yet committed.
+bool stageCopy(const QString &source, QSaveFile &target)
+{
+  QFile in(source);
+  if (!in.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+    return false;
+  while (!in.atEnd()) {
+    const QByteArray block = in.read(1 << 16);
+    if (block.isEmpty() || target.write(block) != block.size())
+      return false;
+  }
+  return true;
+}
+} // namespace
+
+bool upsApp::importDatabase(const QString &fileName, bool keepEventLog)
+{
+  AppState &s = appState();
+  const QString ownFile = database->fileName();
+  if (isSameFile(fileName, ownFile)) {
+    refuse(s, TextSlot::importSameFile);
+    return false;
+  }
+  if (!isApplicationDatabase(fileName)) {
+    qCWarning(lcDatabase) << "import refused, not a database of this application:" << fileName;
+    refuse(s, TextSlot::importNotADatabase);
+    return false;
+  }
+  const QVector<QStringList> eventLog = keepEventLog ? readEventLog(ownFile) : QVector<QStringList>{};
+
+  QSaveFile replacement(ownFile);
+  if (!stageCopy(fileName, replacement)) {
+    qCWarning(lcDatabase) << "import failed, cannot copy" << fileName << replacement.errorString();
+    replacement.cancelWriting();
+    refuse(s, TextSlot::importFailed);
+    return false;
+  }
+
+  // Let go of the current file, then rename the complete copy over it in one step.
+  disconnect(database, nullptr, nullptr, nullptr);
+  eventModel->clear();
+  delete database;
+  database = nullptr;
+  const bool replaced = replacement.commit();
+  if (!replaced) {
+    qCWarning(lcDatabase) << "import failed, cannot replace" << ownFile << replacement.errorString();
+    refuse(s, TextSlot::importFailed);
+  } else
+    QFile::setPermissions(ownFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner); // it holds passwords
+  database = new Ups_DataBase(this, ownFile);
+  s.storage.database = database;
+
+  if (replaced && keepEventLog) {
+    database->DeleteData_from_EVETS_TABLE();
+    for (const QStringList &row : eventLog)
+      database->PrepareInserIntoTable_EVENTS_TABLE(row.at(0), row.at(1), row.at(2), row.at(3));
+  }
+  eventModel->updateModel_EVENTS_TABLE();
+  // The next tick reloads every setting from the imported file.
+  s.loop.fullRefreshPending = true;
+  s.loop.firstTick = true;
+  requestSettingsReload(s);
+  return replaced;
+}
