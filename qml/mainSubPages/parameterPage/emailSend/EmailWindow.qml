@@ -1,4 +1,90 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
 
+// E-mail page: the two e-mails, stacked on a narrow window and side by side on a wide one. The
+// page scrolls, and follows the keyboard focus so that tabbing never leaves the focused control
+// out of sight.
 Item {
+    id: idPage
+
+    // The e-mail record has no initial copy; the page starts empty and fills with the first record.
+    property var rec: ({})
+    property var sig: signalOutputs
+
+    readonly property int sectionMinWidth: 600
+    readonly property int sectionMaxWidth: 900
+
+    Connections {
+        target: cppClass
+        function onSendToQml_EmailWindow(emailWindow) { idPage.rec = emailWindow }
+        function onSendToQml_SignalOutputs(signalOutputs) { idPage.sig = signalOutputs }
+    }
+
+    Flickable {
+        id: idFlick
+        objectName: "emailFlickable"
+        anchors.fill: parent
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        contentWidth: width
+        contentHeight: idContent.height + 2 * idGlobal.pageMargin
+        // Shown all the time while the page is longer than the view, so that the rest is not missed.
+        ScrollBar.vertical: ScrollBar {
+            policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+        }
+
+        GridLayout {
+            id: idContent
+            x: idGlobal.pageMargin
+            y: idGlobal.pageMargin
+            width: Math.min(idFlick.width - 2 * idGlobal.pageMargin,
+                            2 * idPage.sectionMaxWidth + columnSpacing)
+            columns: width >= 2 * idPage.sectionMinWidth + columnSpacing ? 2 : 1
+            columnSpacing: idGlobal.pageMargin
+            rowSpacing: idGlobal.pageMargin
+
+            Email_Rectangle {
+                objectName: "email_1"
+                Layout.fillWidth: true
+                Layout.maximumWidth: idPage.sectionMaxWidth
+                Layout.alignment: Qt.AlignTop | Qt.AlignLeft
+                emailNr: 0
+                rec: idPage.rec
+                sig: idPage.sig
+            }
+            Email_Rectangle {
+                objectName: "email_2"
+                Layout.fillWidth: true
+                Layout.maximumWidth: idPage.sectionMaxWidth
+                Layout.alignment: Qt.AlignTop | Qt.AlignLeft
+                emailNr: 1
+                rec: idPage.rec
+                sig: idPage.sig
+            }
+        }
+    }
+
+    // Scroll the focused control into view when it sits on this page, with some room around it
+    // so that the title or row next to it shows as well.
+    property Item focusedItem: Window.activeFocusItem
+    onFocusedItemChanged: {
+        var item = focusedItem
+        if (!item || !idPage.visible)
+            return
+        for (var p = item; p; p = p.parent) {
+            if (p === idContent) {
+                var room = idGlobal.controlHeight + 2 * idGlobal.spacing
+                var top = item.mapToItem(idFlick.contentItem, 0, 0).y - room
+                var bottom = top + item.height + 2 * room
+                var maxY = Math.max(0, idFlick.contentHeight - idFlick.height)
+                if (top < idFlick.contentY)
+                    idFlick.contentY = top <= room ? 0 : top
+                else if (bottom > idFlick.contentY + idFlick.height)
+                    idFlick.contentY = Math.min(bottom - idFlick.height, maxY)
+                return
+            }
+        }
+    }
 }
