@@ -239,18 +239,19 @@ ApplicationWindow {
             clip: true
             currentIndex: idGlobal.currentPage
 
-            StartWindow { objectName: "startPage" }
-            StatusWindow { objectName: "statusPage" }
-            EventWindow { objectName: "eventPage" }
-            ParameterWindow { objectName: "parameterGeneralPage" }
-            ParameterSignalOutputsWindow { objectName: "signalOutputsPage" }
-            IpcWindow { objectName: "ipcPage" }
-            OverloadWindow { objectName: "overloadPage" }
-            ProgramStartWindow { objectName: "programStartPage" }
-            EmailWindow { objectName: "emailPage" }
-            SystemWindow { objectName: "systemPage" }
-            InfoMenuWindow { objectName: "infoPage" }
-            ProductionWindow { objectName: "productionPage" }
+            // Only the page on show is visible, so Tab never lands on a control of a page out of view.
+            StartWindow { objectName: "startPage"; visible: SwipeView.isCurrentItem }
+            StatusWindow { objectName: "statusPage"; visible: SwipeView.isCurrentItem }
+            EventWindow { objectName: "eventPage"; visible: SwipeView.isCurrentItem }
+            ParameterWindow { objectName: "parameterGeneralPage"; visible: SwipeView.isCurrentItem }
+            ParameterSignalOutputsWindow { objectName: "signalOutputsPage"; visible: SwipeView.isCurrentItem }
+            IpcWindow { objectName: "ipcPage"; visible: SwipeView.isCurrentItem }
+            OverloadWindow { objectName: "overloadPage"; visible: SwipeView.isCurrentItem }
+            ProgramStartWindow { objectName: "programStartPage"; visible: SwipeView.isCurrentItem }
+            EmailWindow { objectName: "emailPage"; visible: SwipeView.isCurrentItem }
+            SystemWindow { objectName: "systemPage"; visible: SwipeView.isCurrentItem }
+            InfoMenuWindow { objectName: "infoPage"; visible: SwipeView.isCurrentItem }
+            ProductionWindow { objectName: "productionPage"; visible: SwipeView.isCurrentItem }
         }
 
         ParameterBackup {
