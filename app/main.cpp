@@ -39,6 +39,10 @@ int main(int argc, char *argv[])
 #endif
   // QApplication, not QGuiApplication: the tray icon and closing all windows need the widgets module.
   QApplication application(argc, argv);
+  // Names for the per-user folders and for the settings that the file dialogs keep.
+  QCoreApplication::setOrganizationName(QStringLiteral("Norvex"));
+  QCoreApplication::setOrganizationDomain(QStringLiteral("norvex.example"));
+  QCoreApplication::setApplicationName(QStringLiteral("Talvane"));
   QuitOnSignal quitOnSignal;
 
   QCommandLineParser options;
