@@ -144,6 +144,7 @@ Rectangle {
             MainFootLED {
                 objectName: "ledRed"
                 Layout.preferredWidth: 58
+                Layout.alignment: Qt.AlignTop
                 source: foot.process.red_image
                 offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
                 tact: foot.process.red_image_tact
@@ -153,6 +154,7 @@ Rectangle {
             MainFootLED {
                 objectName: "ledYellow"
                 Layout.preferredWidth: 58
+                Layout.alignment: Qt.AlignTop
                 source: foot.process.yellow_image
                 offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
                 tact: foot.process.yellow_image_tact
@@ -162,6 +164,7 @@ Rectangle {
             MainFootLED {
                 objectName: "ledGreen"
                 Layout.preferredWidth: 58
+                Layout.alignment: Qt.AlignTop
                 source: foot.process.green_image
                 offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
                 tact: foot.process.green_image_tact

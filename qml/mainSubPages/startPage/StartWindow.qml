@@ -69,7 +69,7 @@ Item {
             id: idContent
             x: idGlobal.pageMargin
             y: idGlobal.pageMargin
-            width: Math.min(idScroll.availableWidth - 2 * idGlobal.pageMargin, 1100)
+            width: Math.min(idScroll.availableWidth - 2 * idGlobal.pageMargin, 980)
             columns: width >= 760 ? 2 : 1
             columnSpacing: 2 * idGlobal.spacing
             rowSpacing: idGlobal.spacing
