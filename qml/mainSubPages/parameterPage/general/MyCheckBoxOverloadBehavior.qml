@@ -1,4 +1,4 @@
-import QtQuick 2.15
+import "../overload" as Overload
 
-Item {
-}
+// The overload behaviour check box; it lives on the overload page, this is the same control.
+Overload.MyCheckBoxOverloadBehavior {}

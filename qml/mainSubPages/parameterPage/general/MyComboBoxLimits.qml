@@ -1,4 +1,6 @@
-import QtQuick 2.15
+// A limits or threshold list; `number` is the box number the back end expects (0 = first box).
+ParameterComboBox {
+    property int number: 0
 
-Item {
+    onUserActivated: cppClass.receiveFromQml_SetLimitsList_ComboBox(number, value)
 }

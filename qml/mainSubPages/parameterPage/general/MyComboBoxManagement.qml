@@ -1,4 +1,6 @@
-import QtQuick 2.15
+// A battery or capacitor management list; `number` is the box number the back end expects.
+ParameterComboBox {
+    property int number: 0
 
-Item {
+    onUserActivated: cppClass.receiveFromQml_SetManagementList_ComboBox(number, value)
 }
