@@ -1,4 +1,8 @@
-import QtQuick 2.15
+import "../general" as General
 
-Item {
+// An overload limit switch: setting 3 Power-Boost, setting 4 Top-Boost.
+General.ParameterCheckBox {
+    property int number: 3
+
+    onUserToggled: cppClass.receiveFromQml_SetOverload_CheckBox(number, on)
 }

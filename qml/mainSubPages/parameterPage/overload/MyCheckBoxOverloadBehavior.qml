@@ -1,4 +1,8 @@
-import QtQuick 2.15
+import "../general" as General
 
-Item {
+// Overload behaviour: box 0 fuse operation, box 1 hiccup operation.
+General.ParameterCheckBox {
+    property int number: 0
+
+    onUserToggled: cppClass.receiveFromQml_SetOverloadBehavior_CheckBox(number, on)
 }

@@ -1,4 +1,8 @@
-import QtQuick 2.15
+import "../general" as General
 
-Item {
+// An overload list; box 0 is the buffer current limit.
+General.ParameterComboBox {
+    property int number: 0
+
+    onUserActivated: cppClass.receiveFromQml_SetOverloadList_ComboBox(number, value)
 }
