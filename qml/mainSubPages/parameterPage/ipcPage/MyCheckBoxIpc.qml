@@ -1,4 +1,8 @@
-import QtQuick 2.15
+import "../general" as General
 
-Item {
+// A switch of the IPC page: 3 PC shutdown, 4 IPC mode of the device, 5 fast PC start-up.
+General.ParameterCheckBox {
+    property int number: 3
+
+    onUserToggled: cppClass.receiveFromQml_IpcPage_CheckBox(number, on)
 }
