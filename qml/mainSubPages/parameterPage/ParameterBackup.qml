@@ -1,4 +1,185 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Dialogs 1.3
+import QtQuick.Layouts 1.15
+import "../../global"
 
-Item {
+// Action bar below the parameter pages. Device parameters: read them from the device again,
+// restore the factory values, save the device's set in the application's database and write the
+// saved set back into the device (these need the device online). Application settings and
+// parameters: copy the whole database into a chosen folder, or load a database file in its
+// place. Everything that overwrites settings asks first.
+Rectangle {
+    id: bar
+
+    property var pd: processData
+
+    Connections {
+        target: cppClass
+        function onSendToQml_ProcessData(processData) { bar.pd = processData }
+    }
+
+    readonly property bool deviceOnline: !pd.offlineMode
+
+    implicitHeight: Math.max(50, idGroups.implicitHeight + 12)
+    color: idGlobal.parameterSettingsColor
+
+    // Asks `question`; `action` runs only when the user answers yes.
+    function confirm(question, action) {
+        idConfirmBox.action = action
+        idConfirmBox.messageBoxTitle = question
+        idConfirmBox.open()
+    }
+    function question(group, button) {
+        return (group !== "" ? group + " \u2013 " : "") + button + "?"
+    }
+    // The backup goes into the folder the user chose.
+    function saveBackupTo(folderUrl) {
+        cppClass.receiveFromQml_BackupFile(1, folderUrl.toString())
+    }
+    // Loading replaces all settings, so the user confirms it once more.
+    function loadBackupFrom(fileUrl) {
+        var url = fileUrl.toString()
+        confirm(question(idGlobal.setParameterSettings_Text, idGlobal.buttonsParameter_RestoreSetting_Text),
+                function() { cppClass.receiveFromQml_BackupFile(0, url) })
+    }
+
+    // Both groups on one line when they fit, else one above the other.
+    GridLayout {
+        id: idGroups
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.leftMargin: idGlobal.pageMargin
+        anchors.rightMargin: idGlobal.pageMargin
+        columns: width >= idDeviceActions.implicitWidth + idDatabaseActions.implicitWidth + columnSpacing ? 2 : 1
+        columnSpacing: 2 * idGlobal.pageMargin
+        rowSpacing: 6
+
+        Row {
+            id: idDeviceActions
+            objectName: "deviceParameterActions"
+            spacing: idGlobal.spacing
+
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: idGlobal.setUpsParameter_Text
+                visible: text !== ""
+                font.pixelSize: idGlobal.fontPixelSize
+                font.bold: true
+                color: idGlobal.infoPageTextColor
+            }
+            MyButton {
+                objectName: "readParametersButton"
+                text: "\u21bb"
+                font.pixelSize: idGlobal.titlePixelSize + 2
+                implicitWidth: idGlobal.controlHeight + 8
+                enabled: bar.deviceOnline
+                Accessible.name: idGlobal.setUpsParameter_Text
+                onClicked: cppClass.receiveFromQml_SetGetSetting(3)
+            }
+            MyButton {
+                objectName: "factorySettingButton"
+                text: idGlobal.buttonsParameter_FactorySetting_Text
+                enabled: bar.deviceOnline
+                onClicked: bar.confirm(bar.question(idGlobal.setUpsParameter_Text, text),
+                                       function() { cppClass.receiveFromQml_SetGetSetting(0) })
+            }
+            MyButton {
+                objectName: "saveSettingButton"
+                text: idGlobal.buttonsParameter_SaveSetting_Text
+                enabled: bar.deviceOnline
+                onClicked: cppClass.receiveFromQml_SetGetSetting(1)
+            }
+            MyButton {
+                objectName: "restoreSettingButton"
+                text: idGlobal.buttonsParameter_RestoreSetting_Text
+                enabled: bar.deviceOnline
+                onClicked: bar.confirm(bar.question(idGlobal.setUpsParameter_Text, text),
+                                       function() { cppClass.receiveFromQml_SetGetSetting(2) })
+            }
+        }
+
+        Row {
+            id: idDatabaseActions
+            objectName: "databaseBackupActions"
+            spacing: idGlobal.spacing
+
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: idGlobal.setParameterSettings_Text
+                visible: text !== ""
+                font.pixelSize: idGlobal.fontPixelSize
+                font.bold: true
+                color: idGlobal.infoPageTextColor
+            }
+            MyButton {
+                objectName: "saveBackupButton"
+                text: idGlobal.textBackupFile
+                onClicked: idFolderDialog.open()
+            }
+            MyButton {
+                objectName: "loadBackupButton"
+                text: idGlobal.buttonsParameter_RestoreSetting_Text
+                onClicked: idFileDialog.open()
+            }
+        }
+    }
+
+    MyMessageBox {
+        id: idConfirmBox
+        objectName: "parameterConfirmBox"
+        property var action: null
+        yesText: idGlobal.yesText
+        noText: idGlobal.noText
+        onYesValueChanged: {
+            if (yesValue && action) {
+                var run = action
+                action = null
+                run()
+            }
+        }
+        onNoValueChanged: {
+            if (noValue)
+                action = null
+        }
+    }
+
+    // The choosers are made when first needed; each opens as soon as it exists.
+    Loader {
+        id: idFolderDialog
+        objectName: "backupFolderDialog"
+        active: false
+        function open() {
+            if (active && item)
+                item.open()
+            else
+                active = true
+        }
+        sourceComponent: FileDialog {
+            title: idGlobal.textBackupFile
+            selectFolder: true
+            Component.onCompleted: open()
+            onAccepted: bar.saveBackupTo(fileUrl)
+        }
+    }
+
+    Loader {
+        id: idFileDialog
+        objectName: "backupFileDialog"
+        active: false
+        function open() {
+            if (active && item)
+                item.open()
+            else
+                active = true
+        }
+        sourceComponent: FileDialog {
+            title: idGlobal.buttonsParameter_RestoreSetting_Text
+            nameFilters: ["*.db"]
+            selectExisting: true
+            Component.onCompleted: open()
+            onAccepted: bar.loadBackupFrom(fileUrl)
+        }
+    }
 }
