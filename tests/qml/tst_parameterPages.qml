@@ -266,26 +266,35 @@ Item {
             compare(cppClass.calls, [])
         }
 
-        // After a user's choice a record that still carries the old value does not flip the control
-        // back; once the device reports the choice the control follows the device again.
+        // A choice the device does not take goes back to the device's value after the hold time;
+        // once the device reports the choice, the control follows the device at once again.
         function test_choiceHeldUntilDeviceReportsIt() {
             var page = createPage("overload")
             var box = find(page, "powerBoostCheckBox")
             mouseClick(box)
-            cppClass.send("sendToQml_ProcessData", merged(processRecord, { powerBoost_Checked: false }))
-            verify(box.checked)
             cppClass.send("sendToQml_ProcessData", merged(processRecord, { powerBoost_Checked: true }))
             cppClass.send("sendToQml_ProcessData", merged(processRecord, { powerBoost_Checked: false }))
             verify(!box.checked)
 
+            box.holdMs = 50
+            mouseClick(box)
+            verify(box.checked)
+            tryCompare(box, "checked", false)
+
             var list = find(page, "bufferCurrentLimitComboBox")
+            list.holdMs = 50
             list.control.forceActiveFocus()
             keyClick(Qt.Key_Down)
-            cppClass.send("sendToQml_ProcessData", merged(processRecord, { bufferCurrentLimit: 0 }))
             compare(list.control.currentText, "44A")
-            cppClass.send("sendToQml_ProcessData", merged(processRecord, { bufferCurrentLimit: 1 }))
-            cppClass.send("sendToQml_ProcessData", merged(processRecord, { bufferCurrentLimit: 0 }))
-            compare(list.control.currentText, "22A")
+            tryCompare(list.control, "currentText", "22A")
+
+            var ipc = createPage("ipc")
+            var time = find(ipc, "ipcTimeTextBox2")
+            time.holdMs = 50
+            typeInto(time.control, "9")
+            find(ipc, "ipcTimeTextBox1").control.forceActiveFocus()
+            compare(time.control.text, "9")
+            tryCompare(time.control, "text", "60")
         }
 
         // Records do not overwrite what the user is typing; the field sends once per edit and
@@ -314,7 +323,10 @@ Item {
             cppClass.send("sendToQml_ProcessData", merged(processRecord, { bufferTimeMax_Value: "480",
                                                                           bufferTime_8hVDE_CheckBoxChecked: true }))
             var box = find(page, "bufferTime8hCheckBox")
-            var field = find(page, "bufferTimeMaxTextBox").control
+            var maxTime = find(page, "bufferTimeMaxTextBox")
+            var field = maxTime.control
+            box.holdMs = 50
+            maxTime.holdMs = 50
             mouseClick(box)
             compare(cppClass.calls, [])
             verify(field.activeFocus)
@@ -324,9 +336,14 @@ Item {
             keyClick("0")
             keyClick(Qt.Key_Return)
             compare(cppClass.calls, ["ParameterSetLimitsList_TextBox(0,300)"])
+            // While the user is still in the field the box stays unticked...
             cppClass.send("sendToQml_ProcessData", merged(processRecord, { bufferTimeMax_Value: "480",
                                                                           bufferTime_8hVDE_CheckBoxChecked: true }))
+            wait(150)
             verify(!box.checked)
+            // ...and follows the device again once the user has left it.
+            find(page, "bufferTimeMinTextBox").control.forceActiveFocus()
+            tryCompare(box, "checked", true)
         }
 
         // Controls the model does not offer are hidden, and an empty model shows a short note.
