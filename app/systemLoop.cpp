@@ -221,6 +221,10 @@ void upsApp::runInterpretationStep()
 
   ProcessData &pd = s.ui.processData;
   pd.currentLanguageNr = s.language.current;
+  // The parameter pages need a model to know which controls exist.
+  const bool modelKnown = !currentCatalogueEntry(s).name.isEmpty();
+  pd.parameterGeneral_PageEnabled = modelKnown;
+  pd.parameterIpcSetting_PageEnabled = modelKnown;
   emit sendToQml_ProcessData(pd);
 }
 

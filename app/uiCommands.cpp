@@ -110,6 +110,15 @@ QString upsApp::receiveFromQml_GetDevicesImage(QString comboboxCurrentText)
   return QString();
 }
 
+QString upsApp::devicePicture(const QString &modelName) const
+{
+  const DeviceCatalogue &catalogue = appState().catalogue;
+  for (int i = 1; i < catalogue.catalogueCount; ++i)
+    if (!modelName.isEmpty() && catalogue.entries[i].name == modelName)
+      return resolvePicturePath(catalogue.entries[i].deviceImage);
+  return {};
+}
+
 void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
 {
   AppState &s = appState();

@@ -88,6 +88,9 @@ private:
 public:
   EventControl_DataBaseModel *eventLogModel() const { return eventModel; }
 
+  // The picture of a model, without choosing it (for a model the back end identified itself).
+  Q_INVOKABLE QString devicePicture(const QString &modelName) const;
+
   // Replaces the application's database by a copy of `fileName` when that is a database of this
   // application and not the open file itself. `keepEventLog` carries the current log over.
   bool importDatabase(const QString &fileName, bool keepEventLog);

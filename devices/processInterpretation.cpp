@@ -81,6 +81,9 @@ void readBufferTimeState(AppState &s, InterpretationState &st, const DeviceCatal
   else if (position >= 3 && position <= 10)
     picture = position - 2;
   s.loop.currentPotiPicture = picture > 0 ? entry.potiImages.value(picture - 1) : QString();
+  s.ui.processData.potiText = s.loop.currentPotiPicture.isEmpty()
+                                  ? QString()
+                                  : (text(s, 105) + QLatin1Char(' ') + st.bufferTimeStateText).trimmed();
 }
 
 void decodeConditions(const AppState &s, InterpretationState &st, const FamilyTraits &traits)

@@ -27,6 +27,7 @@ public:
         return recorded.at(i);
     return {};
   }
+  Q_INVOKABLE QString devicePicture(const QString &) const { return devicesImage; }
   Q_INVOKABLE void clear()
   {
     recorded.clear();

@@ -74,7 +74,7 @@ TestCase {
 
     function test_startWindowRecordMovesChoiceWithoutCommands_data() {
         return [
-            { tag: "another model", device: 2, index: 2, picture: "" },
+            { tag: "another model", device: 2, index: 2, picture: modelPicture },
             { tag: "a model shown before", device: 1, index: 1, picture: modelPicture },
             { tag: "nothing chosen", device: 0, index: 0, picture: "" },
             { tag: "index beyond the list", device: 99, index: 0, picture: "" }

@@ -12,8 +12,8 @@ Item {
     property var start: startWindow
     property var system: systemWindow
     property var process: processData
-    // Pictures already returned for a model name, so that a choice made by the back end can
-    // show its picture without asking again.
+    // Pictures already returned for a model name; a model the back end chose itself gets its
+    // picture from a lookup that chooses nothing.
     property var pictureCache: ({})
     property string picture: ""
 
@@ -22,7 +22,12 @@ Item {
         var name = index > 0 ? idDeviceCombo.textAt(index) : ""
         idGlobal.devText = index > 0 ? name : idGlobal.devNoSelected
         idGlobal.deviceSelected = index > 0
-        picture = index > 0 && pictureCache[name] !== undefined ? pictureCache[name] : ""
+        if (index <= 0)
+            picture = ""
+        else if (pictureCache[name] !== undefined)
+            picture = pictureCache[name]
+        else
+            picture = cppClass.devicePicture(name)
         idGlobal.imageStartPath = picture
     }
 
