@@ -1,4 +1,192 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../../global" as G
 
+// General application settings (language, temperature unit, window and start options) and the
+// communication settings (automatic scanning, port, connect button).
 Item {
+    id: idSystemWindow
+
+    // Newest copies of the records this page shows.
+    property var sys: systemWindow
+    property var proc: processData
+
+    readonly property var temperatureUnits: ["°C", "°F"]
+    readonly property int maxContentWidth: 900
+
+    Connections {
+        target: cppClass
+        function onSendToQml_SystemWindow(systemWindow) { idSystemWindow.sys = systemWindow }
+        function onSendToQml_ProcessData(processData) { idSystemWindow.proc = processData }
+    }
+
+    // The back end drops the first language and unit call after start, as they used to come from
+    // the combo boxes filling themselves. Spend that one call here so the user's first real choice
+    // takes effect.
+    Component.onCompleted: {
+        cppClass.receiveFromQml_ReloadLanguage(proc.currentLanguageNr)
+        var unit = Math.max(0, Math.min(temperatureUnits.length - 1, proc.comboBoxTemperatureUnitCurrentIndex))
+        cppClass.receiveFromQml_setTemperatureUnit(temperatureUnits[unit], unit)
+    }
+
+    Flickable {
+        id: idFlick
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: idContent.implicitHeight + 2 * idGlobal.pageMargin
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
+
+        ColumnLayout {
+            id: idContent
+            x: idGlobal.pageMargin
+            y: idGlobal.pageMargin
+            width: Math.min(idFlick.width - 2 * idGlobal.pageMargin, idSystemWindow.maxContentWidth)
+            spacing: idGlobal.spacing * 2
+
+            G.MyGroupBox {
+                objectName: "systemSettingsGroup"
+                myTitle: sys.textGroupBoxSettings
+                Layout.fillWidth: true
+
+                ColumnLayout {
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    spacing: idGlobal.spacing
+
+                    GridLayout {
+                        columns: 2
+                        columnSpacing: idGlobal.spacing * 2
+                        rowSpacing: idGlobal.spacing
+                        Layout.fillWidth: true
+
+                        Label {
+                            text: sys.textLanguage
+                            font.pixelSize: idGlobal.fontPixelSize
+                            color: idGlobal.infoPageTextColor
+                            Layout.preferredWidth: idGlobal.labelWidth
+                            elide: Text.ElideRight
+                        }
+                        ComboBox {
+                            id: idLanguage
+                            objectName: "languageCombo"
+                            model: langList
+                            currentIndex: proc.currentLanguageNr
+                            font.pixelSize: idGlobal.fontPixelSize
+                            Layout.preferredWidth: 220
+                            Layout.preferredHeight: idGlobal.controlHeight
+                            onActivated: cppClass.receiveFromQml_ReloadLanguage(index)
+                        }
+
+                        Label {
+                            text: sys.textTemperatureUnit
+                            font.pixelSize: idGlobal.fontPixelSize
+                            color: idGlobal.infoPageTextColor
+                            Layout.preferredWidth: idGlobal.labelWidth
+                            elide: Text.ElideRight
+                        }
+                        ComboBox {
+                            id: idTemperatureUnit
+                            objectName: "temperatureUnitCombo"
+                            model: idSystemWindow.temperatureUnits
+                            currentIndex: proc.comboBoxTemperatureUnitCurrentIndex
+                            font.pixelSize: idGlobal.fontPixelSize
+                            Layout.preferredWidth: 220
+                            Layout.preferredHeight: idGlobal.controlHeight
+                            onActivated: cppClass.receiveFromQml_setTemperatureUnit(
+                                             idSystemWindow.temperatureUnits[index], index)
+                        }
+                    }
+
+                    // Each option: its check box number at the back end, its text and its state.
+                    ColumnLayout {
+                        spacing: 0
+                        Layout.fillWidth: true
+
+                        Repeater {
+                            model: [
+                                { nr: 1, name: "startWithPcCheckBox", textKey: "textStartTalvanewithPcStart", stateKey: "startUp" },
+                                { nr: 3, name: "openMaximizedCheckBox", textKey: "appOpenAsMaximized", stateKey: "appOpenAsMaximized_checkBox" },
+                                { nr: 4, name: "closeMessageCheckBox", textKey: "textShowCloseMessage", stateKey: "showCloseMessage" },
+                                { nr: 6, name: "switchToStatusCheckBox", textKey: "textSwitchToStatusPage", stateKey: "switchToStatusPage" },
+                                { nr: 7, name: "denyClosingCheckBox", textKey: "textDenyAppClosing", stateKey: "denyAppClosing" },
+                                { nr: 5, name: "loadConfigFileCheckBox", textKey: "textLoadConfigFileMessage", stateKey: "loadConfigFile_checkBox" }
+                            ]
+                            delegate: CheckBox {
+                                objectName: modelData.name
+                                text: sys[modelData.textKey]
+                                checked: proc[modelData.stateKey]
+                                font.pixelSize: idGlobal.fontPixelSize
+                                Layout.fillWidth: true
+                                topPadding: 4
+                                bottomPadding: 4
+                                onToggled: cppClass.receiveFromQml_SystemWindow_CheckBox(modelData.nr, checked)
+                            }
+                        }
+                    }
+                }
+            }
+
+            G.MyGroupBox {
+                objectName: "systemCommunicationGroup"
+                myTitle: sys.textGroupBoxCommunication
+                Layout.fillWidth: true
+
+                ColumnLayout {
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    spacing: idGlobal.spacing
+
+                    CheckBox {
+                        id: idAutomaticScanning
+                        objectName: "automaticScanningCheckBox"
+                        text: sys.textAutomaticDeviceScanning
+                        checked: proc.deviceDetectingAutomatically
+                        font.pixelSize: idGlobal.fontPixelSize
+                        topPadding: 4
+                        bottomPadding: 4
+                        Layout.fillWidth: true
+                        onToggled: cppClass.receiveFromQml_SystemWindow_CheckBox(0, checked)
+                    }
+
+                    RowLayout {
+                        spacing: idGlobal.spacing * 2
+                        Layout.fillWidth: true
+
+                        Label {
+                            text: sys.textCommunicationPort
+                            font.pixelSize: idGlobal.fontPixelSize
+                            color: idAutomaticScanning.checked ? "#9a9a9a" : idGlobal.infoPageTextColor
+                            Layout.preferredWidth: idGlobal.labelWidth
+                            elide: Text.ElideRight
+                        }
+                        ComboBox {
+                            id: idPort
+                            objectName: "portCombo"
+                            model: proc.comportList
+                            currentIndex: proc.comPortList_currentNumber
+                            enabled: !idAutomaticScanning.checked
+                            font.pixelSize: idGlobal.fontPixelSize
+                            Layout.preferredWidth: 220
+                            Layout.preferredHeight: idGlobal.controlHeight
+                            onActivated: cppClass.receiveFromQml_Communication_ComPort(index)
+                        }
+                        MyButton {
+                            objectName: "connectButton"
+                            text: proc.textCommunicationButton
+                            visible: text !== ""
+                            Layout.preferredHeight: idGlobal.controlHeight
+                            Layout.minimumWidth: 120
+                            // The button switches the link between connected and disconnected;
+                            // its state is not used by the back end.
+                            onClicked: cppClass.receiveFromQml_SystemWindow_CheckBox(2, true)
+                        }
+                        Item { Layout.fillWidth: true }
+                    }
+                }
+            }
+        }
+    }
 }
