@@ -1,0 +1,379 @@
+#include "parameterSettings.h"
+
+#include "app/appState.h"
+#include "app/extraMessage.h"
+#include "currentDevice.h"
+#include "link/fieldTable.h"
+#include "storage/settingsStore.h"
+#include "storage/upsDataBase.h"
+
+#include <cstring>
+
+namespace
+{
+constexpr int parameterQueue = 1; // parameter writes
+constexpr int controlQueue = 2;   // writes of the management word
+constexpr uint16_t managementWordField = 602;
+constexpr uint16_t factoryDefaultsField = 9;
+constexpr uint16_t factoryDefaultsValue = 0xAAAA;
+constexpr uint32_t vs1000ModelCode = 0x000BE003;
+constexpr uint32_t vs1700ModelCode = 0x000BE030;
+constexpr uint32_t vs5000ModelCode = 0x000BE031;
+
+constexpr uint8_t factoryMessageTicks = 25;
+constexpr uint8_t saveMessageTicks = 15;
+constexpr uint8_t importMessageTicks = 25;
+constexpr int factoryDefaultsText = 52;
+constexpr int saveText = 53;
+constexpr int importText = 54;
+
+const QString parameterTable = QStringLiteral("Parameter");
+const QString parameterColumn = QStringLiteral("par_settings");
+
+bool online(const AppState &s)
+{
+  return !s.link.hasStatus(DeviceStatusFlag::offline);
+}
+
+bool identified(const AppState &s)
+{
+  return s.link.has(LinkFlag::deviceIdentified);
+}
+
+ParameterLayout layoutInUse(const AppState &s)
+{
+  return parameterLayoutOf(currentCatalogueEntry(s).family);
+}
+
+// The models whose management word has the fuse reset and IPC mode bits.
+bool hasResetAndIpcBits(const AppState &s)
+{
+  const uint32_t code = currentCatalogueEntry(s).modelCode;
+  return code == vs1700ModelCode || code == vs5000ModelCode;
+}
+
+QString text(const AppState &s, int slot)
+{
+  return languageText(s.language, slot);
+}
+
+// Sends one value, unless the device is offline.
+void queueWrite(AppState &s, int queue, uint16_t id, uint16_t value)
+{
+  if (online(s))
+    queueRequest(s.requests, queue, parameterWritePayload({{id, value}}));
+}
+
+ManagementPageState pageStateOf(const ProcessData &pd)
+{
+  ManagementPageState page;
+  page.chargerControl = pd.managementChecked_CheckBox1;
+  page.fuseOperation = pd.overloadBehavior_CheckBox1;
+  page.hiccupOperation = pd.overloadBehavior_CheckBox2;
+  page.powerBoost = pd.powerBoost_Checked;
+  page.topBoost = pd.topBoost_Checked;
+  page.advanced1 = pd.advancedSettingsChecked_CheckBox1;
+  page.advanced2 = pd.advancedSettingsChecked_CheckBox2;
+  page.ipcMode = pd.enable_ipcMode;
+  return page;
+}
+
+void storePageState(ProcessData &pd, const ManagementPageState &page)
+{
+  pd.managementChecked_CheckBox1 = page.chargerControl;
+  pd.overloadBehavior_CheckBox1 = page.fuseOperation;
+  pd.overloadBehavior_CheckBox2 = page.hiccupOperation;
+  pd.powerBoost_Checked = page.powerBoost;
+  pd.topBoost_Checked = page.topBoost;
+  pd.advancedSettingsChecked_CheckBox1 = page.advanced1;
+  pd.advancedSettingsChecked_CheckBox2 = page.advanced2;
+  pd.enable_ipcMode = page.ipcMode;
+}
+
+ManagementModel managementModel(const AppState &s)
+{
+  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  ManagementModel model;
+  model.layout = parameterLayoutOf(entry.family);
+  model.hasTopBoost = !entry.parameter.topBoostLabel.isEmpty();
+  model.hasAdvancedSettings = entry.family == DeviceFamily::Vt24V || entry.family == DeviceFamily::Vt12V;
+  model.demo = s.special.demo_version;
+  return model;
+}
+
+// The local copy of the management bits follows a change at once, before the device confirms it.
+void setLocalManagementBit(AppState &s, int bitNumber, bool on)
+{
+  const uint16_t mask = static_cast<uint16_t>(1u << bitNumber);
+  for (uint16_t *word : {&s.fields.rxField602, &s.process.managementWord})
+    *word = on ? static_cast<uint16_t>(*word | mask) : static_cast<uint16_t>(*word & ~mask);
+}
+
+// The pages show restored values at once when no device takes them: the received-value slots take
+// the pairs as if the device had reported them.
+void showRestoredValues(AppState &s, const QVector<ParameterPair> &pairs)
+{
+  uint8_t unit = 0;
+  FieldStoreContext context{s.fields, unit, false};
+  for (const ParameterPair &p : pairs) {
+    const FieldTableRow *row = findFieldRow(p.id, fieldTableRows);
+    if (!row)
+      continue;
+    uint32_t value = p.value;
+    if (row->valueBytes == 4) // two 16-bit values: a write sets the first
+      value = (value << 16) | s.fields.rxField306b;
+    row->store(context, value);
+  }
+}
+
+void startTransfer(AppState &s, ParameterTransfer &transfer, const QVector<ParameterPair> &pairs)
+{
+  transfer = ParameterTransfer{};
+  transfer.model = currentCatalogueEntry(s).name;
+  transfer.pairs = pairs;
+  runParameterTransferStep(s, transfer);
+}
+
+bool queueHolds(const QueuedRequest &queue, const QByteArray &payload)
+{
+  return queue.length == payload.size() && std::memcmp(queue.payload, payload.constData(), queue.length) == 0;
+}
+
+// The frame built last carried `payload` from a queue.
+bool lastFrameCarried(const TxState &tx, const QByteArray &payload)
+{
+  return !tx.txPlainCycle && payload.size() <= txPayloadCapacity &&
+         std::memcmp(tx.txPayload, payload.constData(), static_cast<size_t>(payload.size())) == 0;
+}
+} // namespace
+
+void runParameterTransferStep(AppState &s, ParameterTransfer &transfer)
+{
+  if (!transfer.pending())
+    return;
+  QueuedRequest &queue = s.requests.requestQueue[parameterQueue - 1];
+  const QByteArray request = parameterWritePayload(transfer.pairs.mid(0, transfer.inFlight));
+  if (!identified(s) || currentCatalogueEntry(s).name != transfer.model) {
+    if (transfer.inFlight > 0 && queueHolds(queue, request))
+      queue = QueuedRequest{}; // not for the device there now
+    transfer = ParameterTransfer{};
+    return;
+  }
+  if (transfer.inFlight > 0) {
+    if (queueHolds(queue, request))
+      return; // not sent yet
+    // Gone from the queue: sent, or dropped or overwritten before it went out (then sent again).
+    if (lastFrameCarried(s.tx, request))
+      transfer.pairs.remove(0, transfer.inFlight);
+    transfer.inFlight = 0;
+    if (!transfer.pending()) {
+      transfer = ParameterTransfer{};
+      return;
+    }
+  }
+  // Queue 1 is emptied without sending while the sub devices have not been polled once since the
+  // identification: the next request waits for that, and for a free queue.
+  if (!online(s) || !s.requests.subDevicePassDone || queue.length != 0)
+    return;
+  const QVector<ParameterPair> next = transfer.pairs.mid(0, pairsPerRequest);
+  if (queueRequest(s.requests, parameterQueue, parameterWritePayload(next)))
+    transfer.inFlight = next.size();
+}
+
+void runSettingsRoutine(AppState &s, ParameterTransfer &transfer, int settingsNumber)
+{
+  switch (settingsNumber) {
+  case 0:
+    setFactoryUserSettings(s);
+    restoreFactoryDefaults(s, transfer);
+    break;
+  case 1:
+    saveUserSettings(s);
+    saveParameterSet(s);
+    break;
+  case 2:
+    restoreUserSettings(s);
+    restoreParameterSet(s, transfer);
+    break;
+  default:
+    break;
+  }
+}
+
+void restoreFactoryDefaults(AppState &s, ParameterTransfer &transfer)
+{
+  if (layoutInUse(s) == ParameterLayout::None)
+    return;
+  postMessage(s.loop, text(s, factoryDefaultsText), factoryMessageTicks);
+  if (identified(s)) // nothing is sent while the identification is pending
+    startTransfer(s, transfer, {{factoryDefaultsField, factoryDefaultsValue}});
+}
+
+void saveParameterSet(AppState &s)
+{
+  const ParameterLayout layout = layoutInUse(s);
+  if (layout == ParameterLayout::None || !s.storage.database)
+    return;
+  // Only values the device has reported since it was identified are worth keeping: every parameter
+  // field has been polled once when the sub-device pass is done.
+  if (!identified(s) || !online(s) || !s.requests.subDevicePassDone) {
+    postMessage(s.loop, text(s, TextSlot::saveParametersOffline));
+    return;
+  }
+  const QString &name = currentCatalogueEntry(s).name;
+  const uint16_t row = s.storage.database->deviceRow(parameterTable, name);
+  if (row == 0)
+    return;
+  QVector<ParameterPair> pairs;
+  for (uint16_t id : savedParameterIds(layout))
+    pairs << ParameterPair{id, reportedParameterValue(s.fields, id)};
+  s.storage.database->UpdateRow_inDatabase(parameterTable, parameterColumn, parameterSetText(pairs), row);
+  postMessage(s.loop, text(s, saveText), saveMessageTicks);
+}
+
+void restoreParameterSet(AppState &s, ParameterTransfer &transfer)
+{
+  const ParameterLayout layout = layoutInUse(s);
+  if (layout == ParameterLayout::None || !s.storage.database)
+    return;
+  const uint16_t row =
+      s.storage.database->Get_dbID_forThisDevice(parameterTable, currentCatalogueEntry(s).name);
+  if (row == 0) // nothing saved for this model
+    return;
+  const QString stored =
+      s.storage.database->ReadRow_fromDatabase(parameterTable, parameterColumn, row).value(0);
+  const ParsedParameterSet set = parseParameterSetText(stored, layout);
+  if (set.pairs.isEmpty())
+    return;
+  postMessage(s.loop, text(s, importText), importMessageTicks);
+  if (identified(s))
+    startTransfer(s, transfer, set.pairs);
+  else
+    showRestoredValues(s, set.pairs);
+}
+
+void setLimitsListChoice(AppState &s, int comboBoxNr, const QString &text)
+{
+  const ParameterLayout layout = layoutInUse(s);
+  uint16_t id = 0;
+  if (layout == ParameterLayout::Battery && comboBoxNr == 0)
+    id = 107; // buffer threshold
+  else if (layout == ParameterLayout::Capacitor && comboBoxNr == 0)
+    id = 305; // turn-on current limit
+  else if (layout == ParameterLayout::Capacitor && comboBoxNr == 1)
+    id = 107;
+  const std::optional<uint16_t> value = numberFromListText(text);
+  if (id != 0 && value)
+    queueWrite(s, parameterQueue, id, *value);
+}
+
+void setLimitsTextBox(AppState &s, int textBoxNr, const QString &text)
+{
+  const std::optional<uint16_t> typed = wholeNumberText(text);
+  const ParameterLayout layout = layoutInUse(s);
+  if (!typed || layout == ParameterLayout::None)
+    return;
+  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  ProcessData &pd = s.ui.processData;
+  if (layout == ParameterLayout::Battery) {
+    if (textBoxNr == 0)
+      queueWrite(s, parameterQueue, 1303, *typed); // maximum buffer time, minutes
+    return;
+  }
+  if (entry.modelCode == vs1000ModelCode)
+    return;
+  const ParameterLimits &limits = entry.limits;
+  struct Box {
+    uint16_t id;
+    ValueRange range;
+    QString *shown;
+  };
+  const Box boxes[] = {{1303, limits.bufferTimeMax, &pd.bufferTimeMax_Value},
+                       {1302, limits.bufferTimeMin, &pd.bufferTimeMin_Value},
+                       {504, limits.stateOfChargeLow, nullptr},
+                       {505, limits.stateOfChargeHigh, nullptr}};
+  if (textBoxNr < 0 || textBoxNr > 3)
+    return;
+  const Box &box = boxes[textBoxNr];
+  const uint16_t value = clampedToRange(*typed, box.range);
+  if (box.shown)
+    *box.shown = QString::number(value);
+  queueWrite(s, parameterQueue, box.id, value);
+}
+
+void setManagementListChoice(AppState &s, int comboBoxNr, const QString &text)
+{
+  const ParameterLayout layout = layoutInUse(s);
+  static const uint16_t batteryIds[] = {105, 307, 110}; // end of charge, charge current, deep discharge
+  static const uint16_t capacitorIds[] = {108, 307};    // end of charge per cell, charge current
+  uint16_t id = 0;
+  if (layout == ParameterLayout::Battery && comboBoxNr >= 0 && comboBoxNr < 3)
+    id = batteryIds[comboBoxNr];
+  else if (layout == ParameterLayout::Capacitor && comboBoxNr >= 0 && comboBoxNr < 2)
+    id = capacitorIds[comboBoxNr];
+  const std::optional<uint16_t> value = numberFromListText(text);
+  if (id != 0 && value)
+    queueWrite(s, parameterQueue, id, *value);
+}
+
+void setOverloadListChoice(AppState &s, int comboBoxNr, const QString &text)
+{
+  if (layoutInUse(s) != ParameterLayout::Capacitor)
+    return;
+  std::optional<uint16_t> value;
+  if (comboBoxNr == 0 && (value = numberFromListText(text)))
+    queueWrite(s, parameterQueue, 306, *value); // buffer current limit, 0.01 A
+  else if (comboBoxNr == 1 && (value = numberFromListText(text, 1)))
+    queueWrite(s, parameterQueue, 1307, *value); // the number as chosen
+}
+
+void setManagementSetting(AppState &s, int setting, bool state)
+{
+  const ManagementModel model = managementModel(s);
+  ProcessData &pd = s.ui.processData;
+  ManagementPageState page = pageStateOf(pd);
+  const std::optional<uint16_t> word = encodeManagementWord(model, page, setting, state);
+  storePageState(pd, page);
+  if (model.layout == ParameterLayout::Battery && setting == ManagementSetting::chargerControlOrFuseReset)
+    setLocalManagementBit(s, 0, state);
+  else if (model.layout == ParameterLayout::Capacitor && setting == ManagementSetting::ipcMode)
+    setLocalManagementBit(s, 2, state);
+  if (word)
+    queueWrite(s, controlQueue, managementWordField, *word);
+}
+
+void setManagementCheckBox(AppState &s, int checkBoxNr, bool checked)
+{
+  if (layoutInUse(s) != ParameterLayout::Battery)
+    return;
+  if (checkBoxNr == ManagementSetting::chargerControlOrFuseReset ||
+      checkBoxNr == ManagementSetting::advanced1 || checkBoxNr == ManagementSetting::advanced2)
+    setManagementSetting(s, checkBoxNr, checked);
+}
+
+void setOverloadBehaviorCheckBox(AppState &s, int checkBoxNr, bool checked)
+{
+  if (checkBoxNr == 0 || checkBoxNr == 1)
+    setManagementSetting(s, ManagementSetting::overloadFirst + checkBoxNr, checked);
+}
+
+void setOverloadCheckBox(AppState &s, int checkBoxNr, bool checked)
+{
+  if (checkBoxNr == ManagementSetting::powerBoost || checkBoxNr == ManagementSetting::topBoost)
+    setManagementSetting(s, checkBoxNr, checked);
+}
+
+void resetFuseOperation(AppState &s, int buttonNr)
+{
+  // Other models have no reset bit: a word built for them would only rewrite their other settings.
+  if (buttonNr == 0 && hasResetAndIpcBits(s))
+    setManagementSetting(s, ManagementSetting::chargerControlOrFuseReset, true);
+}
+
+void setIpcMode(AppState &s, bool on)
+{
+  if (!hasResetAndIpcBits(s))
+    return;
+  s.ui.processData.IpcCheckboxChecked = on;
+  setManagementSetting(s, ManagementSetting::ipcMode, on);
+}

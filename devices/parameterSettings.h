@@ -1,0 +1,54 @@
+// The parameter commands of the device in use: the page setters that write one parameter, the
+// management word, and the settings routine that restores the factory defaults, saves the device's
+// parameter set to the database and sends a saved set back to the device.
+#pragma once
+
+#include "parameterEncoding.h"
+
+#include <QString>
+#include <QVector>
+
+struct AppState;
+
+// A parameter set on its way to the device, sent at most seven pairs per request, each request
+// queued once the one before it has gone out. It waits while the device is offline or its sub
+// devices have not been polled since the identification, and is dropped when the device is lost
+// or another model is chosen.
+struct ParameterTransfer {
+  QString model;                // catalogue name of the device the pairs belong to
+  QVector<ParameterPair> pairs; // not yet sent, in order
+  int inFlight = 0;             // leading pairs that wait in the parameter queue
+
+  bool pending() const { return !pairs.isEmpty(); }
+};
+
+// Queues the next request of a transfer, or notes that the last one went out. Run after every
+// link cycle; `transfer` is reset when it is done or dropped.
+void runParameterTransferStep(AppState &s, ParameterTransfer &transfer);
+
+// The settings routine of the main window's buttons: 0 factory defaults, 1 save, 2 restore.
+// Other numbers do nothing. The event-action settings of the device go with each of them.
+void runSettingsRoutine(AppState &s, ParameterTransfer &transfer, int settingsNumber);
+
+// Parts of the routine.
+void restoreFactoryDefaults(AppState &s, ParameterTransfer &transfer);
+void saveParameterSet(AppState &s);
+void restoreParameterSet(AppState &s, ParameterTransfer &transfer);
+
+// Page setters: the control number selects the parameter, the value is sent in the parameter queue.
+void setLimitsListChoice(AppState &s, int comboBoxNr, const QString &text);
+void setLimitsTextBox(AppState &s, int textBoxNr, const QString &text);
+void setManagementListChoice(AppState &s, int comboBoxNr, const QString &text);
+void setOverloadListChoice(AppState &s, int comboBoxNr, const QString &text);
+
+// Management word: a check box changed one setting of field 602 (sent in the control queue).
+void setManagementSetting(AppState &s, int setting, bool state);
+// The management check boxes of the general page: 0 charger control, 100 and 101 advanced settings.
+void setManagementCheckBox(AppState &s, int checkBoxNr, bool checked);
+// The overload page: behaviour check boxes 0 and 1 (settings 7 and 8), boost check boxes 3 and 4.
+void setOverloadBehaviorCheckBox(AppState &s, int checkBoxNr, bool checked);
+void setOverloadCheckBox(AppState &s, int checkBoxNr, bool checked);
+// The overload page's reset button (0): resets fuse operation on the models that can.
+void resetFuseOperation(AppState &s, int buttonNr);
+// IPC mode of the current capacitor models (IPC page check box 4).
+void setIpcMode(AppState &s, bool on);
