@@ -99,7 +99,7 @@ Item {
                                 delegate: RowLayout {
                                     objectName: "lamp_" + index
                                     spacing: idGlobal.spacing
-                                    width: 330
+                                    width: 350
                                     Image {
                                         source: proc[modelData.image] || proc.grey_image || ""
                                         sourceSize.width: 20
@@ -141,7 +141,7 @@ Item {
                                     // A model without this contact has no name for it.
                                     visible: (outputs[modelData.name] || proc[modelData.image] || "") !== ""
                                     spacing: idGlobal.spacing
-                                    width: 420
+                                    width: 400
                                     Image {
                                         source: proc[modelData.image] || ""
                                         sourceSize.width: 36
@@ -215,124 +215,122 @@ Item {
                 }
             }
 
-            MyGroupBox {
-                objectName: "eventProtocolGroup"
-                myTitle: sys.eventsProtocol
+            // The log's title row carries its buttons, so the table keeps the height.
+            ColumnLayout {
+                spacing: 6
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                Layout.minimumHeight: 230
+                Layout.minimumHeight: 190
 
-                ColumnLayout {
-                    anchors.fill: parent
+                RowLayout {
                     spacing: idGlobal.spacing
-
-                    // Column widths shared by the header and the rows.
-                    Item {
-                        id: idColumns
+                    Layout.fillWidth: true
+                    Label {
+                        text: sys.eventsProtocol
+                        font.pixelSize: idGlobal.titlePixelSize
+                        font.bold: true
+                        color: idGlobal.infoPageTextColor
+                        leftPadding: 12
+                        elide: Text.ElideRight
                         Layout.fillWidth: true
-                        Layout.preferredHeight: 0
-                        readonly property real device: Math.max(140, width * 0.22)
-                        readonly property real date: 110
-                        readonly property real time: 90
-                        readonly property real event: Math.max(120, width - device - date - time)
                     }
-
-                    Rectangle {
-                        objectName: "eventTableHeader"
-                        color: "#eceef1"
-                        Layout.fillWidth: true
-                        Layout.preferredHeight: 30
-                        Row {
-                            anchors.fill: parent
-                            Repeater {
-                                model: [
-                                    { text: sys.tableViewColumnDevice, width: idColumns.device },
-                                    { text: sys.tableViewColumnDate, width: idColumns.date },
-                                    { text: sys.tableViewColumnTime, width: idColumns.time },
-                                    { text: sys.tableViewColumnEvent, width: idColumns.event }
-                                ]
-                                delegate: Label {
-                                    width: modelData.width
-                                    height: parent.height
-                                    leftPadding: 8
-                                    text: modelData.text
-                                    font.pixelSize: idGlobal.fontPixelSize
-                                    font.bold: true
-                                    color: idGlobal.infoPageTextColor
-                                    verticalAlignment: Text.AlignVCenter
-                                    elide: Text.ElideRight
-                                }
-                            }
-                        }
+                    G.MyButton {
+                        objectName: "clearEventsButton"
+                        text: sys.clearEvents
+                        Layout.preferredHeight: idGlobal.controlHeight
+                        onClicked: idClearBox.open()
                     }
+                    G.MyButton {
+                        objectName: "exportEventsButton"
+                        text: sys.saveAsCsv
+                        Layout.preferredHeight: idGlobal.controlHeight
+                        onClicked: idExportDialog.open()
+                    }
+                }
 
-                    ListView {
-                        id: idEventTable
-                        objectName: "eventTable"
-                        // Newest event first; the model already sorts that way.
-                        model: qmlDataBaseModel
-                        clip: true
-                        activeFocusOnTab: true
-                        boundsBehavior: Flickable.StopAtBounds
-                        highlightMoveDuration: 0
-                        Layout.fillWidth: true
-                        Layout.fillHeight: true
-                        Layout.minimumHeight: 120
-                        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+                MyGroupBox {
+                    objectName: "eventProtocolGroup"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
 
-                        delegate: Rectangle {
-                            width: idEventTable.width
-                            height: 26
-                            color: idEventTable.activeFocus && ListView.isCurrentItem ? "#d9ecfb"
-                                 : (index % 2 === 0 ? "#ffffff" : "#f5f6f8")
+                    ColumnLayout {
+                        anchors.fill: parent
+                        spacing: 0
+
+                        Rectangle {
+                            objectName: "eventTableHeader"
+                            color: "#eceef1"
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: 30
                             Row {
                                 anchors.fill: parent
                                 Repeater {
-                                    model: [
-                                        { text: model.device, width: idColumns.device },
-                                        { text: model.date, width: idColumns.date },
-                                        { text: model.time, width: idColumns.time },
-                                        { text: model.event, width: idColumns.event }
-                                    ]
+                                    model: [sys.tableViewColumnDevice, sys.tableViewColumnDate,
+                                            sys.tableViewColumnTime, sys.tableViewColumnEvent]
                                     delegate: Label {
-                                        width: modelData.width
+                                        width: idEventTable.columnWidths[index]
                                         height: parent.height
                                         leftPadding: 8
-                                        text: modelData.text !== undefined ? String(modelData.text) : ""
+                                        text: modelData
                                         font.pixelSize: idGlobal.fontPixelSize
+                                        font.bold: true
                                         color: idGlobal.infoPageTextColor
                                         verticalAlignment: Text.AlignVCenter
                                         elide: Text.ElideRight
                                     }
                                 }
                             }
-                            MouseArea {
-                                anchors.fill: parent
-                                onClicked: {
-                                    idEventTable.currentIndex = index
-                                    idEventTable.forceActiveFocus()
+                        }
+
+                        ListView {
+                            id: idEventTable
+                            objectName: "eventTable"
+                            // Column widths shared by the header and the rows: device, date, time, event.
+                            readonly property real deviceWidth: Math.max(140, width * 0.22)
+                            readonly property var columnWidths: [deviceWidth, 110, 90, Math.max(120, width - deviceWidth - 200)]
+                            // Newest event first; the model already sorts that way.
+                            model: qmlDataBaseModel
+                            clip: true
+                            activeFocusOnTab: true
+                            boundsBehavior: Flickable.StopAtBounds
+                            highlightMoveDuration: 0
+                            Layout.fillWidth: true
+                            Layout.fillHeight: true
+                            Layout.minimumHeight: 90
+                            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+                            delegate: Rectangle {
+                                // The row's cells in column order.
+                                readonly property var cells: [model.device, model.date, model.time, model.event]
+                                width: idEventTable.width
+                                height: 26
+                                color: idEventTable.activeFocus && ListView.isCurrentItem ? "#d9ecfb"
+                                     : (index % 2 === 0 ? "#ffffff" : "#f5f6f8")
+                                Row {
+                                    anchors.fill: parent
+                                    Repeater {
+                                        model: 4
+                                        delegate: Label {
+                                            width: idEventTable.columnWidths[index]
+                                            height: parent.height
+                                            leftPadding: 8
+                                            text: cells[index] !== undefined ? String(cells[index]) : ""
+                                            font.pixelSize: idGlobal.fontPixelSize
+                                            color: idGlobal.infoPageTextColor
+                                            verticalAlignment: Text.AlignVCenter
+                                            elide: Text.ElideRight
+                                        }
+                                    }
+                                }
+                                MouseArea {
+                                    anchors.fill: parent
+                                    onClicked: {
+                                        idEventTable.currentIndex = index
+                                        idEventTable.forceActiveFocus()
+                                    }
                                 }
                             }
                         }
-                    }
-
-                    RowLayout {
-                        spacing: idGlobal.spacing
-                        Layout.fillWidth: true
-
-                        G.MyButton {
-                            objectName: "clearEventsButton"
-                            text: sys.clearEvents
-                            Layout.preferredHeight: idGlobal.controlHeight
-                            onClicked: idClearBox.open()
-                        }
-                        G.MyButton {
-                            objectName: "exportEventsButton"
-                            text: sys.saveAsCsv
-                            Layout.preferredHeight: idGlobal.controlHeight
-                            onClicked: idExportDialog.open()
-                        }
-                        Item { Layout.fillWidth: true }
                     }
                 }
             }
