@@ -31,96 +31,87 @@ std::optional<uint16_t> digitsValue(const QString &digits)
   return static_cast<uint16_t>(value);
 }
 
-uint16_t battery(const ManagementModel &model, ManagementPageState &page, int setting, bool state,
-                 bool &known)
+// Which page check box each bit of the management word stands for.
+struct ManagementBit {
+  int bitNumber;
+  bool ManagementPageState::*box;
+};
+const ManagementBit batteryBits[] = {{0, &ManagementPageState::chargerControl},
+                                     {1, &ManagementPageState::fuseOperation},
+                                     {2, &ManagementPageState::powerBoost},
+                                     {3, &ManagementPageState::topBoost}};
+const ManagementBit advancedBits[] = {{7, &ManagementPageState::advanced2},
+                                      {15, &ManagementPageState::advanced1}};
+const ManagementBit capacitorBits[] = {{1, &ManagementPageState::fuseOperation},
+                                       {2, &ManagementPageState::ipcMode},
+                                       {3, &ManagementPageState::topBoost},
+                                       {4, &ManagementPageState::powerBoost}};
+
+template <typename F> void forEachBit(const ManagementModel &model, F f)
 {
-  known = true;
+  if (model.layout == ParameterLayout::Battery) {
+    for (const ManagementBit &b : batteryBits)
+      f(b);
+    if (model.hasAdvancedSettings)
+      for (const ManagementBit &b : advancedBits)
+        f(b);
+  } else if (model.layout == ParameterLayout::Capacitor) {
+    for (const ManagementBit &b : capacitorBits)
+      f(b);
+  }
+}
+
+// Applies a setting to the page; false for a setting the model does not have.
+bool applyBatterySetting(const ManagementModel &model, ManagementPageState &page, int setting, bool state)
+{
   switch (setting) {
   case ManagementSetting::chargerControlOrFuseReset:
     page.chargerControl = state;
-    break;
+    return true;
   case ManagementSetting::overloadFirst:
     page.fuseOperation = state;
-    break;
+    return true;
   case ManagementSetting::powerBoost:
     page.powerBoost = state;
     if (!model.hasTopBoost) // one control switches both boosts
       page.topBoost = state;
-    break;
+    return true;
   case ManagementSetting::topBoost:
     page.topBoost = state;
-    break;
+    return true;
   case ManagementSetting::advanced1:
+    page.advanced1 = state;
+    return model.hasAdvancedSettings;
   case ManagementSetting::advanced2:
-    known = model.hasAdvancedSettings;
-    if (known)
-      (setting == ManagementSetting::advanced1 ? page.advanced1 : page.advanced2) = state;
-    break;
+    page.advanced2 = state;
+    return model.hasAdvancedSettings;
   default:
-    known = false;
+    return false;
   }
-  uint16_t word = 0;
-  if (page.chargerControl)
-    word |= bit(0);
-  if (page.fuseOperation)
-    word |= bit(1);
-  if (page.powerBoost)
-    word |= bit(2);
-  if (page.topBoost)
-    word |= bit(3);
-  if (model.hasAdvancedSettings) {
-    if (page.advanced2)
-      word |= bit(7);
-    if (page.advanced1)
-      word |= bit(15);
-  }
-  return word;
 }
 
-uint16_t capacitor(const ManagementModel &model, ManagementPageState &page, int setting, bool state,
-                   bool &known, bool &send)
+bool applyCapacitorSetting(ManagementPageState &page, int setting, bool state)
 {
-  known = true;
-  send = true;
-  bool fuseReset = false;
   switch (setting) {
-  case ManagementSetting::chargerControlOrFuseReset:
-    fuseReset = state; // one-shot: only this word carries the reset bit
-    break;
+  case ManagementSetting::chargerControlOrFuseReset: // the reset changes no choice of the page
+    return true;
   case ManagementSetting::overloadFirst:
-  case ManagementSetting::overloadSecond: {
-    const bool fuse = setting == ManagementSetting::overloadFirst ? state : !state;
-    page.fuseOperation = fuse;
-    page.hiccupOperation = !fuse;
-    send = !model.demo;
-    break;
-  }
+  case ManagementSetting::overloadSecond:
+    page.fuseOperation = setting == ManagementSetting::overloadFirst ? state : !state;
+    page.hiccupOperation = !page.fuseOperation;
+    return true;
   case ManagementSetting::powerBoost:
     page.powerBoost = state;
-    send = !model.demo;
-    break;
+    return true;
   case ManagementSetting::topBoost:
     page.topBoost = state;
-    send = !model.demo;
-    break;
+    return true;
   case ManagementSetting::ipcMode:
     page.ipcMode = state;
-    break;
+    return true;
   default:
-    known = false;
+    return false;
   }
-  uint16_t word = 0;
-  if (fuseReset)
-    word |= bit(0);
-  if (page.fuseOperation)
-    word |= bit(1);
-  if (page.ipcMode)
-    word |= bit(2);
-  if (page.topBoost)
-    word |= bit(3);
-  if (page.powerBoost)
-    word |= bit(4);
-  return word;
 }
 } // namespace
 
@@ -291,17 +282,47 @@ QByteArray parameterWritePayload(const QVector<ParameterPair> &pairs)
   return payload;
 }
 
+uint16_t managementWordOf(const ManagementModel &model, const ManagementPageState &page)
+{
+  uint16_t word = 0;
+  forEachBit(model, [&](const ManagementBit &b) {
+    if (page.*b.box)
+      word |= bit(b.bitNumber);
+  });
+  return word;
+}
+
+ManagementPageState managementPageStateOf(const ManagementModel &model, uint16_t word)
+{
+  ManagementPageState page;
+  forEachBit(model, [&](const ManagementBit &b) { page.*b.box = (word & bit(b.bitNumber)) != 0; });
+  if (model.layout == ParameterLayout::Capacitor)
+    page.hiccupOperation = !page.fuseOperation;
+  return page;
+}
+
 std::optional<uint16_t> encodeManagementWord(const ManagementModel &model, ManagementPageState &page,
                                              int setting, bool state)
 {
+  ManagementPageState changed = page;
   bool known = false;
-  bool send = true;
-  uint16_t word = 0;
   if (model.layout == ParameterLayout::Battery)
-    word = battery(model, page, setting, state, known);
+    known = applyBatterySetting(model, changed, setting, state);
   else if (model.layout == ParameterLayout::Capacitor)
-    word = capacitor(model, page, setting, state, known, send);
-  if (!known || !send)
+    known = applyCapacitorSetting(changed, setting, state);
+  if (!known)
     return std::nullopt;
-  return word;
+  page = changed;
+  if (model.layout == ParameterLayout::Capacitor) {
+    // In a demo build the boost and overload choices stay on the page.
+    const bool pageOnly =
+        setting == ManagementSetting::powerBoost || setting == ManagementSetting::topBoost ||
+        setting == ManagementSetting::overloadFirst || setting == ManagementSetting::overloadSecond;
+    if (model.demo && pageOnly)
+      return std::nullopt;
+    // The fuse reset is a one-shot: only the word of the reset button carries it.
+    if (setting == ManagementSetting::chargerControlOrFuseReset && state)
+      return static_cast<uint16_t>(managementWordOf(model, page) | bit(0));
+  }
+  return managementWordOf(model, page);
 }

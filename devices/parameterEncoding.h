@@ -68,6 +68,14 @@ struct ManagementPageState {
   bool advanced1 = false;       // advancedSettingsChecked_CheckBox1 ("12V operation mode", VT)
   bool advanced2 = false;       // advancedSettingsChecked_CheckBox2 ("Exclusive charging mode", VT)
   bool ipcMode = false;         // enable_ipcMode (capacitor models)
+
+  bool operator==(const ManagementPageState &o) const
+  {
+    return chargerControl == o.chargerControl && fuseOperation == o.fuseOperation &&
+           hiccupOperation == o.hiccupOperation && powerBoost == o.powerBoost && topBoost == o.topBoost &&
+           advanced1 == o.advanced1 && advanced2 == o.advanced2 && ipcMode == o.ipcMode;
+  }
+  bool operator!=(const ManagementPageState &o) const { return !(*this == o); }
 };
 
 // What the encoder needs to know about the model in use.
@@ -98,3 +106,8 @@ constexpr int advanced2 = 101;
 // build (the page keeps the choice, the device is left alone).
 std::optional<uint16_t> encodeManagementWord(const ManagementModel &model, ManagementPageState &page,
                                              int setting, bool state);
+
+// The management word the page state stands for (never with the one-shot fuse reset).
+uint16_t managementWordOf(const ManagementModel &model, const ManagementPageState &page);
+// The page check boxes a management word reported by the device stands for.
+ManagementPageState managementPageStateOf(const ManagementModel &model, uint16_t word);

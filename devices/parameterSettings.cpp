@@ -101,12 +101,11 @@ ManagementModel managementModel(const AppState &s)
   return model;
 }
 
-// The local copy of the management bits follows a change at once, before the device confirms it.
-void setLocalManagementBit(AppState &s, int bitNumber, bool on)
+// The local copy of the management word follows a change at once, before the device confirms it.
+void setLocalManagementWord(AppState &s, uint16_t word)
 {
-  const uint16_t mask = static_cast<uint16_t>(1u << bitNumber);
-  for (uint16_t *word : {&s.fields.rxField602, &s.process.managementWord})
-    *word = on ? static_cast<uint16_t>(*word | mask) : static_cast<uint16_t>(*word & ~mask);
+  s.fields.rxField602 = word;
+  s.process.managementWord = word;
 }
 
 // The pages show restored values at once when no device takes them: the received-value slots take
@@ -331,15 +330,25 @@ void setManagementSetting(AppState &s, int setting, bool state)
 {
   const ManagementModel model = managementModel(s);
   ProcessData &pd = s.ui.processData;
-  ManagementPageState page = pageStateOf(pd);
+  const ManagementPageState before = pageStateOf(pd);
+  ManagementPageState page = before;
   const std::optional<uint16_t> word = encodeManagementWord(model, page, setting, state);
   storePageState(pd, page);
-  if (model.layout == ParameterLayout::Battery && setting == ManagementSetting::chargerControlOrFuseReset)
-    setLocalManagementBit(s, 0, state);
-  else if (model.layout == ParameterLayout::Capacitor && setting == ManagementSetting::ipcMode)
-    setLocalManagementBit(s, 2, state);
+  if (word || page != before)
+    setLocalManagementWord(s, managementWordOf(model, page));
   if (word)
     queueWrite(s, controlQueue, managementWordField, *word);
+}
+
+void showManagementWord(AppState &s, uint16_t word)
+{
+  const ManagementModel model = managementModel(s);
+  if (model.layout == ParameterLayout::None)
+    return;
+  const ManagementPageState page = managementPageStateOf(model, word);
+  storePageState(s.ui.processData, page);
+  if (model.layout == ParameterLayout::Capacitor)
+    s.ui.processData.IpcCheckboxChecked = page.ipcMode;
 }
 
 void setManagementCheckBox(AppState &s, int checkBoxNr, bool checked)

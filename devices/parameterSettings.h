@@ -41,8 +41,11 @@ void setLimitsTextBox(AppState &s, int textBoxNr, const QString &text);
 void setManagementListChoice(AppState &s, int comboBoxNr, const QString &text);
 void setOverloadListChoice(AppState &s, int comboBoxNr, const QString &text);
 
-// Management word: a check box changed one setting of field 602 (sent in the control queue).
+// Management word: a check box changed one setting of field 602 (sent in the control queue). The
+// local copy of the word takes the change at once.
 void setManagementSetting(AppState &s, int setting, bool state);
+// The page check boxes behind the management word, set from the word the device reported.
+void showManagementWord(AppState &s, uint16_t word);
 // The management check boxes of the general page: 0 charger control, 100 and 101 advanced settings.
 void setManagementCheckBox(AppState &s, int checkBoxNr, bool checked);
 // The overload page: behaviour check boxes 0 and 1 (settings 7 and 8), boost check boxes 3 and 4.

@@ -237,6 +237,29 @@ private slots:
     QCOMPARE(letters(p), letters(page(after)));
   }
 
+  // The page state read from a reported word builds that word again, for the bits the family uses.
+  void reportedWordAndPageStateAgree_data()
+  {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("usedBits");
+    QTest::newRow("VK") << "VK" << 0x000F;
+    QTest::newRow("VT") << "VT" << 0x808F;
+    QTest::newRow("VS") << "VS" << 0x001E;
+  }
+
+  void reportedWordAndPageStateAgree()
+  {
+    QFETCH(QString, kind);
+    QFETCH(int, usedBits);
+    const ManagementModel m = model(kind);
+    for (int word = 0; word <= 0xFFFF; ++word) {
+      const ManagementPageState p = managementPageStateOf(m, uint16_t(word));
+      QCOMPARE(int(managementWordOf(m, p)), word & usedBits);
+      if (m.layout == ParameterLayout::Capacitor)
+        QCOMPARE(p.hiccupOperation, !p.fuseOperation);
+    }
+  }
+
   void storedTextOfEachFamily_data()
   {
     QTest::addColumn<int>("layout");

@@ -285,33 +285,45 @@ private slots:
     QCOMPARE(queued(1), QByteArray());
   }
 
-  // A change keeps the other choices of the page, and the choices the device confirms through its
-  // management word change the local copy at once.
+  // A change keeps the other choices of the page, and the local copy of the management word takes
+  // it at once; the page follows the word the device reports.
   void managementWordKeepsThePageState()
   {
     chooseModel(QStringLiteral("VS-1700-0"));
     connectDevice();
     AppState &s = appState();
-    setOverloadCheckBox(s, 3, true); // Power-Boost
+    ProcessData &pd = s.ui.processData;
+    showManagementWord(s, 0x0010); // Power-Boost on
+    QVERIFY(pd.powerBoost_Checked);
+    QVERIFY(pd.overloadBehavior_CheckBox2); // hiccup operation when fuse operation is off
     setOverloadBehaviorCheckBox(s, 0, true);
     QCOMPARE(queued(2).toHex().toUpper(), QByteArray("025A0012"));
     setIpcMode(s, true);
     QCOMPARE(queued(2).toHex().toUpper(), QByteArray("025A0016"));
-    QVERIFY(s.ui.processData.enable_ipcMode);
-    QCOMPARE(s.fields.rxField602 & 0x0004, 0x0004);
-    QCOMPARE(s.process.managementWord & 0x0004, 0x0004);
+    QVERIFY(pd.enable_ipcMode);
+    QVERIFY(pd.IpcCheckboxChecked);
+    QCOMPARE(s.fields.rxField602, uint16_t(0x0016));
+    QCOMPARE(s.process.managementWord, uint16_t(0x0016));
     resetFuseOperation(s, 0);
     QCOMPARE(queued(2).toHex().toUpper(), QByteArray("025A0017"));
-    setOverloadCheckBox(s, 4, true); // the reset does not stick
+    QCOMPARE(s.fields.rxField602, uint16_t(0x0016)); // the reset is not a setting of the device
+    setOverloadCheckBox(s, 4, true);
     QCOMPARE(queued(2).toHex().toUpper(), QByteArray("025A001E"));
 
+    s.special.demo_version = true;
+    s.requests.requestQueue[1] = QueuedRequest{};
+    setOverloadCheckBox(s, 3, false);
+    QCOMPARE(queued(2), QByteArray());
+    QCOMPARE(s.fields.rxField602, uint16_t(0x000E)); // the page shows the choice
+
     chooseModel(QStringLiteral("VT-40A"));
-    s.fields.rxField602 = 0x0004;
-    s.process.managementWord = 0x0004;
+    showManagementWord(s, 0x8004);
+    QVERIFY(pd.powerBoost_Checked && pd.advancedSettingsChecked_CheckBox1 && !pd.managementChecked_CheckBox1);
     setManagementCheckBox(s, 0, true);
-    QCOMPARE(s.fields.rxField602, uint16_t(0x0005));
-    QCOMPARE(s.process.managementWord, uint16_t(0x0005));
-    QVERIFY(s.ui.processData.managementChecked_CheckBox1);
+    QCOMPARE(queued(2).toHex().toUpper(), QByteArray("025A8005"));
+    QCOMPARE(s.fields.rxField602, uint16_t(0x8005));
+    QCOMPARE(s.process.managementWord, uint16_t(0x8005));
+    QVERIFY(pd.managementChecked_CheckBox1);
   }
 
   void savingKeepsOneRowPerModel()
