@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import QtQuick.Window 2.15
 import "qrc:/qml"
 
 // The system page: options reach the back end only when the user changes them, with the numbers
@@ -95,6 +96,24 @@ TestCase {
         sendProcess(values)
         verify(!box.checked)
         compare(cppClass.calls.length, 2)
+    }
+
+    function test_tabReachesEveryControlInReadingOrder() {
+        sendProcess({ deviceDetectingAutomatically: false, comportList: ["COM1"], textCommunicationButton: "Activate" })
+        // Short enough that the page has to scroll to show each control it reaches.
+        page.height = 260
+        child("languageCombo").forceActiveFocus()
+        var order = [testCase.Window.window.activeFocusItem.objectName]
+        for (var i = 0; i < 10; ++i) {
+            keyClick(Qt.Key_Tab)
+            var item = testCase.Window.window.activeFocusItem
+            order.push(item.objectName)
+            var top = item.mapToItem(page, 0, 0).y
+            verify(top >= 0 && top + item.height <= page.height, item.objectName + " is scrolled into view")
+        }
+        compare(order, ["languageCombo", "temperatureUnitCombo", "startWithPcCheckBox", "openMaximizedCheckBox",
+                        "closeMessageCheckBox", "switchToStatusCheckBox", "denyClosingCheckBox",
+                        "loadConfigFileCheckBox", "automaticScanningCheckBox", "portCombo", "connectButton"])
     }
 
     function test_portFollowsAutomaticScanning() {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
 import "slaveArray"
 
 // The live picture of the device: operating mode, the animated status picture with the measured
@@ -81,6 +82,29 @@ Item {
     function showDetails(unit) {
         detailsUnit = unit
         idPopUp.open()
+    }
+
+    // Keeps the control that gets the keyboard focus inside the visible part of the page.
+    function scrollToFocus(item) {
+        for (var p = item; p; p = p.parent) {
+            if (p === idContent) {
+                var top = item.mapToItem(idContent, 0, 0).y + idContent.y
+                if (top < idFlick.contentY)
+                    idFlick.contentY = Math.max(0, top - idGlobal.spacing)
+                else if (top + item.height > idFlick.contentY + idFlick.height)
+                    idFlick.contentY = Math.min(idFlick.contentHeight - idFlick.height,
+                                                top + item.height - idFlick.height + idGlobal.spacing)
+                return
+            }
+        }
+    }
+    Connections {
+        target: idStatusWindow.Window.window
+        function onActiveFocusItemChanged() {
+            var item = idStatusWindow.Window.window.activeFocusItem
+            if (item)
+                idStatusWindow.scrollToFocus(item)
+        }
     }
 
     Connections {

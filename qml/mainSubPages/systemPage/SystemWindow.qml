@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
 import "../../global" as G
 
 // General application settings (language, temperature unit, window and start options) and the
@@ -14,6 +15,29 @@ Item {
 
     readonly property var temperatureUnits: ["°C", "°F"]
     readonly property int maxContentWidth: 900
+
+    // Keeps the control that gets the keyboard focus inside the visible part of the page.
+    function scrollToFocus(item) {
+        for (var p = item; p; p = p.parent) {
+            if (p === idContent) {
+                var top = item.mapToItem(idContent, 0, 0).y + idContent.y
+                if (top < idFlick.contentY)
+                    idFlick.contentY = Math.max(0, top - idGlobal.spacing)
+                else if (top + item.height > idFlick.contentY + idFlick.height)
+                    idFlick.contentY = Math.min(idFlick.contentHeight - idFlick.height,
+                                                top + item.height - idFlick.height + idGlobal.spacing)
+                return
+            }
+        }
+    }
+    Connections {
+        target: idSystemWindow.Window.window
+        function onActiveFocusItemChanged() {
+            var item = idSystemWindow.Window.window.activeFocusItem
+            if (item)
+                idSystemWindow.scrollToFocus(item)
+        }
+    }
 
     Connections {
         target: cppClass
