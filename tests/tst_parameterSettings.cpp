@@ -584,6 +584,41 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(reports(pairs), 5000);
     QVERIFY(sim.matching("^(BADRX|TRUNC)").isEmpty());
   }
+
+  // The configuration file on the desktop is taken when the device is identified, before its sub
+  // devices were polled: its parameter set still reaches the device, every pair of it.
+  void desktopConfigurationSetReachesTheDevice()
+  {
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
+    QDir(home.path()).mkpath(QStringLiteral("Desktop"));
+    {
+      Ups_DataBase file(nullptr, home.path() + QStringLiteral("/Desktop/ups_user_config.db"));
+      const uint16_t row = file.deviceRow(QStringLiteral("Parameter"), QStringLiteral("VT-40A"));
+      file.UpdateRow_inDatabase(QStringLiteral("Parameter"), QStringLiteral("par_settings"), vtSet, row);
+    }
+
+    SimulatorProcess sim({"--model", "VT-40A"});
+    resetAppState();
+    AppState &s = appState();
+    s.scan.extraPorts = sim.ports;
+    upsApp app;
+    QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); // loads the settings
+    app.receiveFromQml_SystemWindow_CheckBox(5, true);                   // take the desktop file
+    s.link.set(LinkFlag::autoDetect, true);
+    s.link.set(LinkFlag::portSuspended, false);
+
+    QStringList expected;
+    for (const ParameterPair &p : parseParameterSetText(vtSet, ParameterLayout::Battery).pairs)
+      expected << QStringLiteral("WRITE %1=%2 sub=0 cmd=0 arg=0").arg(p.id).arg(p.value);
+    QTRY_COMPARE_WITH_TIMEOUT(sim.matching("^WRITE "), expected, 30000);
+    QVERIFY(s.loop.userConfigTaken);
+    qputenv("HOME", previousHome);
+    qputenv("XDG_CONFIG_HOME", previousConfig);
+  }
 };
 
 QTEST_MAIN(ParameterSettingsTest)
