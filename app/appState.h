@@ -9,6 +9,7 @@
 
 #include "devices/deviceCatalogue.h"
 #include "devices/deviceEvents.h"
+#include "devices/parameterSettings.h"
 #include "devices/processInterpretation.h"
 #include "link/buildOptions.h"
 #include "link/frameCodec.h"
@@ -108,6 +109,7 @@ struct AppState {
   Storage storage;
   CommandState commands;
   UserSettingsState settings;
+  ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
   UiRecords ui;
   LanguageTable language;
   VendorData vendor;

@@ -486,7 +486,8 @@ void fillGerman(LanguageRecord &r)
   r.text[224] = QStringLiteral("\n\n\n\n\n\nITop-Boost = 60A \nInom = 40A \n\nt4 = 55ms");
   r.text[225] = QStringLiteral("\n\n\n\n\n\nIPower-Boost = 44A \nInom = 40A \n\nt4 = 5s");
   r.text[226] = QStringLiteral("\n\n\n\n\n\nInom = 40A");
-  r.text[227] = QStringLiteral("Die gewählte Datei ist die verwendete Datenbank; es wurde nichts importiert.");
+  r.text[227] =
+      QStringLiteral("Die gewählte Datei ist die verwendete Datenbank; es wurde nichts importiert.");
   r.text[228] = QStringLiteral("Die gewählte Datei ist keine Talvane-Datenbank; es wurde nichts importiert.");
   r.text[229] = QStringLiteral("Parameter können nur bei verbundenem Gerät gespeichert werden.");
   r.text[230] = QStringLiteral("Herunterfahren des PCs fehlgeschlagen");

@@ -1,29 +1,8 @@
-#include "parameterCommands.h"
+// The parameter commands of the pages; the encoding and the device writes are in devices/.
+#include "devices/parameterSettings.h"
 
 #include "appState.h"
 #include "upsApp.h"
-
-ParameterTransferDriver::ParameterTransferDriver(upsApp &app) : QObject(&app)
-{
-  // Connected after the main loop itself, so this runs right after each tick's link cycle.
-  connect(&app.mainTimer, &QTimer::timeout, this, &ParameterTransferDriver::afterTick);
-}
-
-void ParameterTransferDriver::afterTick()
-{
-  runParameterTransferStep(appState(), transfer);
-}
-
-ParameterTransferDriver &parameterTransferDriver(upsApp &app)
-{
-  auto *driver = app.findChild<ParameterTransferDriver *>(QString(), Qt::FindDirectChildrenOnly);
-  return driver ? *driver : *new ParameterTransferDriver(app);
-}
-
-void runFamilySettings(upsApp &app, int settingsNumber)
-{
-  runSettingsRoutine(appState(), parameterTransferDriver(app).transfer, settingsNumber);
-}
 
 void upsApp::receiveFromQml_SetLimitsList_ComboBox(int comboBoxNr, QString currentText)
 {

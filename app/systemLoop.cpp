@@ -94,6 +94,7 @@ void upsApp::runTickSteps()
   replaceIfDifferent(pd.comportList, serialPort->availablePorts());
   if (!link.has(LinkFlag::portSuspended))
     runLinkCycle(*serialPort);
+  runParameterTransferStep(s, s.parameterTransfer);
   if (s.scan.modelUpdateRequested) {
     s.scan.modelUpdateRequested = false;
     emit sendToQml_StartWindow(s.ui.startWindow);
@@ -297,8 +298,9 @@ void upsApp::runProductionWindowStep()
   p.fa_text = text(10);
   p.write_button_Text = text(13);
   const int slot = (p.slaveID >= 0 && p.slaveID < subDeviceSlots) ? p.slaveID : 0;
-  p.sn = QString::number(s.fields.rxField3[slot]);
-  p.fa = QString::number(s.fields.rxField4[slot]);
+  // Field 4 carries the serial number and field 3 the batch number, as on the status page.
+  p.sn = QString::number(s.fields.rxField4[slot]);
+  p.fa = QString::number(s.fields.rxField3[slot]);
   p.calibrationResponse_Text = s.fields.rxField88b != 0 ? QStringLiteral("OK") : QString();
   const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
   replaceIfDifferent(p.calibrationCommandsText, entry.calibrationCommandNames);

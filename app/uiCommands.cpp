@@ -3,7 +3,6 @@
 
 #include "appState.h"
 #include "loopHooks.h"
-#include "parameterCommands.h"
 
 #include "devices/currentDevice.h"
 #include "devices/pageRecords.h"
@@ -261,7 +260,7 @@ void upsApp::receiveFromQml_SetGetSetting(int settingsNumber)
 {
   AppState &s = appState();
   if (settingsNumber != 3) {
-    runFamilySettings(*this, settingsNumber);
+    runSettingsRoutine(s, s.parameterTransfer, settingsNumber);
     return;
   }
   if (online(s)) {

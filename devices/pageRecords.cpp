@@ -2,6 +2,7 @@
 
 #include "app/languageTable.h"
 #include "app/uiRecords.h"
+#include "app/vendorData.h"
 #include "deviceCatalogue.h"
 #include "signalRows.h"
 
@@ -30,7 +31,7 @@ void fillDeviceParameterRecord(DeviceParameterStruct &r, const DeviceCatalogueEn
   r.managementEnable_CheckBox1 = !r.managementLabel_CheckBox1.isEmpty();
 
   // Models with a slider picture choose the end-of-charge voltage on the slider, the others in a list.
-  r.management_slider_Image1 = p.sliderImage;
+  r.management_slider_Image1 = resolvePicturePath(p.sliderImage);
   if (p.sliderImage.isEmpty()) {
     r.managementLabel_ComboBox1 = p.endOfChargeLabel;
   } else {

@@ -2,8 +2,10 @@
 
 #include "app/appState.h"
 #include "app/extraMessage.h"
+#include "app/vendorData.h"
 #include "currentDevice.h"
 #include "deviceEvents.h"
+#include "parameterSettings.h"
 #include "signalRows.h"
 #include "valueText.h"
 
@@ -122,6 +124,71 @@ QString modeText(const AppState &s, const InterpretationState &st, const FamilyT
   if (st.statusWord & bit(20))
     annotate(text(s, 115));
   return result;
+}
+
+// Which of the page's switches the model offers, and their states as the device reports them.
+void fillSwitchStates(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+{
+  ProcessData &pd = s.ui.processData;
+  const ParameterTexts &p = entry.parameter;
+  const bool vsReset = entry.modelCode == 0xBE030 || entry.modelCode == 0xBE031;
+  pd.powerBoost_Enable = !p.powerBoostLabel.isEmpty();
+  pd.topBoost_Enable = !p.topBoostLabel.isEmpty();
+  pd.overloadBehaviorEnable_CheckBox1 = !p.fuseLabel.isEmpty();
+  pd.overloadBehaviorEnable_CheckBox2 = !p.hiccupLabel.isEmpty();
+  pd.fuseMode_canReset = vsReset && st.operatingMode == 10;
+  pd.IpcCheckboxEnable = vsReset;
+  pd.advancedSettingsEnable_CheckBox1 = !p.advancedSetting1Label.isEmpty();
+  pd.advancedSettingsEnable_CheckBox2 = !p.advancedSetting2Label.isEmpty();
+  pd.stateOfCharging_Visible = !p.stateOfChargeLabel.isEmpty();
+  showManagementWord(s, st.managementWord);
+}
+
+// First legend slot of the model's current rating; the six legends follow the pictures' order:
+// buffer boost with hiccup, buffer boost with fuse, both boosts, Top-Boost, Power-Boost, nominal.
+int legendGroup(const DeviceCatalogueEntry &entry)
+{
+  if (entry.isCapacitorModel())
+    return entry.parameter.bufferCurrentLimitList.contains(QStringLiteral("44A")) ? 197 : 203;
+  if (entry.outputRating.endsWith(QStringLiteral("40A")))
+    return 221;
+  if (entry.outputRating.endsWith(QStringLiteral("20A")))
+    return 215;
+  if (entry.outputRating.endsWith(QStringLiteral("10A")))
+    return 209;
+  return 0;
+}
+
+// The overload page's two pictures: the boost in use and the chosen overload behaviour.
+void fillOverloadPictures(AppState &s, const DeviceCatalogueEntry &entry)
+{
+  ProcessData &pd = s.ui.processData;
+  const QStringList &images = entry.overloadLegendImages; // topPower, power, overCurrent, top, Hicup, fuse
+  const int group = legendGroup(entry);
+  if (images.size() < 6 || group == 0 || entry.parameter.powerBoostLabel.isEmpty()) {
+    pd.boost_Image1.clear();
+    pd.boost_Image2.clear();
+    pd.overloadBehavior_legend_top.clear();
+    pd.overloadBehavior_legend_bottom.clear();
+    return;
+  }
+  int boostImage = 2;
+  int boostLegend = 5;
+  if (pd.powerBoost_Checked && pd.topBoost_Checked) {
+    boostImage = 0;
+    boostLegend = 2;
+  } else if (pd.powerBoost_Checked) {
+    boostImage = 1;
+    boostLegend = 4;
+  } else if (pd.topBoost_Checked) {
+    boostImage = 3;
+    boostLegend = 3;
+  }
+  const bool fuse = pd.overloadBehavior_CheckBox1;
+  pd.boost_Image1 = resolvePicturePath(images.at(boostImage));
+  pd.boost_Image2 = resolvePicturePath(images.at(fuse ? 5 : 4));
+  pd.overloadBehavior_legend_top = text(s, group + boostLegend);
+  pd.overloadBehavior_legend_bottom = text(s, group + (fuse ? 1 : 0));
 }
 
 void fillParameterSelections(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
@@ -468,6 +535,8 @@ void runFamilyHandler(AppState &s, const FamilyTraits &traits, const DeviceCatal
   pd.masterOperationModus = modeText(s, st, traits);
 
   fillParameterSelections(s, st, entry);
+  fillSwitchStates(s, st, entry);
+  fillOverloadPictures(s, entry);
   fillRelayRows(s, st);
   raiseEventSignals(st, traits);
   fillLamps(s, st);

@@ -131,6 +131,12 @@ class PageScreenshotsTest : public QObject
   Q_OBJECT
 
 private slots:
+  void initTestCase()
+  {
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvex"));
+    QCoreApplication::setApplicationName(QStringLiteral("Talvane tests"));
+  }
+
   void everyPageShowsItsTexts_data()
   {
     QTest::addColumn<QString>("model");

@@ -3,6 +3,7 @@
 #include "qml/commandRecorder.h"
 
 #include "appState.h"
+#include "languageTable.h"
 #include "qmlContext.h"
 #include "vendorData.h"
 
@@ -16,8 +17,12 @@ class ViewTestSetup : public QObject
 public slots:
   void qmlEngineAvailable(QQmlEngine *engine)
   {
+    // The file dialogs keep their settings under the application's names.
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvex"));
+    QCoreApplication::setApplicationName(QStringLiteral("Talvane tests"));
     resetAppState();
     AppState &s = appState();
+    fillLanguageTable(s.language);
     fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
     publishQmlContext(*engine, &recorder, nullptr);
   }
