@@ -66,7 +66,6 @@ void fillDeviceParameterRecord(DeviceParameterStruct &r, const DeviceCatalogueEn
 
 void fillSignalOutputsLabels(SignalOutputsStruct &r, const DeviceCatalogueEntry &e, const LanguageTable &lang)
 {
-  const QString contact = languageText(lang, 157);
   const QString *suffixes[signalRelays] = {&e.relaySuffix14, &e.relaySuffix24, &e.relaySuffix34};
   QString SignalOutputsStruct::*const names[signalRelays] = {&SignalOutputsStruct::signal14_Bezeichnung,
                                                              &SignalOutputsStruct::signal24_Bezeichnung,
@@ -74,7 +73,8 @@ void fillSignalOutputsLabels(SignalOutputsStruct &r, const DeviceCatalogueEntry 
   for (int relay = 0; relay < signalRelays; ++relay) {
     const QString suffix = suffixes[relay]->trimmed();
     // A relay without a suffix does not exist on the model (capacitor models have two).
-    r.*names[relay] = suffix.isEmpty() ? QString() : contact + QLatin1Char(' ') + suffix;
+    // The contacts carry their terminal numbers on the device, and that is what the pages show.
+    r.*names[relay] = suffix;
     r.*invertedEnabledRelays[relay] = !suffix.isEmpty();
   }
   r.signalInverted_Bezeichnung = e.signalInvertedLabel;

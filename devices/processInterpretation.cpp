@@ -149,7 +149,7 @@ void fillSwitchStates(AppState &s, const InterpretationState &st, const DeviceCa
 int legendGroup(const DeviceCatalogueEntry &entry)
 {
   if (entry.isCapacitorModel())
-    return entry.parameter.bufferCurrentLimitList.contains(QStringLiteral("44A")) ? 197 : 203;
+    return entry.family == DeviceFamily::Vs5000 ? 197 : 203;
   if (entry.outputRating.endsWith(QStringLiteral("40A")))
     return 221;
   if (entry.outputRating.endsWith(QStringLiteral("20A")))

@@ -188,6 +188,8 @@ Rectangle {
                 delegate: Item {
                     id: idRelay
                     objectName: "relay" + ["14", "24", "34"][index]
+                    // A contact without a name does not exist on the model.
+                    visible: modelData.name !== ""
                     readonly property string cause: String(modelData.cause).replace(/\n+$/, "")
                     implicitWidth: 46
                     implicitHeight: 30 + 4 + idRelayName.implicitHeight
