@@ -7,6 +7,7 @@
 #include "uiRecords.h"
 #include "vendorData.h"
 
+#include "actions/pcActions.h"
 #include "devices/deviceCatalogue.h"
 #include "devices/deviceEvents.h"
 #include "devices/parameterSettings.h"
@@ -109,6 +110,7 @@ struct AppState {
   Storage storage;
   CommandState commands;
   UserSettingsState settings;
+  PcActionState pcActions;             // program starts after events, PC shutdown
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
   UiRecords ui;
   LanguageTable language;

@@ -3,13 +3,9 @@
 namespace LoopHooks
 {
 
-void setAutostart(bool) {}
-
 void sendEventMail(int) {}
-void programStartEvent(int, bool) {}
 
 void runFtdiRefreshStep() {}
-void runPcShutdownStep() {}
 QStringList ftdiDescriptionList()
 {
   return {};

@@ -8,16 +8,11 @@
 namespace LoopHooks
 {
 
-// Commands of the pages.
-void setAutostart(bool on);
-
 // Event actions.
 void sendEventMail(int eventNumber);
-void programStartEvent(int eventNumber, bool start);
 
 // Main loop steps.
 void runFtdiRefreshStep();
-void runPcShutdownStep();
 
 // Production window.
 QStringList ftdiDescriptionList();

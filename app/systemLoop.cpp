@@ -7,6 +7,7 @@
 #include "loopHooks.h"
 #include "staticRecords.h"
 
+#include "actions/pcShutdown.h"
 #include "devices/currentDevice.h"
 #include "devices/deviceIdentification.h"
 #include "devices/pageRecords.h"
@@ -111,6 +112,10 @@ void upsApp::runTickSteps()
   if (loadRequestedSettings(s))
     sendActionSettingsRecords();
 
+  // Every tick: a shutdown request still runs out when the link has just dropped, since the
+  // device may be about to cut the power.
+  runPcShutdownStep(s, [this] { stopLink(); });
+
   // The rest of the tick refreshes what an interpreter run may have changed.
   if (!loop.uiRefreshPending && !loop.ftdiRefreshRunning)
     return;
@@ -127,7 +132,6 @@ void upsApp::runTickSteps()
 
   runStatusWindowStep();
 
-  LoopHooks::runPcShutdownStep();
   emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 
   if (!currentCatalogueEntry(s).name.isEmpty())

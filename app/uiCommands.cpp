@@ -4,6 +4,7 @@
 #include "appState.h"
 #include "loopHooks.h"
 
+#include "actions/autostart.h"
 #include "devices/currentDevice.h"
 #include "devices/pageRecords.h"
 #include "link/requestCycle.h"
@@ -197,7 +198,7 @@ void upsApp::receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked)
     return;
   case 1:
     pd.startUp = checked;
-    LoopHooks::setAutostart(checked);
+    setAutostart(checked);
     storeSystemSetting(s, QStringLiteral("autostart"), checked ? 1 : 0);
     return;
   case 2: // the communication button opens or closes the port by hand

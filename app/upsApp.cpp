@@ -85,4 +85,3 @@ void upsApp::stopLink()
 void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QString, QString, QString, QString)
 {
 }
-void upsApp::receiveFromQml_SetProgramStartTest(int) {}

@@ -1,5 +1,6 @@
 #include "deviceEvents.h"
 
+#include "actions/programStart.h"
 #include "app/appState.h"
 #include "app/loopHooks.h"
 #include "currentDevice.h"
@@ -69,12 +70,12 @@ void runDeviceEvents(AppState &s)
     logged = true;
     if (!ev.firstPass) {
       LoopHooks::sendEventMail(k + 1);
-      LoopHooks::programStartEvent(k + 1, true);
+      programStartEvent(s, k + 1, true);
     }
   }
   for (int k = 0; k < deviceEventRows; ++k) {
     if (ev.previousSignal[k])
-      LoopHooks::programStartEvent(k + 1, false);
+      programStartEvent(s, k + 1, false);
   }
   if (ev.firstPass && logged)
     ev.firstPass = false;
