@@ -88,6 +88,7 @@ struct CommandState {
 
 class Ups_DataBase;
 class EventControl_DataBaseModel;
+class MailOutbox;
 
 // The database and the event log model; owned by the application object.
 struct Storage {
@@ -111,6 +112,7 @@ struct AppState {
   CommandState commands;
   UserSettingsState settings;
   PcActionState pcActions;             // program starts after events, PC shutdown
+  MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
   UiRecords ui;
   LanguageTable language;

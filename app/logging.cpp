@@ -3,3 +3,4 @@
 Q_LOGGING_CATEGORY(lcLoop, "talvane.loop", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcStartup, "talvane.startup", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcDatabase, "talvane.database", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcMail, "talvane.mail", QtWarningMsg)

@@ -3,8 +3,6 @@
 namespace LoopHooks
 {
 
-void sendEventMail(int) {}
-
 void runFtdiRefreshStep() {}
 QStringList ftdiDescriptionList()
 {

@@ -8,9 +8,6 @@
 namespace LoopHooks
 {
 
-// Event actions.
-void sendEventMail(int eventNumber);
-
 // Main loop steps.
 void runFtdiRefreshStep();
 

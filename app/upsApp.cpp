@@ -4,6 +4,7 @@
 #include "loopHooks.h"
 #include "staticRecords.h"
 
+#include "actions/mailOutbox.h"
 #include "devices/currentDevice.h"
 #include "link/linkCycle.h"
 #include "link/serialPort.h"
@@ -22,6 +23,8 @@ upsApp::upsApp()
   eventModel = new EventControl_DataBaseModel(this);
   s.storage.database = database;
   s.storage.eventModel = eventModel;
+  mailOutbox = std::make_unique<MailOutbox>();
+  s.mailOutbox = mailOutbox.get();
   initialiseLinkState();
   fillLanguageTable(s.language);
   fillStatusWindowFixedParts(s.ui.statusWindow);
@@ -55,6 +58,9 @@ upsApp::~upsApp()
 {
   stopLink();
   AppState &s = appState();
+  // Mails still waiting are dropped, one on its way is stopped.
+  s.mailOutbox = nullptr;
+  mailOutbox.reset();
   s.storage.database = nullptr;
   s.storage.eventModel = nullptr;
   if (qobject_cast<QApplication *>(QCoreApplication::instance()))

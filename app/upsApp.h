@@ -8,9 +8,12 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
 class SerialPort;
 class Ups_DataBase;
 class EventControl_DataBaseModel;
+class MailOutbox;
 
 class upsApp : public QObject
 {
@@ -99,4 +102,5 @@ public:
   SerialPort *serialPort = nullptr;
   Ups_DataBase *database = nullptr;
   EventControl_DataBaseModel *eventModel = nullptr;
+  std::unique_ptr<MailOutbox> mailOutbox;
 };

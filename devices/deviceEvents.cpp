@@ -1,5 +1,6 @@
 #include "deviceEvents.h"
 
+#include "actions/emailNotification.h"
 #include "actions/programStart.h"
 #include "app/appState.h"
 #include "app/loopHooks.h"
@@ -69,7 +70,7 @@ void runDeviceEvents(AppState &s)
                                                              labels.value(k));
     logged = true;
     if (!ev.firstPass) {
-      LoopHooks::sendEventMail(k + 1);
+      sendEventMail(s, k + 1);
       programStartEvent(s, k + 1, true);
     }
   }

@@ -1,0 +1,142 @@
+#include "emailNotification.h"
+
+#include "actions/mail/mimeMessage.h"
+#include "actions/mail/mimePart.h"
+#include "actions/mailOutbox.h"
+#include "app/appState.h"
+#include "app/logging.h"
+#include "devices/currentDevice.h"
+#include "storage/eventControlModel.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace
+{
+// Writes the event log for a mail and keeps its content with the mail, so that the mail carries
+// the log as it was when the event occurred, whatever happens to the file later. The file goes
+// to the user's application data folder: the program's own folder is not writable once the
+// program is installed.
+void attachEventLog(AppState &s, AlarmMail &mail)
+{
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString name = mailReportName(QDate::currentDate());
+  if (!s.storage.eventModel || folder.isEmpty() || !QDir().mkpath(folder)) {
+    qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: no folder for it";
+    return;
+  }
+  const QString path = folder + QLatin1Char('/') + name;
+  QFile::remove(path); // a failed export must not leave the log of an earlier mail behind
+  s.storage.eventModel->exportCSV_EVENTS_TABLE(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: cannot write"
+                      << path;
+    return;
+  }
+  mail.report = file.readAll();
+  mail.reportName = name;
+}
+} // namespace
+
+QString mailReportName(const QDate &date)
+{
+  return QStringLiteral("upsEvents_") + date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".csv");
+}
+
+void sendEventMail(AppState &s, int eventNumber)
+{
+  if (eventNumber < 1 || eventNumber > 31)
+    return;
+  const uint32_t need = (1u << eventNumber) | 1u;
+  const DeviceCatalogueEntry &device = currentCatalogueEntry(s);
+  for (int n = 0; n < 2; ++n) {
+    const EmailConfig &config = s.settings.email[n];
+    if ((config.signalMask & need) != need)
+      continue;
+    if (!s.mailOutbox) {
+      qCWarning(lcMail) << "e-mail" << n + 1 << "not sent: no mail sender";
+      continue;
+    }
+    AlarmMail mail;
+    mail.emailIndex = n;
+    mail.config = config;
+    mail.deviceName = device.name;
+    mail.eventLine = device.name + QStringLiteral(" | ") + device.signalRowLabels.value(eventNumber - 1) +
+                     QStringLiteral(" | ") + s.loop.currentDate + QStringLiteral(" | ") + s.loop.currentTime;
+    if (config.attachReport)
+      attachEventLog(s, mail);
+    s.mailOutbox->post(std::move(mail));
+  }
+}
+
+int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
+{
+  const EmailConfig &c = mail.config;
+  const int number = mail.emailIndex + 1;
+
+  SmtpClient client(c.server, c.port.toInt(), c.coding.toInt());
+  client.setCaFile(settings.caFile);
+  client.setTimeouts(settings.timeouts);
+  client.setStopFlag(settings.stop);
+  MimeMessage message(true);
+  const EmailAddress sender(c.user);
+  const EmailAddress to(c.to);
+  const EmailAddress cc(c.cc);
+  MimeText text;
+
+  client.setUser(c.user);
+  client.setPassword(c.password);
+  message.setSender(sender);
+  // Shorter entries cannot be addresses; a mail without To goes to the copy recipient alone.
+  if (c.to.size() > 3)
+    message.addTo(to);
+  if (c.cc.size() > 3)
+    message.addCc(cc);
+  message.setSubject(mail.deviceName + QStringLiteral(": ") + c.subject);
+  text.setText(mail.eventLine.isEmpty() ? c.text : mail.eventLine + QStringLiteral("\n\n") + c.text);
+  message.addPart(&text);
+
+  QFile file(c.path);
+  std::unique_ptr<MimeAttachment> fileAttachment;
+  if (c.path.size() > 3) {
+    // A missing file must not cost the alarm: the mail goes without it.
+    if (QFileInfo(c.path).isFile() && file.open(QIODevice::ReadOnly)) {
+      fileAttachment = std::make_unique<MimeAttachment>(&file);
+      message.addPart(fileAttachment.get());
+    } else {
+      qCWarning(lcMail) << "e-mail" << number << "goes without its attachment: cannot read" << c.path;
+    }
+  }
+  std::unique_ptr<MimeAttachment> report;
+  if (c.attachReport && mail.reportName.size() > 3) {
+    report = std::make_unique<MimeAttachment>(mail.report, mail.reportName);
+    message.addPart(report.get());
+  }
+
+  if (!client.connectToHost()) {
+    qCWarning(lcMail).noquote() << QStringLiteral("e-mail %1 not sent: connection to %2 port %3 failed: %4")
+                                       .arg(number)
+                                       .arg(c.server, c.port, client.lastError());
+    return -1;
+  }
+  if (!client.login()) {
+    qCWarning(lcMail).noquote() << QStringLiteral("e-mail %1 not sent: login as %2 failed: %3")
+                                       .arg(number)
+                                       .arg(c.user, client.lastError());
+    return -2;
+  }
+  if (!client.sendMail(message)) {
+    qCWarning(lcMail).noquote()
+        << QStringLiteral("e-mail %1 not sent: sending failed: %2").arg(number).arg(client.lastError());
+    return -3;
+  }
+  client.quit();
+  qCInfo(lcMail) << "e-mail" << number << "sent:" << message.subject();
+  return 0;
+}

@@ -1,0 +1,43 @@
+// E-mails on device events: for each new event, every active e-mail configuration that selects
+// it sends a mail naming the device, the event and the time, with the event log attached on
+// request. The mails go out on the mail outbox's thread.
+#pragma once
+
+#include "actions/mail/smtpClient.h"
+#include "storage/userSettings.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <atomic>
+
+struct AppState;
+
+// One mail as it was when its event occurred: the configuration, the texts and the event log.
+struct AlarmMail {
+  int emailIndex = 0; // 0 or 1
+  EmailConfig config;
+  QString deviceName;
+  QString eventLine;  // "<device> | <event> | <date> | <time>"
+  QByteArray report;  // the event log as CSV
+  QString reportName; // empty when no log is attached
+};
+
+struct MailSendSettings {
+  QString caFile; // empty: the system's trusted authorities
+  SmtpTimeouts timeouts;
+  const std::atomic_bool *stop = nullptr;
+};
+
+// Called for every newly occurring event `eventNumber` (1..14): queues a mail for each e-mail whose
+// mask has bit 0 (active) and the event's bit set, e-mail 1 first. When the event log is to be
+// attached, it is written to the application data folder first and taken from there.
+void sendEventMail(AppState &s, int eventNumber);
+
+// Sends one mail and waits for the outcome: 0 sent, -1 connection failed, -2 login failed,
+// -3 sending failed. A failure is logged with its reason.
+int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings);
+
+// The file name of the event log written for mails on `date`: upsEvents_yyyyMMdd.csv.
+QString mailReportName(const QDate &date);
