@@ -1,0 +1,463 @@
+// E-mails on device events against a local SMTP server: the message as a standard mail parser reads
+// it, the reasons of failed mails, and the whole road from the device simulator's events through
+// the settings commands to the mails, plain and with STARTTLS.
+#include "actions/emailNotification.h"
+#include "actions/mail/mimeMessage.h"
+#include "actions/mail/mimePart.h"
+#include "actions/mail/smtpClient.h"
+#include "actions/mailOutbox.h"
+#include "appState.h"
+#include "simulatorProcess.h"
+#include "temporaryWorkingDirectory.h"
+#include "upsApp.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QSerialPortInfo>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+// The local SMTP server (tests/mailTestServer.py) in a child process.
+class MailServer
+{
+public:
+  explicit MailServer(const QStringList &options)
+  {
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList arguments{QStringLiteral(MAIL_SERVER_SCRIPT)};
+    if (!options.contains(QStringLiteral("--hang")))
+      arguments << QStringLiteral("--dir") << folder.path();
+    process.start(QStringLiteral("/usr/bin/python3"), arguments + options);
+    QElapsedTimer waited;
+    waited.start();
+    while (port == 0 && waited.elapsed() < 10000) {
+      process.waitForReadyRead(100);
+      for (const QString &line : lines()) {
+        if (line.startsWith(QLatin1String("PORT ")))
+          port = line.mid(5).toInt();
+      }
+    }
+  }
+  ~MailServer()
+  {
+    process.closeWriteChannel(); // the server ends when its input closes
+    if (!process.waitForFinished(5000))
+      process.kill();
+  }
+
+  const QStringList &lines()
+  {
+    output += process.readAllStandardOutput();
+    int end;
+    while ((end = output.indexOf('\n')) >= 0) {
+      log << QString::fromUtf8(output.left(end));
+      output.remove(0, end + 1);
+    }
+    return log;
+  }
+
+  void mark(const QString &text)
+  {
+    process.write((text + QLatin1Char('\n')).toUtf8());
+    process.waitForBytesWritten(1000);
+  }
+
+  // The messages received so far, in order of arrival.
+  QList<QJsonObject> mails() const
+  {
+    QList<QJsonObject> found;
+    for (int n = 1;; ++n) {
+      QFile file(folder.filePath(QStringLiteral("%1.json").arg(n)));
+      if (!file.open(QIODevice::ReadOnly))
+        return found;
+      found << QJsonDocument::fromJson(file.readAll()).object();
+    }
+  }
+
+  int port = 0;
+
+private:
+  QTemporaryDir folder;
+  QProcess process;
+  QByteArray output;
+  QStringList log;
+};
+
+QStringList strings(const QJsonValue &array)
+{
+  QStringList list;
+  for (const QJsonValue &v : array.toArray())
+    list << v.toString();
+  return list;
+}
+
+QMap<QString, QByteArray> attachments(const QJsonObject &mail)
+{
+  QMap<QString, QByteArray> files;
+  for (const QJsonValue &v : mail.value(QStringLiteral("attachments")).toArray()) {
+    const QJsonObject a = v.toObject();
+    files.insert(a.value(QStringLiteral("filename")).toString(),
+                 QByteArray::fromBase64(a.value(QStringLiteral("content")).toString().toLatin1()));
+  }
+  return files;
+}
+
+// Warnings of the mail category, from whatever thread they come.
+QMutex warningsMutex;
+QStringList mailWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+void collectMailWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+  if (type == QtWarningMsg && context.category && qstrcmp(context.category, "talvane.mail") == 0) {
+    QMutexLocker lock(&warningsMutex);
+    mailWarnings << message;
+  }
+  previousHandler(type, context, message);
+}
+
+QStringList warnings()
+{
+  QMutexLocker lock(&warningsMutex);
+  return mailWarnings;
+}
+
+// Rows of the event log, oldest first: "date|time|event".
+QStringList loggedEvents()
+{
+  QStringList rows;
+  QSqlQuery query(QSqlDatabase::database());
+  query.exec(QStringLiteral("SELECT date, time, event FROM EventsTable ORDER BY id"));
+  while (query.next())
+    rows << query.value(0).toString() + QLatin1Char('|') + query.value(1).toString() + QLatin1Char('|') +
+                query.value(2).toString();
+  return rows;
+}
+
+QString lastEvent()
+{
+  const QStringList rows = loggedEvents();
+  return rows.isEmpty() ? QString() : rows.last().section(QLatin1Char('|'), 2);
+}
+
+const QString user = QStringLiteral("alarm@example.org");
+const QString password = QStringLiteral("s3cret!");
+} // namespace
+
+class EmailNotificationTest : public QObject
+{
+  Q_OBJECT
+
+  QTemporaryDir dataHome;
+  QTemporaryDir certificateDir;
+  QString certificate;
+  QString key;
+  std::unique_ptr<TemporaryWorkingDirectory> workDir;
+
+  // The back end on the simulator's port with the VT-40A chosen on the start page.
+  std::unique_ptr<upsApp> startWithDevice(const SimulatorProcess &simulator)
+  {
+    resetAppState();
+    AppState &s = appState();
+    s.scan.extraPorts = simulator.ports;
+    auto app = std::make_unique<upsApp>();
+    QMetaObject::invokeMethod(app.get(), "SystemLoop", Qt::DirectConnection); // loads the settings
+    s.link.set(LinkFlag::autoDetect, false);
+    s.link.set(LinkFlag::portSuspended, false);
+    s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    return app;
+  }
+
+  // E-mail `n` as the e-mail page sets it, sent on the events `events` (bit 0 as given).
+  static void configure(upsApp &app, int n, int port, int coding, bool active, const QList<int> &events,
+                        const QStringList &message)
+  {
+    app.receiveFromQml_SetEmailConfig(n, 1, QStringLiteral("127.0.0.1"));
+    app.receiveFromQml_SetEmailConfig(n, 2, user);
+    app.receiveFromQml_SetEmailConfig(n, 3, coding == 2 ? password : QString());
+    app.receiveFromQml_SetEmailConfig(n, 4, QString::number(port));
+    app.receiveFromQml_SetEmailConfig(n, 5, QString::number(coding));
+    for (int field = 1; field <= 7; ++field)
+      app.receiveFromQml_SetEmailMessage(n, field, message.value(field - 1));
+    app.receiveFromQml_SetEmailEvent_CheckBox(n, 0, active);
+    for (int k : events)
+      app.receiveFromQml_SetEmailEvent_CheckBox(n, uint(k), true);
+  }
+
+  static AlarmMail plainMail(int port)
+  {
+    AlarmMail mail;
+    mail.config.server = QStringLiteral("127.0.0.1");
+    mail.config.port = QString::number(port);
+    mail.config.coding = QStringLiteral("0");
+    mail.config.user = user;
+    mail.config.to = QStringLiteral("ops@example.org");
+    mail.config.subject = QStringLiteral("Alarm");
+    mail.deviceName = QStringLiteral("VT-40A");
+    mail.eventLine = QStringLiteral("VT-40A | Buffer operation | 31.01.2024 | 12:00:00");
+    return mail;
+  }
+
+private slots:
+  void initTestCase()
+  {
+    // The event log written for mails goes to the application data folder of a scratch home.
+    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+    previousHandler = qInstallMessageHandler(collectMailWarnings);
+    certificate = certificateDir.filePath(QStringLiteral("cert.pem"));
+    key = certificateDir.filePath(QStringLiteral("key.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj", "/CN=localhost",
+                   "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1", "-keyout", key, "-out",
+                   certificate});
+    QVERIFY(openssl.waitForFinished(30000));
+    QCOMPARE(openssl.exitCode(), 0);
+  }
+
+  void init()
+  {
+    workDir = std::make_unique<TemporaryWorkingDirectory>();
+    QMutexLocker lock(&warningsMutex);
+    mailWarnings.clear();
+  }
+
+  void cleanup() { workDir.reset(); }
+
+  // Non-ASCII subject, names and text, long lines, blanks at line ends and binary content arrive
+  // unchanged through a standard mail parser.
+  void messageSurvivesAStandardParser()
+  {
+    MailServer server({});
+    QVERIFY(server.port);
+    const QString subject =
+        QString::fromUtf8("Störung – Pufferbetrieb in Halle 3, Gerät „Nord“ meldet ").repeated(3).trimmed();
+    const QString text = QString::fromUtf8("Grüße aus der Anlage = 100 %\n.einzelner Punkt\nLeerzeichen am "
+                                           "Ende \n\n") +
+                         QString(QLatin1Char('x')).repeated(200) + QString::fromUtf8("\nEnde ü");
+    QByteArray binary;
+    for (int i = 0; i < 600; ++i)
+      binary.append(char(i * 7));
+    QTemporaryDir folder;
+    QFile onDisk(folder.filePath(QStringLiteral("notes; \"v2\".txt")));
+    QVERIFY(onDisk.open(QIODevice::WriteOnly));
+    onDisk.write("line 1\r\nline 2\n");
+    onDisk.close();
+
+    SmtpClient client(QStringLiteral("127.0.0.1"), server.port, SmtpClient::TcpConnection);
+    MimeMessage message(true);
+    message.setSender(EmailAddress(user, QString::fromUtf8("Überwachung")));
+    message.addTo(EmailAddress(QStringLiteral("ops@example.org")));
+    message.addCc(EmailAddress(QStringLiteral("boss@example.org"), QStringLiteral("The \"Boss\"")));
+    message.setSubject(subject);
+    MimeText body(text);
+    MimeAttachment inMemory(binary, QString::fromUtf8("Störungsbericht äöü.bin"));
+    MimeAttachment fromFile(&onDisk);
+    message.addPart(&body);
+    message.addPart(&inMemory);
+    message.addPart(&fromFile);
+    QVERIFY(client.connectToHost());
+    QVERIFY(client.login());
+    QVERIFY2(client.sendMail(message), qPrintable(client.lastError()));
+    client.quit();
+
+    QTRY_COMPARE(server.mails().size(), 1);
+    const QJsonObject mail = server.mails().first();
+    QCOMPARE(mail.value("subject").toString(), subject);
+    QCOMPARE(mail.value("from").toString(), QString::fromUtf8("Überwachung <alarm@example.org>"));
+    QCOMPARE(mail.value("cc").toString(), QStringLiteral("\"The \\\"Boss\\\"\" <boss@example.org>"));
+    QCOMPARE(mail.value("content_type").toString(), QStringLiteral("multipart/mixed"));
+    QCOMPARE(mail.value("text").toString(), text);
+    QCOMPARE(strings(mail.value("rcpt_tos")), (QStringList{"ops@example.org", "boss@example.org"}));
+    QCOMPARE(mail.value("mail_from").toString(), user);
+    const QMap<QString, QByteArray> files = attachments(mail);
+    QCOMPARE(files.keys(), (QStringList{QString::fromUtf8("Störungsbericht äöü.bin"),
+                                        QStringLiteral("notes; \"v2\".txt")}));
+    QCOMPARE(files.value(QString::fromUtf8("Störungsbericht äöü.bin")), binary);
+    QCOMPARE(files.value(QStringLiteral("notes; \"v2\".txt")), QByteArray("line 1\r\nline 2\n"));
+  }
+
+  // A mail that fails says why in the log; a missing attachment costs only the attachment.
+  void failuresAreLoggedWithTheirReason_data()
+  {
+    QTest::addColumn<QStringList>("serverOptions"); // empty first item: no server
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("nothing listening")
+        << QStringList{""} << "" << -1 << "connection to 127.0.0.1 port \\d+ failed";
+    QTest::newRow("certificate not trusted")
+        << QStringList{"--starttls"} << "no CA" << -1 << "connection .* failed: .*certificate";
+    QTest::newRow("login rejected") << QStringList{"--auth", "alarm@example.org:other"} << "" << -2
+                                    << "login as alarm@example.org failed: .*535";
+    QTest::newRow("recipient refused") << QStringList{} << "reject" << -3 << "sending failed: .*550";
+    QTest::newRow("no recipient") << QStringList{} << "no recipient" << -3 << "sending failed: no recipient";
+    QTest::newRow("missing attachment")
+        << QStringList{} << "missing file" << 0 << "goes without its attachment: cannot read";
+  }
+  void failuresAreLoggedWithTheirReason()
+  {
+    QFETCH(QStringList, serverOptions);
+    QFETCH(QString, change);
+    QFETCH(int, result);
+    QFETCH(QString, warning);
+    if (serverOptions.value(0) == QLatin1String("--starttls"))
+      serverOptions << certificate << key;
+    std::unique_ptr<MailServer> server;
+    int port = 0;
+    if (serverOptions.value(0).isEmpty() && !serverOptions.isEmpty()) {
+      QTcpServer probe; // a port that nothing listens on
+      QVERIFY(probe.listen(QHostAddress::LocalHost));
+      port = probe.serverPort();
+    } else {
+      server = std::make_unique<MailServer>(serverOptions);
+      QVERIFY(server->port);
+      port = server->port;
+    }
+    AlarmMail mail = plainMail(port);
+    MailSendSettings settings;
+    if (serverOptions.contains(QStringLiteral("--auth")))
+      mail.config.password = password;
+    if (serverOptions.contains(QStringLiteral("--starttls")))
+      mail.config.coding = QStringLiteral("2");
+    else
+      settings.caFile = certificate;
+    if (change == QLatin1String("reject"))
+      mail.config.cc = QStringLiteral("reject@example.org");
+    if (change == QLatin1String("no recipient"))
+      mail.config.to = QStringLiteral("a@b");
+    if (change == QLatin1String("missing file"))
+      mail.config.path = workDir->path() + QStringLiteral("/gone.txt");
+
+    QCOMPARE(sendAlarmMail(mail, settings), result);
+    const QRegularExpression expected(warning);
+    QVERIFY2(warnings().size() == 1 && expected.match(warnings().first()).hasMatch(),
+             qPrintable(warnings().join(QLatin1Char('\n'))));
+    if (result == 0) {
+      QTRY_COMPARE(server->mails().size(), 1);
+      QVERIFY(attachments(server->mails().first()).isEmpty());
+    }
+  }
+
+  // The whole road: events of the device, e-mails configured through the page commands, mails
+  // on the server. Conditions present at start send nothing, an inactive e-mail sends nothing,
+  // and both e-mails of one event arrive in order.
+  void deviceEventsSendTheSelectedMails_data()
+  {
+    QTest::addColumn<int>("coding");
+    QTest::newRow("plain") << 0;
+    QTest::newRow("STARTTLS with login") << 2;
+  }
+  void deviceEventsSendTheSelectedMails()
+  {
+    QFETCH(int, coding);
+    MailServer server(coding == 2
+                          ? QStringList{"--starttls", certificate, key, "--auth", user + ':' + password}
+                          : QStringList{});
+    QVERIFY(server.port);
+    SimulatorProcess simulator({"--model", "VT-40A", "--mode", "mains"});
+    QVERIFY(!simulator.ports.isEmpty());
+    auto app = startWithDevice(simulator);
+    appState().mailOutbox->setCaFile(certificate);
+    QTemporaryDir files;
+    const QString notes = files.filePath(QStringLiteral("site-notes.txt"));
+    QFile file(notes);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Cabinet 4, left door\n");
+    file.close();
+    // E-mail 1 on mains and buffer operation with both attachments; e-mail 2 on the same events
+    // but not active.
+    configure(*app, 0, server.port, coding, true, {1, 2},
+              {"me@example.org", "ops@example.org", QUrl::fromLocalFile(notes).toString(), "boss@example.org",
+               "Alarm Halle 3", "Please check the UPS.\nSecond line.", "1"});
+    configure(*app, 1, server.port, coding, false, {1, 2},
+              {"", "night@example.org", "", "", "second", "From e-mail 2.", "0"});
+
+    QTRY_COMPARE_WITH_TIMEOUT(lastEvent(), QStringLiteral("Mains operation"), 20000);
+    simulator.command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.mails().size(), 1, 20000);
+    const QString buffer = loggedEvents().last();
+    QVERIFY(buffer.endsWith(QLatin1String("|Buffer operation")));
+    const QString date = buffer.section(QLatin1Char('|'), 0, 0);
+    const QString time = buffer.section(QLatin1Char('|'), 1, 1);
+
+    QJsonObject mail = server.mails().first();
+    QCOMPARE(mail.value("subject").toString(), QStringLiteral("VT-40A: Alarm Halle 3"));
+    QCOMPARE(mail.value("text").toString(),
+             QStringLiteral("VT-40A | Buffer operation | %1 | %2\n\nPlease check the UPS.\nSecond line.")
+                 .arg(date, time));
+    QCOMPARE(mail.value("from").toString(), user);
+    QCOMPARE(mail.value("to").toString(), QStringLiteral("ops@example.org"));
+    QCOMPARE(mail.value("cc").toString(), QStringLiteral("boss@example.org"));
+    QCOMPARE(strings(mail.value("rcpt_tos")), (QStringList{"ops@example.org", "boss@example.org"}));
+    const QString reportName = mailReportName(QDate::currentDate());
+    const QMap<QString, QByteArray> files1 = attachments(mail);
+    QCOMPARE(files1.keys(), (QStringList{"site-notes.txt", reportName}));
+    QCOMPARE(files1.value("site-notes.txt"), QByteArray("Cabinet 4, left door\n"));
+    const QByteArray report = files1.value(reportName);
+    QVERIFY2(report.startsWith(QStringLiteral("VT-40A;%1;%2;Buffer operation\n").arg(date, time).toUtf8()),
+             report.constData());
+    QVERIFY(report.contains(";Mains operation\n"));
+    // The log was written to the user's application data folder for this mail.
+    QFile written(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/' + reportName);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), report);
+
+    // E-mail 2 becomes active: the next event sends e-mail 1, then e-mail 2. Three mails in all
+    // also show that the inactive e-mail 2 sent nothing before.
+    app->receiveFromQml_SetEmailEvent_CheckBox(1, 0, true);
+    simulator.command(QStringLiteral("mode mains"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.mails().size(), 3, 20000);
+    const QList<QJsonObject> mails = server.mails();
+    QCOMPARE(mails.at(1).value("subject").toString(), QStringLiteral("VT-40A: Alarm Halle 3"));
+    QVERIFY(mails.at(1).value("text").toString().startsWith(QLatin1String("VT-40A | Mains operation | ")));
+    QVERIFY(attachments(mails.at(1)).value(reportName).startsWith("VT-40A;"));
+    QVERIFY(attachments(mails.at(1)).value(reportName).contains(";Mains operation\n"));
+    QCOMPARE(mails.at(2).value("subject").toString(), QStringLiteral("VT-40A: second"));
+    QVERIFY(mails.at(2).value("text").toString().endsWith(QLatin1String("\n\nFrom e-mail 2.")));
+    QCOMPARE(strings(mails.at(2).value("rcpt_tos")), QStringList{"night@example.org"});
+    QVERIFY(attachments(mails.at(2)).isEmpty());
+    QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(QLatin1Char('\n'))));
+  }
+
+  // A server that takes the connection and never answers holds up only its mail: the device's
+  // next events are logged while the mail still waits for the server, and closing the application
+  // stops the mail.
+  void unansweringServerDoesNotHoldUpTheLoop()
+  {
+    MailServer server({"--hang"});
+    QVERIFY(server.port);
+    SimulatorProcess simulator({"--model", "VT-40A", "--mode", "mains"});
+    QVERIFY(!simulator.ports.isEmpty());
+    auto app = startWithDevice(simulator);
+    configure(*app, 0, server.port, 0, true, {1, 2}, {"", "ops@example.org", "", "", "Alarm", "", "1"});
+    QTRY_COMPARE_WITH_TIMEOUT(lastEvent(), QStringLiteral("Mains operation"), 20000);
+
+    simulator.command(QStringLiteral("mode buffer"));
+    QTRY_VERIFY_WITH_TIMEOUT(server.lines().contains(QStringLiteral("CONNECT")), 10000);
+    simulator.command(QStringLiteral("mode mains"));
+    QTRY_COMPARE_WITH_TIMEOUT(lastEvent(), QStringLiteral("Mains operation"), 10000);
+    simulator.command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(lastEvent(), QStringLiteral("Buffer operation"), 10000);
+    QCOMPARE(loggedEvents().size(), 5); // connected, mains, buffer, mains, buffer
+    server.mark(QStringLiteral("events logged"));
+    app.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(server.lines().contains(QStringLiteral("CLOSED")), 10000);
+    QCOMPARE(server.lines().filter(QRegularExpression(QStringLiteral("^(CONNECT|CLOSED|MARK)"))),
+             (QStringList{"CONNECT", "MARK events logged", "CLOSED"}));
+  }
+};
+
+QTEST_MAIN(EmailNotificationTest)
+
+#include "tst_emailNotification.moc"
