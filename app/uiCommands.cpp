@@ -2,7 +2,6 @@
 #include "upsApp.h"
 
 #include "appState.h"
-#include "loopHooks.h"
 
 #include "actions/autostart.h"
 #include "devices/currentDevice.h"

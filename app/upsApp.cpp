@@ -1,7 +1,6 @@
 #include "upsApp.h"
 
 #include "appState.h"
-#include "loopHooks.h"
 #include "staticRecords.h"
 
 #include "actions/mailOutbox.h"

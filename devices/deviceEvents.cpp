@@ -3,7 +3,6 @@
 #include "actions/emailNotification.h"
 #include "actions/programStart.h"
 #include "app/appState.h"
-#include "app/loopHooks.h"
 #include "currentDevice.h"
 #include "signalRows.h"
 #include "storage/eventControlModel.h"

@@ -63,20 +63,18 @@ Item {
 
     Component.onCompleted: applyStartWindow()
 
-    Flickable {
+    ScrollView {
         id: idScroll
         anchors.fill: parent
         clip: true
-        contentWidth: width
+        contentWidth: availableWidth
         contentHeight: idContent.height + 2 * idGlobal.pageMargin
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar {}
 
         GridLayout {
             id: idContent
             x: idGlobal.pageMargin
             y: idGlobal.pageMargin
-            width: Math.min(idScroll.width - 2 * idGlobal.pageMargin, 980)
+            width: Math.min(idScroll.availableWidth - 2 * idGlobal.pageMargin, 980)
             columns: width >= 760 ? 2 : 1
             columnSpacing: 2 * idGlobal.spacing
             rowSpacing: idGlobal.spacing
