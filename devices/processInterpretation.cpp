@@ -141,6 +141,11 @@ void fillSwitchStates(AppState &s, const InterpretationState &st, const DeviceCa
   pd.advancedSettingsEnable_CheckBox1 = !p.advancedSetting1Label.isEmpty();
   pd.advancedSettingsEnable_CheckBox2 = !p.advancedSetting2Label.isEmpty();
   pd.stateOfCharging_Visible = !p.stateOfChargeLabel.isEmpty();
+  // The state-of-charge levels the device reports, shown in the page's two text boxes.
+  pd.stateOfChargingLowLevel_Label =
+      pd.stateOfCharging_Visible ? QString::number(s.fields.rxField504) : QString();
+  pd.stateOfChargingHighLevel_Label =
+      pd.stateOfCharging_Visible ? QString::number(s.fields.rxField505) : QString();
   showManagementWord(s, st.managementWord);
 }
 

@@ -49,27 +49,9 @@ Item {
         cppClass.receiveFromQml_DataBase_EventControl(1, folderUrl.toString())
     }
 
-    // Keeps the control that gets the keyboard focus inside the visible part of the page.
-    function scrollToFocus(item) {
-        for (var p = item; p; p = p.parent) {
-            if (p === idContent) {
-                var top = item.mapToItem(idContent, 0, 0).y + idContent.y
-                if (top < idFlick.contentY)
-                    idFlick.contentY = Math.max(0, top - idGlobal.spacing)
-                else if (top + item.height > idFlick.contentY + idFlick.height)
-                    idFlick.contentY = Math.min(idFlick.contentHeight - idFlick.height,
-                                                top + item.height - idFlick.height + idGlobal.spacing)
-                return
-            }
-        }
-    }
-    Connections {
-        target: idEventWindow.Window.window
-        function onActiveFocusItemChanged() {
-            var item = idEventWindow.Window.window.activeFocusItem
-            if (item)
-                idEventWindow.scrollToFocus(item)
-        }
+    G.FocusScroller {
+        flickable: idFlick
+        content: idContent
     }
 
     Connections {

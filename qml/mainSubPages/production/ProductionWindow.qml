@@ -59,27 +59,9 @@ Item {
             conf(idConf1), conf(idConf2))
     }
 
-    // Keeps the control that gets the keyboard focus inside the visible part of the page.
-    function scrollToFocus(item) {
-        for (var p = item; p; p = p.parent) {
-            if (p === idContent) {
-                var top = item.mapToItem(idContent, 0, 0).y + idContent.y
-                if (top < idFlick.contentY)
-                    idFlick.contentY = Math.max(0, top - idGlobal.spacing)
-                else if (top + item.height > idFlick.contentY + idFlick.height)
-                    idFlick.contentY = Math.min(idFlick.contentHeight - idFlick.height,
-                                                top + item.height - idFlick.height + idGlobal.spacing)
-                return
-            }
-        }
-    }
-    Connections {
-        target: idProductionWindow.Window.window
-        function onActiveFocusItemChanged() {
-            var item = idProductionWindow.Window.window.activeFocusItem
-            if (item)
-                idProductionWindow.scrollToFocus(item)
-        }
+    G.FocusScroller {
+        flickable: idFlick
+        content: idContent
     }
 
     Connections {

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import "slaveArray"
+import "../../global" as G
 
 // The live picture of the device: operating mode, the animated status picture with the measured
 // values, the storage modules and info buttons for the device details.
@@ -84,27 +85,9 @@ Item {
         idPopUp.open()
     }
 
-    // Keeps the control that gets the keyboard focus inside the visible part of the page.
-    function scrollToFocus(item) {
-        for (var p = item; p; p = p.parent) {
-            if (p === idContent) {
-                var top = item.mapToItem(idContent, 0, 0).y + idContent.y
-                if (top < idFlick.contentY)
-                    idFlick.contentY = Math.max(0, top - idGlobal.spacing)
-                else if (top + item.height > idFlick.contentY + idFlick.height)
-                    idFlick.contentY = Math.min(idFlick.contentHeight - idFlick.height,
-                                                top + item.height - idFlick.height + idGlobal.spacing)
-                return
-            }
-        }
-    }
-    Connections {
-        target: idStatusWindow.Window.window
-        function onActiveFocusItemChanged() {
-            var item = idStatusWindow.Window.window.activeFocusItem
-            if (item)
-                idStatusWindow.scrollToFocus(item)
-        }
+    G.FocusScroller {
+        flickable: idFlick
+        content: idContent
     }
 
     Connections {

@@ -16,27 +16,9 @@ Item {
     readonly property var temperatureUnits: ["°C", "°F"]
     readonly property int maxContentWidth: 900
 
-    // Keeps the control that gets the keyboard focus inside the visible part of the page.
-    function scrollToFocus(item) {
-        for (var p = item; p; p = p.parent) {
-            if (p === idContent) {
-                var top = item.mapToItem(idContent, 0, 0).y + idContent.y
-                if (top < idFlick.contentY)
-                    idFlick.contentY = Math.max(0, top - idGlobal.spacing)
-                else if (top + item.height > idFlick.contentY + idFlick.height)
-                    idFlick.contentY = Math.min(idFlick.contentHeight - idFlick.height,
-                                                top + item.height - idFlick.height + idGlobal.spacing)
-                return
-            }
-        }
-    }
-    Connections {
-        target: idSystemWindow.Window.window
-        function onActiveFocusItemChanged() {
-            var item = idSystemWindow.Window.window.activeFocusItem
-            if (item)
-                idSystemWindow.scrollToFocus(item)
-        }
+    G.FocusScroller {
+        flickable: idFlick
+        content: idContent
     }
 
     Connections {

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
+import "../../../global" as G
 
 // E-mail page: the two e-mails, stacked on a narrow window and side by side on a wide one. The
 // page scrolls, and follows the keyboard focus so that tabbing never leaves the focused control
@@ -66,25 +67,10 @@ Item {
         }
     }
 
-    // Scroll the focused control into view when it sits on this page, with some room around it
-    // so that the title or row next to it shows as well.
-    property Item focusedItem: Window.activeFocusItem
-    onFocusedItemChanged: {
-        var item = focusedItem
-        if (!item || !idPage.visible)
-            return
-        for (var p = item; p; p = p.parent) {
-            if (p === idContent) {
-                var room = idGlobal.controlHeight + 2 * idGlobal.spacing
-                var top = item.mapToItem(idFlick.contentItem, 0, 0).y - room
-                var bottom = top + item.height + 2 * room
-                var maxY = Math.max(0, idFlick.contentHeight - idFlick.height)
-                if (top < idFlick.contentY)
-                    idFlick.contentY = top <= room ? 0 : top
-                else if (bottom > idFlick.contentY + idFlick.height)
-                    idFlick.contentY = Math.min(bottom - idFlick.height, maxY)
-                return
-            }
-        }
+    // The focused control scrolls into view with its title or the row next to it.
+    G.FocusScroller {
+        flickable: idFlick
+        content: idContent
+        room: idGlobal.controlHeight + 2 * idGlobal.spacing
     }
 }
