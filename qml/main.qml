@@ -116,6 +116,30 @@ ApplicationWindow {
         }
     }
 
+    // The newest row of the event log becomes the tray message; rows present at start are old news.
+    property int lastEventId: -1
+    function takeNewestEvent() {
+        if (!qmlDataBaseModel)
+            return
+        if (qmlDataBaseModel.rowCount() === 0) {
+            root.lastEventId = Math.max(root.lastEventId, 0)
+            return
+        }
+        var row = qmlDataBaseModel.index(0, 0)
+        var id = Number(qmlDataBaseModel.data(row)) // the first column is the row id
+        if (root.lastEventId >= 0 && id > root.lastEventId) {
+            idGlobal.eventMessage_SystemTray = qmlDataBaseModel.data(row, 258) + ": "
+                    + qmlDataBaseModel.data(row, 261) + " (" + qmlDataBaseModel.data(row, 260) + ")"
+        }
+        root.lastEventId = id
+    }
+    Connections {
+        target: qmlDataBaseModel
+        ignoreUnknownSignals: true
+        function onModelReset() { root.takeNewestEvent() }
+    }
+    Component.onCompleted: takeNewestEvent()
+
     function showFromTray() {
         root.show()
         root.raise()

@@ -178,6 +178,8 @@ private slots:
 
     QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(!s.ui.processData.masterOutput_text.isEmpty(), 10000);
+    // Events logged after the window opened reach the tray as messages.
+    QTRY_VERIFY_WITH_TIMEOUT(global->property("eventMessage_SystemTray").toString().startsWith(model), 5000);
 
     const QString folder = QStringLiteral(SCREENSHOT_DIR);
     QDir().mkpath(folder);
