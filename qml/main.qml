@@ -138,7 +138,7 @@ ApplicationWindow {
         ignoreUnknownSignals: true
         function onModelReset() { root.takeNewestEvent() }
     }
-    Component.onCompleted: takeNewestEvent()
+    Component.onCompleted: root.takeNewestEvent()
 
     function showFromTray() {
         root.show()

@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
-import QtQuick.Dialogs 1.3 as D
 import "../../global" as G
 
 // The device's current state (lamps, relay contacts, active signals) and the event log table with
@@ -355,13 +354,15 @@ Item {
         }
     }
 
-    D.FileDialog {
+    G.LazyFileDialog {
         id: idExportDialog
         objectName: "exportDialog"
         title: sys.saveAsCsv
         selectFolder: true
-        folder: shortcuts.documents
+        startInDocuments: true
         // A chosen folder arrives as the file URL; without one the folder shown is the choice.
-        onAccepted: idEventWindow.exportEvents(fileUrl.toString() !== "" ? fileUrl : folder)
+        onAccepted: function(fileUrl, folder) {
+            idEventWindow.exportEvents(fileUrl.toString() !== "" ? fileUrl : folder)
+        }
     }
 }

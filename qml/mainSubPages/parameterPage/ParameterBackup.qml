@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import QtQuick.Layouts 1.15
 import "../../global"
 
@@ -145,41 +144,19 @@ Rectangle {
         }
     }
 
-    // The choosers are made when first needed; each opens as soon as it exists.
-    Loader {
+    LazyFileDialog {
         id: idFolderDialog
-        objectName: "backupFolderDialog"
-        active: false
-        function open() {
-            if (active && item)
-                item.open()
-            else
-                active = true
-        }
-        sourceComponent: FileDialog {
-            title: idGlobal.textBackupFile
-            selectFolder: true
-            Component.onCompleted: open()
-            onAccepted: bar.saveBackupTo(fileUrl)
-        }
+        dialogObjectName: "backupFolderDialog"
+        title: idGlobal.textBackupFile
+        selectFolder: true
+        onAccepted: function(fileUrl, folder) { bar.saveBackupTo(fileUrl) }
     }
 
-    Loader {
+    LazyFileDialog {
         id: idFileDialog
-        objectName: "backupFileDialog"
-        active: false
-        function open() {
-            if (active && item)
-                item.open()
-            else
-                active = true
-        }
-        sourceComponent: FileDialog {
-            title: idGlobal.buttonsParameter_RestoreSetting_Text
-            nameFilters: ["*.db"]
-            selectExisting: true
-            Component.onCompleted: open()
-            onAccepted: bar.loadBackupFrom(fileUrl)
-        }
+        dialogObjectName: "backupFileDialog"
+        title: idGlobal.buttonsParameter_RestoreSetting_Text
+        nameFilters: ["*.db"]
+        onAccepted: function(fileUrl, folder) { bar.loadBackupFrom(fileUrl) }
     }
 }

@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
-import QtQuick.Dialogs 1.3 as D
 import "../../global" as G
 
 // Service page of production builds: FTDI adapter and firmware flashing, identity numbers of the
@@ -302,12 +301,11 @@ Item {
         font.pixelSize: idGlobal.fontPixelSize
     }
 
-    D.FileDialog {
+    G.LazyFileDialog {
         id: idFirmwareDialog
-        objectName: "firmwareFileDialog"
+        dialogObjectName: "firmwareFileDialog"
         title: "Firmware"
         nameFilters: ["Firmware (*.bin)"]
-        selectMultiple: false
-        onAccepted: idProductionWindow.firmwarePath = idProductionWindow.localPath(fileUrl)
+        onAccepted: function(fileUrl, folder) { idProductionWindow.firmwarePath = idProductionWindow.localPath(fileUrl) }
     }
 }

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3 as D
 import "../../global" as G
 
 // Device details of the master or of a storage module, as two columns of lines. In production
@@ -173,12 +172,11 @@ Dialog {
         }
     }
 
-    D.FileDialog {
+    G.LazyFileDialog {
         id: idFirmwareDialog
-        objectName: "firmwareFileDialog"
+        dialogObjectName: "firmwareFileDialog"
         title: "Firmware"
         nameFilters: ["Firmware (*.bin)"]
-        selectMultiple: false
-        onAccepted: idPopUp.firmwarePath = idPopUp.localPath(fileUrl)
+        onAccepted: function(fileUrl, folder) { idPopUp.firmwarePath = idPopUp.localPath(fileUrl) }
     }
 }

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3
+import "../../../global" as G
 
 // One e-mail (emailNr 0 = first, 1 = second): the activate box, the events that send it, the
 // server settings and the message. Text fields send their value when the user leaves them (or
@@ -392,12 +392,10 @@ MyGroupBox {
         }
     }
 
-    FileDialog {
+    G.LazyFileDialog {
         id: idFileDialog
-        objectName: "emailFileDialog_" + idSection.n
+        dialogObjectName: "emailFileDialog_" + idSection.n
         title: idSection.labelOr("emailPath_label", "Attachment:")
-        selectExisting: true
-        selectMultiple: false
-        onAccepted: idSection.attachmentChosen(fileUrl.toString())
+        onAccepted: function(fileUrl, folder) { idSection.attachmentChosen(fileUrl.toString()) }
     }
 }

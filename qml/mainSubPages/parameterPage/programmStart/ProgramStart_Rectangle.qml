@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3
 import "../../../global" as G
 
 // One program start (programStartNr 0 = first, 1 = second): the activate box, the events that
@@ -255,12 +254,10 @@ G.MyGroupBox {
         }
     }
 
-    FileDialog {
+    G.LazyFileDialog {
         id: idFileDialog
-        objectName: "programStartFileDialog_" + idSection.n
+        dialogObjectName: "programStartFileDialog_" + idSection.n
         title: idSection.labelOr("programstartPath_label", "Program path")
-        selectExisting: true
-        selectMultiple: false
-        onAccepted: idSection.pathChosen(fileUrl.toString())
+        onAccepted: function(fileUrl, folder) { idSection.pathChosen(fileUrl.toString()) }
     }
 }
