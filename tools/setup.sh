@@ -11,7 +11,7 @@ packages=(
   qml-module-qt-labs-platform qml-module-qtquick-layouts qml-module-qtquick-window2
   qml-module-qtcharts qml-module-qttest
   libcurl4-openssl-dev libftdi1-dev
-  xvfb xauth socat openssl python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
+  xvfb xauth socat openssl ca-certificates python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
   libbenchmark-dev libgtest-dev time
 )
 
