@@ -15,6 +15,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcActions)
 struct PcActionState {
   ProgramStartState programStart;
   PcShutdownState shutdown;
-  // The clock of the delays and countdowns; tests replace it to run them without waiting.
-  std::function<QDateTime()> now = &QDateTime::currentDateTime;
+  // The clock of the delays and countdowns; tests replace it to run them without waiting. UTC,
+  // so that a change of daylight saving time neither stretches nor cuts a delay, and because it
+  // is read on every tick and local time costs a time-zone conversion each time.
+  std::function<QDateTime()> now = &QDateTime::currentDateTimeUtc;
 };

@@ -10,7 +10,6 @@
 
 #include "storage/databaseImport.h"
 #include "storage/eventControlModel.h"
-#include "storage/settingsStore.h"
 #include "storage/upsDataBase.h"
 
 #include <QFile>
@@ -83,9 +82,9 @@ bool upsApp::importDatabase(const QString &fileName, bool keepEventLog)
       database->PrepareInserIntoTable_EVENTS_TABLE(row.at(0), row.at(1), row.at(2), row.at(3));
   }
   eventModel->updateModel_EVENTS_TABLE();
-  // The next tick reloads every setting from the imported file.
+  // The next tick reloads every setting from the imported file (the full refresh asks for the
+  // device settings, the first-tick step for the system settings).
   s.loop.fullRefreshPending = true;
   s.loop.firstTick = true;
-  requestSettingsReload(s);
   return replaced;
 }

@@ -109,7 +109,8 @@ void upsApp::runTickSteps()
   runConnectionEventStep();
   runUserConfigStep();
   // Settings edits reach their pages at once, also while no device answers.
-  if (loadRequestedSettings(s))
+  const bool settingsSent = loadRequestedSettings(s);
+  if (settingsSent)
     sendActionSettingsRecords();
 
   // Every tick: a shutdown request still runs out when the link has just dropped, since the
@@ -134,7 +135,7 @@ void upsApp::runTickSteps()
 
   emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 
-  if (!currentCatalogueEntry(s).name.isEmpty())
+  if (!settingsSent && !currentCatalogueEntry(s).name.isEmpty())
     sendActionSettingsRecords();
 
   runParameterWindowStep();
@@ -174,9 +175,7 @@ void upsApp::runUserConfigStep()
 void upsApp::sendActionSettingsRecords()
 {
   AppState &s = appState();
-  fillProgramstartLabels(s.ui.programstartWindow, s.language);
   emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
-  fillEmailLabels(s.ui.emailWindow, s.language);
   emit sendToQml_EmailWindow(s.ui.emailWindow);
 }
 
@@ -186,7 +185,9 @@ void upsApp::runFullRefresh()
   if (!s.loop.fullRefreshPending)
     return;
   s.loop.fullRefreshPending = false;
-  requestSettingsReload(s);
+  requestSettingsReload(s); // the next tick sends the action records with their new labels
+  fillProgramstartLabels(s.ui.programstartWindow, s.language);
+  fillEmailLabels(s.ui.emailWindow, s.language);
   fillMainWindowRecord(s.ui.mainWindow, s.language);
   emit sendToQml_mainWindow(s.ui.mainWindow);
   fillIpcSettingRecord(s.ui.ipcWindow, s.language);

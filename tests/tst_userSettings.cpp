@@ -209,6 +209,11 @@ private slots:
     app->receiveFromQml_SetProgramStartEvent_CheckBox(0, 0, true);
     QCOMPARE(stored("Email", "email1_config"), QString());
     QCOMPARE(stored("Programstart", "program1_value"), QString());
+    // Neither memory nor a row of a nameless device takes the values.
+    QVERIFY(appState().settings.email[0].server.isEmpty());
+    QCOMPARE(appState().settings.program[0].signalMask, 0u);
+    QCOMPARE(appState().storage.database->Get_dbID_forThisDevice("Email", ""), uint16_t(0));
+    QCOMPARE(appState().storage.database->Get_dbID_forThisDevice("Programstart", ""), uint16_t(0));
   }
 
   void outOfRangeNumbersAreIgnored()
