@@ -2,7 +2,6 @@
 
 #include "pcActions.h"
 
-#include "app/appState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -87,15 +86,16 @@ QString autostartFile()
 
 namespace
 {
-bool writeAutostartEntry(const QString &file)
+bool writeAutostartEntry(const QString &file, const QStringList &extraPorts)
 {
 #ifdef Q_OS_WIN
+  Q_UNUSED(extraPorts)
   QFile::remove(file);
   return QFile::link(QDir::currentPath() + QStringLiteral("/talvane.exe"), file);
 #else
   // The same program with the same ports, in the folder whose database it uses now.
   QStringList arguments;
-  for (const QString &port : appState().scan.extraPorts)
+  for (const QString &port : extraPorts)
     arguments << QStringLiteral("--serial-port") << port;
   if (!QDir().mkpath(QFileInfo(file).absolutePath()))
     return false;
@@ -117,10 +117,10 @@ bool writeAutostartEntry(const QString &file)
 }
 } // namespace
 
-bool setAutostart(bool on)
+bool setAutostart(bool on, const QStringList &extraPorts)
 {
   const QString file = autostartFile();
-  const bool done = on ? writeAutostartEntry(file) : (!QFileInfo::exists(file) || QFile::remove(file));
+  const bool done = on ? writeAutostartEntry(file, extraPorts) : (!QFileInfo::exists(file) || QFile::remove(file));
   if (!done)
     qCWarning(lcActions) << "could not" << (on ? "write" : "remove") << file;
   return done;

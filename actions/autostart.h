@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// Places the entry (on) or removes it (off). False when the file could not be written or removed.
-bool setAutostart(bool on);
+// Places the entry (on) or removes it (off). The entry starts this program in the current folder
+// with the serial ports `extraPorts` named on its command line. False when the file could not be
+// written or removed.
+bool setAutostart(bool on, const QStringList &extraPorts);
 
 // The entry's file: talvane.desktop in the autostart folder of the user's configuration folder.
 QString autostartFile();

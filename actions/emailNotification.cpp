@@ -3,9 +3,7 @@
 #include "actions/mail/mimeMessage.h"
 #include "actions/mail/mimePart.h"
 #include "actions/mailOutbox.h"
-#include "app/appState.h"
-#include "app/logging.h"
-#include "devices/currentDevice.h"
+#include "common/logging.h"
 #include "storage/eventControlModel.h"
 
 #include <QDate>
@@ -22,17 +20,17 @@ namespace
 // the log as it was when the event occurred, whatever happens to the file later. The file goes
 // to the user's application data folder: the program's own folder is not writable once the
 // program is installed.
-void attachEventLog(AppState &s, AlarmMail &mail)
+void attachEventLog(EventControl_DataBaseModel *eventLog, AlarmMail &mail)
 {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   const QString name = mailReportName(QDate::currentDate());
-  if (!s.storage.eventModel || folder.isEmpty() || !QDir().mkpath(folder)) {
+  if (!eventLog || folder.isEmpty() || !QDir().mkpath(folder)) {
     qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: no folder for it";
     return;
   }
   const QString path = folder + QLatin1Char('/') + name;
   QFile::remove(path); // a failed export must not leave the log of an earlier mail behind
-  s.storage.eventModel->exportCSV_EVENTS_TABLE(path);
+  eventLog->exportCSV_EVENTS_TABLE(path);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: cannot write"
@@ -49,29 +47,29 @@ QString mailReportName(const QDate &date)
   return QStringLiteral("upsEvents_") + date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".csv");
 }
 
-void sendEventMail(AppState &s, int eventNumber)
+void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const MailEvent &event,
+                   EventControl_DataBaseModel *eventLog)
 {
-  if (eventNumber < 1 || eventNumber > 31)
+  if (event.eventNumber < 1 || event.eventNumber > 31)
     return;
-  const uint32_t need = (1u << eventNumber) | 1u;
-  const DeviceCatalogueEntry &device = currentCatalogueEntry(s);
+  const uint32_t need = (1u << event.eventNumber) | 1u;
   for (int n = 0; n < 2; ++n) {
-    const EmailConfig &config = s.settings.email[n];
+    const EmailConfig &config = emails[n];
     if ((config.signalMask & need) != need)
       continue;
-    if (!s.mailOutbox) {
+    if (!outbox) {
       qCWarning(lcMail) << "e-mail" << n + 1 << "not sent: no mail sender";
       continue;
     }
     AlarmMail mail;
     mail.emailIndex = n;
     mail.config = config;
-    mail.deviceName = device.name;
-    mail.eventLine = device.name + QStringLiteral(" | ") + device.signalRowLabels.value(eventNumber - 1) +
-                     QStringLiteral(" | ") + s.loop.currentDate + QStringLiteral(" | ") + s.loop.currentTime;
+    mail.deviceName = event.deviceName;
+    mail.eventLine = event.deviceName + QStringLiteral(" | ") + event.eventText + QStringLiteral(" | ") +
+                     event.date + QStringLiteral(" | ") + event.time;
     if (config.attachReport)
-      attachEventLog(s, mail);
-    s.mailOutbox->post(std::move(mail));
+      attachEventLog(eventLog, mail);
+    outbox->post(std::move(mail));
   }
 }
 

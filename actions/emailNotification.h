@@ -12,7 +12,8 @@
 
 #include <atomic>
 
-struct AppState;
+class MailOutbox;
+class EventControl_DataBaseModel;
 
 // One mail as it was when its event occurred: the configuration, the texts and the event log.
 struct AlarmMail {
@@ -30,10 +31,20 @@ struct MailSendSettings {
   const std::atomic_bool *stop = nullptr;
 };
 
-// Called for every newly occurring event `eventNumber` (1..14): queues a mail for each e-mail whose
+// A device event as the mails report it.
+struct MailEvent {
+  int eventNumber = 0; // 1..14
+  QString deviceName;
+  QString eventText;
+  QString date;
+  QString time;
+};
+
+// Called for every newly occurring device event: queues in `outbox` a mail for each of `emails` whose
 // mask has bit 0 (active) and the event's bit set, e-mail 1 first. When the event log is to be
-// attached, it is written to the application data folder first and taken from there.
-void sendEventMail(AppState &s, int eventNumber);
+// attached, it is written from `eventLog` to the application data folder first and taken from there.
+void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const MailEvent &event,
+                   EventControl_DataBaseModel *eventLog);
 
 // Sends one mail and waits for the outcome: 0 sent, -1 connection failed, -2 login failed,
 // -3 sending failed. A failure is logged with its reason.

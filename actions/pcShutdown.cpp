@@ -2,33 +2,24 @@
 
 #include "pcActions.h"
 
-#include "app/appState.h"
-#include "app/extraMessage.h"
-#include "devices/currentDevice.h"
-#include "storage/eventControlModel.h"
-#include "storage/upsDataBase.h"
-
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace
 {
-const QString shutdownTable = QStringLiteral("Shutdown");
-constexpr uint8_t failureMessageTicks = 100; // 10 s, until the next attempt
-
 struct ShutdownCommand {
   QString program;
   QStringList arguments;
 };
 
-ShutdownCommand shutdownCommand(const AppState &s)
+ShutdownCommand shutdownCommand(bool fastStartup)
 {
 #ifdef Q_OS_WIN
-  const QStringList arguments = s.ui.processData.fastStartup ? QStringList{"-s", "-hybrid", "-t", "1"}
-                                                             : QStringList{"-s", "-f", "-t", "1"};
+  const QStringList arguments =
+      fastStartup ? QStringList{"-s", "-hybrid", "-t", "1"} : QStringList{"-s", "-f", "-t", "1"};
   return {QStringLiteral("shutdown"), arguments};
 #else
-  Q_UNUSED(s)
+  Q_UNUSED(fastStartup)
   // The system's command may live outside an ordinary user's PATH.
   QString program = QStandardPaths::findExecutable(QStringLiteral("shutdown"));
   if (program.isEmpty())
@@ -68,41 +59,23 @@ void startShutdownCommand(PcShutdownState &sd, const ShutdownCommand &command)
   process->start(command.program, command.arguments, QIODevice::ReadOnly);
 }
 
-// The user sees the failure at once and finds it in the event log (once per request).
-void reportFailure(AppState &s, PcShutdownState &sd)
-{
-  const QString text = languageText(s.language, TextSlot::pcShutdownFailed);
-  postMessage(s.loop, text, failureMessageTicks);
-  if (sd.failureLogged)
-    return;
-  sd.failureLogged = true;
-  QString device = currentCatalogueEntry(s).name;
-  if (device.isEmpty())
-    device = s.loop.connectionDeviceName;
-  if (s.storage.database)
-    s.storage.database->PrepareInserIntoTable_EVENTS_TABLE(device, s.loop.currentDate, s.loop.currentTime,
-                                                           text);
-  if (s.storage.eventModel)
-    s.storage.eventModel->updateModel_EVENTS_TABLE();
-}
-
-// Takes the result of a finished command: success ends the link, failure waits for the retry.
-void takeOutcome(AppState &s, PcShutdownState &sd, const QDateTime &now,
-                 const std::function<void()> &stopLink)
+// Takes the result of a finished command: success ends the work, failure waits for the retry.
+void takeOutcome(PcShutdownState &sd, const QDateTime &now, PcShutdownOutcome &outcome)
 {
   switch (sd.outcome) {
   case PcShutdownState::Outcome::succeeded:
     sd.outcome = PcShutdownState::Outcome::none;
     sd.command.reset();
     sd.issued = true;
-    if (stopLink)
-      stopLink();
+    outcome.issued = true;
     break;
   case PcShutdownState::Outcome::failed:
     sd.outcome = PcShutdownState::Outcome::none;
     sd.command.reset();
     sd.retryTime = now.addSecs(shutdownRetrySeconds);
-    reportFailure(s, sd);
+    outcome.failed = true;
+    outcome.firstFailureOfRequest = !sd.failureLogged;
+    sd.failureLogged = true;
     break;
   default:
     break;
@@ -116,45 +89,24 @@ void ShutdownProcessDeleter::operator()(QProcess *process) const
   delete process;
 }
 
-void loadShutdownSettingsOnConnection(AppState &s)
+PcShutdownOutcome runPcShutdownStep(PcShutdownState &sd, const PcShutdownInputs &in)
 {
-  PcShutdownState &sd = s.pcActions.shutdown;
-  const bool identified = s.link.has(LinkFlag::deviceIdentified);
-  const bool connected = identified && !sd.lastIdentified;
-  sd.lastIdentified = identified;
-  const QString device = currentCatalogueEntry(s).name;
-  if (!connected || !s.storage.database || device.isEmpty())
-    return;
-  const uint16_t row = s.storage.database->deviceRow(shutdownTable, device);
-  if (row == 0)
-    return; // without a row the choices stay as they are
-  const int value =
-      s.storage.database->ReadRow_fromDatabase(shutdownTable, QStringLiteral("shutdown_active"), row)
-          .value(0)
-          .toInt();
-  s.ui.shutdownWindow.pcShutdownEnable = (value & 1) != 0;
-  s.ui.processData.fastStartup = (value & 2) != 0;
-}
+  PcShutdownOutcome outcome;
+  const QDateTime &now = in.now;
+  takeOutcome(sd, now, outcome);
 
-void runPcShutdownStep(AppState &s, const std::function<void()> &stopLink)
-{
-  loadShutdownSettingsOnConnection(s);
-  PcShutdownState &sd = s.pcActions.shutdown;
-  const QDateTime now = s.pcActions.now();
-  takeOutcome(s, sd, now, stopLink);
-
-  const int delay = s.process.pcShutdownDelay;
-  if (s.ui.shutdownWindow.pcShutdownEnable && s.process.pcShutdownRequest) {
+  const int delay = in.delaySeconds;
+  if (in.enabled && in.requested) {
     if (!sd.armed || delay != sd.lastDelay) {
       // A new request, or the device changed its delay: the countdown starts from now.
       sd.armed = true;
       sd.shutdownTime = now.addSecs(delay);
     } else if (now >= sd.shutdownTime) {
-      if (s.special.debug_version || s.special.demo_version) {
+      if (in.dryRun) {
         qCDebug(lcActions) << "System_Shutdown";
       } else if (!sd.issued && !sd.command && (!sd.retryTime.isValid() || now >= sd.retryTime)) {
-        startShutdownCommand(sd, shutdownCommand(s));
-        takeOutcome(s, sd, now, stopLink); // a command that is not there fails at once
+        startShutdownCommand(sd, shutdownCommand(in.fastStartup));
+        takeOutcome(sd, now, outcome); // a command that is not there fails at once
       }
     }
   } else {
@@ -162,4 +114,5 @@ void runPcShutdownStep(AppState &s, const std::function<void()> &stopLink)
     sd.failureLogged = false;
   }
   sd.lastDelay = delay;
+  return outcome;
 }

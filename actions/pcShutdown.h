@@ -5,10 +5,8 @@
 
 #include <QDateTime>
 
-#include <functional>
 #include <memory>
 
-struct AppState;
 class QProcess;
 
 // Disconnects the process before deleting it, so that its last signals reach no dead state.
@@ -17,7 +15,6 @@ struct ShutdownProcessDeleter {
 };
 
 struct PcShutdownState {
-  bool lastIdentified = false; // the device's identification seen in the previous tick
   bool armed = false;
   QDateTime shutdownTime;
   int lastDelay = 0;
@@ -32,8 +29,23 @@ struct PcShutdownState {
 
 constexpr int shutdownRetrySeconds = 10;
 
-// Reads the PC shutdown choices of the device row when the device has just been identified.
-void loadShutdownSettingsOnConnection(AppState &s);
+// What the shutdown step reads in a tick.
+struct PcShutdownInputs {
+  bool enabled = false;     // the user allows the device to shut the PC down
+  bool fastStartup = false; // Windows: a hybrid shutdown, for fast start-up
+  bool requested = false;   // the device asks for the shutdown
+  int delaySeconds = 0;     // after this delay
+  bool dryRun = false;      // debug and demo builds only log the moment
+  QDateTime now;
+};
 
-// One step per main-loop tick. `stopLink` ends the work on the device once the command succeeded.
-void runPcShutdownStep(AppState &s, const std::function<void()> &stopLink);
+// What came of the step: the command succeeded (the application lets go of the device), or it
+// failed (reported every time, logged once per request).
+struct PcShutdownOutcome {
+  bool issued = false;
+  bool failed = false;
+  bool firstFailureOfRequest = false;
+};
+
+// One step per main-loop tick.
+PcShutdownOutcome runPcShutdownStep(PcShutdownState &state, const PcShutdownInputs &inputs);

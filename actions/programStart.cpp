@@ -2,8 +2,6 @@
 
 #include "pcActions.h"
 
-#include "app/appState.h"
-#include "app/upsApp.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -35,44 +33,31 @@ bool startProgram(const QString &commandText)
   return started;
 }
 
-void startProgramNow(AppState &s, int number)
-{
-  if (number < 0 || number >= programStarts)
-    return;
-  startProgram(s.settings.program[number].path);
-}
-
-void programStartEvent(AppState &s, int eventNumber, bool start)
+void programStartEvent(ProgramStartState &ps, const ProgramStartConfig (&programs)[programStarts],
+                       const QDateTime &now, int eventNumber, bool start, bool present)
 {
   if (eventNumber < 1 || eventNumber > deviceEventRows)
     return;
   const int k = eventNumber - 1;
-  ProgramStartState &ps = s.pcActions.programStart;
   for (int p = 0; p < programStarts; ++p) {
-    const ProgramStartConfig &config = s.settings.program[p];
+    const ProgramStartConfig &config = programs[p];
     if (start) {
       // A new occurrence starts the delay afresh.
       ps.pending[p][k] = false;
       const uint32_t wanted = 1u | (1u << eventNumber);
       if ((config.signalMask & wanted) == wanted) {
-        ps.dueTime[p][k] = s.pcActions.now().addSecs(config.delaySeconds());
+        ps.dueTime[p][k] = now.addSecs(config.delaySeconds());
         ps.pending[p][k] = true;
       }
       continue;
     }
     if (!ps.pending[p][k])
       continue;
-    if (!s.process.eventSignal[k]) {
+    if (!present) {
       ps.pending[p][k] = false; // the event went away before its time
-    } else if (ps.dueTime[p][k] < s.pcActions.now()) {
+    } else if (ps.dueTime[p][k] < now) {
       ps.pending[p][k] = false;
       startProgram(config.path);
     }
   }
-}
-
-// The program page's test button: 0 starts the first program, 1 the second.
-void upsApp::receiveFromQml_SetProgramStartTest(int programStartNr)
-{
-  startProgramNow(appState(), programStartNr);
 }

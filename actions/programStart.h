@@ -2,12 +2,11 @@
 // or at once with the program page's test button.
 #pragma once
 
-#include "devices/deviceEvents.h"
+#include "common/deviceEventRows.h"
+#include "storage/userSettings.h"
 
 #include <QDateTime>
 #include <QString>
-
-struct AppState;
 
 constexpr int programStarts = 2;
 
@@ -17,13 +16,12 @@ struct ProgramStartState {
   QDateTime dueTime[programStarts][deviceEventRows];
 };
 
-// Called by the event step: `start` true when event `eventNumber` (1-14) has just occurred, which
-// (re)arms the delay of every active program that starts on it; false in every later pass while the
-// event was present, which starts a program whose delay has run out or drops it when the event is gone.
-void programStartEvent(AppState &s, int eventNumber, bool start);
-
-// Starts program `number` (0 or 1) now, whatever its events and delay say.
-void startProgramNow(AppState &s, int number);
+// Called by the event step for device event `eventNumber` (1-14) at `now`: `start` true when it has
+// just occurred, which (re)arms the delay of every active program of `programs` that starts on it;
+// false in every later pass while the event was present, which starts a program whose delay has
+// run out, or drops it when the event is gone (`present` false).
+void programStartEvent(ProgramStartState &state, const ProgramStartConfig (&programs)[programStarts],
+                       const QDateTime &now, int eventNumber, bool start, bool present);
 
 // Runs a program text detached: a text that names an existing file runs that file, anything else
 // goes to the shell. Blank text runs nothing. False when nothing could be started.

@@ -18,5 +18,15 @@ AppState &appState()
 
 void resetAppState()
 {
-  instance() = std::make_unique<AppState>();
+  *instance() = AppState{};
+}
+
+const DeviceCatalogueEntry &currentCatalogueEntry(const AppState &s)
+{
+  return currentCatalogueEntry(s.catalogue);
+}
+
+DeviceCatalogueEntry &currentCatalogueEntry(AppState &s)
+{
+  return currentCatalogueEntry(s.catalogue);
 }

@@ -1,14 +1,16 @@
 // The process-wide state of the application, gathered in one place so that it can be reset
-// as a whole (every test starts from a clean state).
+// as a whole (every test starts from a clean state). Only app/ knows this whole: it hands each
+// subsystem the parts that subsystem owns or reads.
 #pragma once
 
-#include "languageTable.h"
-#include "tickCountdown.h"
-#include "uiRecords.h"
-#include "vendorData.h"
+#include "common/languageTable.h"
+#include "common/tickCountdown.h"
+#include "common/timedMessage.h"
+#include "common/uiRecords.h"
+#include "common/vendorData.h"
 
 #include "actions/pcActions.h"
-#include "devices/deviceCatalogue.h"
+#include "devices/currentDevice.h"
 #include "devices/deviceEvents.h"
 #include "devices/parameterSettings.h"
 #include "devices/processInterpretation.h"
@@ -55,11 +57,7 @@ struct LoopState {
   QString currentDate; // "dd.MM.yyyy", time stamp of event log rows
   QString currentTime; // "HH:mm:ss"
 
-  // The timed one-line message (extraMessage of ProcessData).
-  QString postedMessage;
-  uint8_t postedMessageTicks = 0; // 0 means 50
-  uint8_t extraMessageTicks = 0;
-  QString previousPostedMessage;
+  TimedMessage message; // the timed one-line message (extraMessage of ProcessData)
 
   // Communication-error flag and its 15 s hold time.
   bool communicationError = false;
@@ -73,7 +71,8 @@ struct LoopState {
   bool statusIdentifiedSeen = false;
   bool parameterIdentifiedSeen = false;
   bool signalOutputsIdentifiedSeen = false;
-  QString currentPotiPicture; // set by the device family code
+  bool shutdownIdentifiedSeen = false; // the PC shutdown choices are read when the device appears
+  QString currentPotiPicture;          // set by the device family code
 };
 
 // State of the user commands.
@@ -121,5 +120,10 @@ struct AppState {
 
 // The one instance of the application state.
 AppState &appState();
-// Puts every part of the application state back to its initial value.
+// Puts every part of the application state back to its initial value, in place: the parts that
+// the link and the stores were handed stay where they are.
 void resetAppState();
+
+// The catalogue entry of the device in use.
+const DeviceCatalogueEntry &currentCatalogueEntry(const AppState &s);
+DeviceCatalogueEntry &currentCatalogueEntry(AppState &s);

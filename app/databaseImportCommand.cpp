@@ -4,10 +4,8 @@
 #include "upsApp.h"
 
 #include "appState.h"
-#include "extraMessage.h"
-#include "languageTable.h"
-#include "logging.h"
 
+#include "common/logging.h"
 #include "storage/databaseImport.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
@@ -21,7 +19,7 @@ constexpr uint8_t importMessageTicks = 50;
 
 void refuse(AppState &s, int slot)
 {
-  postMessage(s.loop, languageText(s.language, slot), importMessageTicks);
+  postMessage(s.loop.message, languageText(s.language, slot), importMessageTicks);
 }
 
 // Writes the whole of `source` into `target`, not yet committed.

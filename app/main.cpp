@@ -1,9 +1,9 @@
 #include "appState.h"
-#include "logging.h"
 #include "qmlContext.h"
 #include "quitOnSignal.h"
 #include "upsApp.h"
 
+#include "common/logging.h"
 #include "storage/eventControlModel.h"
 
 #include <QApplication>

@@ -1,10 +1,6 @@
 #include "qmlContext.h"
 
-#include "appState.h"
-#include "languageTable.h"
-
-#include "devices/currentDevice.h"
-#include "devices/deviceCatalogue.h"
+#include "stateParts.h"
 
 #include <QCoreApplication>
 #include <QIcon>

@@ -1,36 +1,76 @@
-// Commands of the program-start and e-mail pages: each change is stored for the selected device at once.
+// Commands of the program-start and e-mail pages: each change is stored for the selected device at
+// once; and the settings buttons of the main window, which take the device's parameters and its
+// event-action settings together.
 #include "upsApp.h"
 
-#include "appState.h"
+#include "settingsRoutine.h"
+#include "stateParts.h"
 
+#include "actions/programStart.h"
 #include "storage/settingsStore.h"
 
 void upsApp::receiveFromQml_SetProgramStartEvent_CheckBox(int programStartNr, uint checkBoxNr, bool checked)
 {
-  storeProgramStartEvent(appState(), programStartNr, checkBoxNr, checked);
+  AppState &s = appState();
+  storeProgramStartEvent(s.settings, deviceRows(s), programStartNr, checkBoxNr, checked);
 }
 
 void upsApp::receiveFromQml_SetProgramStartPath_FileDialog(QString programStartPath, int programStartNr)
 {
-  storeProgramStartPath(appState(), programStartNr, programStartPath);
+  AppState &s = appState();
+  storeProgramStartPath(s.settings, deviceRows(s), programStartNr, programStartPath);
 }
 
 void upsApp::receiveFromQml_SetProgramstartTimeConfig(int programStartNr, int textField, int value)
 {
-  storeProgramDelay(appState(), programStartNr, textField, value);
+  AppState &s = appState();
+  storeProgramDelay(s.settings, deviceRows(s), programStartNr, textField, value);
 }
 
 void upsApp::receiveFromQml_SetEmailEvent_CheckBox(int emailNr, uint checkBoxNr, bool checked)
 {
-  storeEmailEvent(appState(), emailNr, checkBoxNr, checked);
+  AppState &s = appState();
+  storeEmailEvent(s.settings, deviceRows(s), emailNr, checkBoxNr, checked);
 }
 
 void upsApp::receiveFromQml_SetEmailConfig(int emailNr, int textField, QString textValue)
 {
-  storeEmailConfig(appState(), emailNr, textField, textValue);
+  AppState &s = appState();
+  storeEmailConfig(s.settings, deviceRows(s), emailNr, textField, textValue);
 }
 
 void upsApp::receiveFromQml_SetEmailMessage(int emailNr, int textField, QString textValue)
 {
-  storeEmailMessage(appState(), emailNr, textField, textValue);
+  AppState &s = appState();
+  storeEmailMessage(s.settings, deviceRows(s), emailNr, textField, textValue);
+}
+
+// The program page's test button: 0 starts the first program, 1 the second.
+void upsApp::receiveFromQml_SetProgramStartTest(int programStartNr)
+{
+  if (programStartNr >= 0 && programStartNr < programStarts)
+    startProgram(appState().settings.program[programStartNr].path);
+}
+
+void runSettingsRoutine(AppState &s, ParameterTransfer &transfer, int settingsNumber)
+{
+  const DeviceRows rows = deviceRows(s);
+  switch (settingsNumber) {
+  case 0:
+    if (setFactoryUserSettings(s.settings, rows))
+      showShutdownChoice(s, ShutdownChoice{});
+    restoreFactoryDefaults(parameterContext(s), transfer);
+    break;
+  case 1:
+    saveUserSettings(rows, shutdownChoice(s));
+    saveParameterSet(parameterContext(s));
+    break;
+  case 2:
+    if (const std::optional<ShutdownChoice> restored = restoreUserSettings(s.settings, rows))
+      showShutdownChoice(s, *restored);
+    restoreParameterSet(parameterContext(s), transfer);
+    break;
+  default:
+    break;
+  }
 }

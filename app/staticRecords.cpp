@@ -1,8 +1,8 @@
 #include "staticRecords.h"
 
-#include "languageTable.h"
-#include "uiRecords.h"
-#include "vendorData.h"
+#include "common/languageTable.h"
+#include "common/uiRecords.h"
+#include "common/vendorData.h"
 
 void fillMainWindowRecord(MainWindowStruct &r, const LanguageTable &lang)
 {

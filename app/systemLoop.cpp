@@ -1,24 +1,21 @@
 // The 100 ms main loop: one run of SystemLoop per timer tick.
 #include "upsApp.h"
 
-#include "appState.h"
-#include "extraMessage.h"
-#include "logging.h"
+#include "communicationError.h"
+#include "connectionIndicator.h"
+#include "interpreterPass.h"
 #include "loopHooks.h"
+#include "pcShutdownStep.h"
+#include "stateParts.h"
 #include "staticRecords.h"
+#include "systemSettingsLoad.h"
 
-#include "actions/pcShutdown.h"
-#include "devices/currentDevice.h"
+#include "common/logging.h"
 #include "devices/deviceIdentification.h"
 #include "devices/pageRecords.h"
-#include "devices/processInterpretation.h"
 #include "link/linkCycle.h"
-#include "link/portScanning.h"
-#include "link/requestCycle.h"
 #include "link/serialPort.h"
 #include "storage/eventControlModel.h"
-#include "storage/settingsStore.h"
-#include "storage/systemSettings.h"
 #include "storage/upsDataBase.h"
 
 #include <QDateTime>
@@ -87,29 +84,37 @@ void upsApp::runTickSteps()
   }
   runFullRefresh();
 
-  identifyDevice(s);
+  runIdentificationStep();
 
   pd.textCommunicationButton = text(link.has(LinkFlag::portSuspended) ? 17 : 18);
   pd.offlineMode = link.hasStatus(DeviceStatusFlag::offline);
   pd.deviceDetectingAutomatically = link.has(LinkFlag::autoDetect);
   replaceIfDifferent(pd.comportList, serialPort->availablePorts());
   if (!link.has(LinkFlag::portSuspended))
-    runLinkCycle(*serialPort);
-  runParameterTransferStep(s, s.parameterTransfer);
+    runLinkCycle(*serialPort, pd.comPortList_currentNumber,
+                 static_cast<uint32_t>(currentCatalogueEntry(s).selectable));
+  if (s.scan.deviceFound) {
+    s.scan.deviceFound = false;
+    // A device the scan found asks for the desktop configuration file.
+    if (catalogueRowOfCurrentModel(s.catalogue) != 0)
+      loop.userConfigPending = true;
+  }
+  runParameterTransferStep(parameterContext(s), s.parameterTransfer);
   if (s.scan.modelUpdateRequested) {
     s.scan.modelUpdateRequested = false;
     emit sendToQml_StartWindow(s.ui.startWindow);
   }
 
   runInterpretationStep();
-  buildCommunicationStatusText(*serialPort);
-  runExtraMessageStep(loop, pd.extraMessage, s.process.operatingMode, text(51));
+  buildCommunicationStatusText(s, *serialPort);
+  runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode, text(51));
 
   // Every change of the identification is logged, whether or not an interpreter ran.
   runConnectionEventStep();
   runUserConfigStep();
   // Settings edits reach their pages at once, also while no device answers.
-  const bool settingsSent = loadRequestedSettings(s);
+  const bool settingsSent =
+      loadRequestedSettings(s.settings, deviceRows(s), s.ui.programstartWindow, s.ui.emailWindow);
   if (settingsSent)
     sendActionSettingsRecords();
 
@@ -141,6 +146,21 @@ void upsApp::runTickSteps()
   runParameterWindowStep();
   runSignalOutputsStep();
   runProductionWindowStep();
+}
+
+// A device the link heard from is matched against the catalogue; the pages follow a new one.
+void upsApp::runIdentificationStep()
+{
+  AppState &s = appState();
+  if (!identifyDevice(s.link, s.fields, s.catalogue))
+    return;
+  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  s.commands.statusDeviceName = entry.name;
+  s.loop.fullRefreshPending = true;
+  if (s.link.has(LinkFlag::autoDetect))
+    s.commands.lastSelectedModelName = entry.name; // the start page shows it as chosen
+  s.ui.startWindow.currentDevice = s.catalogue.currentCatalogueIndex;
+  s.scan.modelUpdateRequested = true;
 }
 
 void upsApp::refreshDateAndTime()
@@ -185,7 +205,7 @@ void upsApp::runFullRefresh()
   if (!s.loop.fullRefreshPending)
     return;
   s.loop.fullRefreshPending = false;
-  requestSettingsReload(s); // the next tick sends the action records with their new labels
+  requestSettingsReload(s.settings); // the next tick sends the action records with their new labels
   fillProgramstartLabels(s.ui.programstartWindow, s.language);
   fillEmailLabels(s.ui.emailWindow, s.language);
   fillMainWindowRecord(s.ui.mainWindow, s.language);
@@ -208,16 +228,16 @@ void upsApp::runInterpretationStep()
   // A device that is gone leaves no stale values on the status page.
   const bool identified = link.has(LinkFlag::deviceIdentified);
   if (!identified && s.process.identifiedSeen)
-    resetProcessValues(s);
+    resetProcessValues(s.process, s.ui.processData);
   s.process.identifiedSeen = identified;
   const bool branch = (offline && !link.has(LinkFlag::autoDetect)) ||
                       (link.hasStatus(DeviceStatusFlag::modelChosen) && !link.has(LinkFlag::portSuspended) &&
                        link.has(LinkFlag::deviceIdentified));
   if (branch) {
     s.loop.startWindowPending = true;
-    if ((offline || s.rx.newDataAvailable) && familyInterpreterAvailable(s)) {
+    if ((offline || s.rx.newDataAvailable) && familyInterpreterAvailable(currentCatalogueEntry(s))) {
       s.loop.uiRefreshPending = true;
-      interpretProcessData(s);
+      runInterpreterPass(s);
     }
   } else if (s.loop.startWindowPending) {
     s.loop.startWindowPending = false;

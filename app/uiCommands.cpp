@@ -1,7 +1,8 @@
 // The commands of the pages: every user action reaches the back end through one of these slots.
 #include "upsApp.h"
 
-#include "appState.h"
+#include "settingsRoutine.h"
+#include "stateParts.h"
 
 #include "actions/autostart.h"
 #include "devices/currentDevice.h"
@@ -73,8 +74,8 @@ QString upsApp::receiveFromQml_GetDevicesImage(QString comboboxCurrentText)
 {
   AppState &s = appState();
   LinkState &link = s.link;
-  const int identifiedIndex = link.currentCatalogueIndex;
-  link.currentCatalogueIndex = 0;
+  const int identifiedIndex = s.catalogue.currentCatalogueIndex;
+  s.catalogue.currentCatalogueIndex = 0;
   s.ui.startWindow.currentDevice = 0;
   link.setStatus(DeviceStatusFlag::modelChosen, false);
   rebuildDeviceCatalogue(s);
@@ -93,7 +94,7 @@ QString upsApp::receiveFromQml_GetDevicesImage(QString comboboxCurrentText)
     if (entry.name != comboboxCurrentText)
       continue;
     link.setStatus(DeviceStatusFlag::modelChosen, true);
-    link.currentCatalogueIndex = static_cast<uint8_t>(i);
+    s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
     // Another model than the identified one: identify the device afresh rather than read it with
     // the wrong family's tables.
     if (link.has(LinkFlag::autoDetect) && i != identifiedIndex)
@@ -123,7 +124,7 @@ void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
   AppState &s = appState();
   if (!validCatalogueIndex(s, currentDevice))
     return;
-  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
   // The titles follow the chosen model at once; the routing flags stay those the device reported.
   fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
   emit sendToQml_SignalOutputs(s.ui.signalOutputs);
@@ -134,7 +135,7 @@ void upsApp::receiveFromQml_GetParameter(int currentDevice)
   AppState &s = appState();
   if (!validCatalogueIndex(s, currentDevice))
     return;
-  s.link.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
+  s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
   fillDeviceParameterRecord(s.ui.parameterWindow, currentCatalogueEntry(s));
   emit sendToQml_Parameter(s.ui.parameterWindow);
 }
@@ -197,7 +198,7 @@ void upsApp::receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked)
     return;
   case 1:
     pd.startUp = checked;
-    setAutostart(checked);
+    setAutostart(checked, s.scan.extraPorts);
     storeSystemSetting(s, QStringLiteral("autostart"), checked ? 1 : 0);
     return;
   case 2: // the communication button opens or closes the port by hand
@@ -235,7 +236,7 @@ void upsApp::receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked)
 {
   AppState &s = appState();
   if (checkBoxNr == 4) {
-    setIpcMode(s, checked);
+    setIpcMode(parameterContext(s), checked);
     return;
   }
   if (checkBoxNr != 3 && checkBoxNr != 5)
@@ -244,16 +245,7 @@ void upsApp::receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked)
     s.ui.shutdownWindow.pcShutdownEnable = checked;
   else
     s.ui.processData.fastStartup = checked;
-  if (!s.storage.database)
-    return;
-  const uint16_t row =
-      s.storage.database->deviceRow(QStringLiteral("Shutdown"), currentCatalogueEntry(s).name);
-  if (row == 0)
-    return;
-  const int value =
-      (s.ui.shutdownWindow.pcShutdownEnable ? 1 : 0) + 2 * (s.ui.processData.fastStartup ? 1 : 0);
-  s.storage.database->UpdateRow_inDatabase(QStringLiteral("Shutdown"), QStringLiteral("shutdown_active"),
-                                           QString::number(value), row);
+  storeShutdownChoice(deviceRows(s), shutdownChoice(s));
 }
 
 void upsApp::receiveFromQml_SetGetSetting(int settingsNumber)

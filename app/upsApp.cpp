@@ -1,10 +1,9 @@
 #include "upsApp.h"
 
-#include "appState.h"
+#include "stateParts.h"
 #include "staticRecords.h"
 
 #include "actions/mailOutbox.h"
-#include "devices/currentDevice.h"
 #include "link/linkCycle.h"
 #include "link/serialPort.h"
 #include "storage/eventControlModel.h"
@@ -16,7 +15,7 @@
 upsApp::upsApp()
 {
   AppState &s = appState();
-  serialPort = new SerialPort(this);
+  serialPort = new SerialPort(linkContext(s), this);
   // The database first: the event model reads the log when it is created.
   database = new Ups_DataBase(this);
   eventModel = new EventControl_DataBaseModel(this);
@@ -24,7 +23,7 @@ upsApp::upsApp()
   s.storage.eventModel = eventModel;
   mailOutbox = std::make_unique<MailOutbox>();
   s.mailOutbox = mailOutbox.get();
-  initialiseLinkState();
+  initialiseLinkState(linkContext(s));
   fillLanguageTable(s.language);
   fillStatusWindowFixedParts(s.ui.statusWindow);
 

@@ -2,7 +2,7 @@
 // every user action from QML.
 #pragma once
 
-#include "uiRecords.h"
+#include "common/uiRecords.h"
 
 #include <QObject>
 #include <QString>
@@ -79,6 +79,7 @@ private:
   void runFullRefresh();
   void sendActionSettingsRecords();
   void runUserConfigStep();
+  void runIdentificationStep();
   void refreshDateAndTime();
   void runInterpretationStep();
   void runStatusWindowStep();

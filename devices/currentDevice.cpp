@@ -1,31 +1,28 @@
 #include "currentDevice.h"
 
-#include "app/appState.h"
-
-void rebuildDeviceCatalogue(AppState &s)
+void rebuildDeviceCatalogue(DeviceCatalogue &catalogue, const LanguageTable &lang, bool serviceBuild)
 {
-  const ProcessData &pd = s.ui.processData;
-  buildDeviceCatalogue(s.catalogue, s.language, pd.production_version || pd.debug_version);
+  buildDeviceCatalogue(catalogue, lang, serviceBuild);
 }
 
-const DeviceCatalogueEntry &currentCatalogueEntry(const AppState &s)
+const DeviceCatalogueEntry &currentCatalogueEntry(const DeviceCatalogue &catalogue)
 {
-  const int index = s.link.currentCatalogueIndex;
-  return s.catalogue.entries[index < s.catalogue.catalogueCount ? index : 0];
+  const int index = catalogue.currentCatalogueIndex;
+  return catalogue.entries[index < catalogue.catalogueCount ? index : 0];
 }
 
-DeviceCatalogueEntry &currentCatalogueEntry(AppState &s)
+DeviceCatalogueEntry &currentCatalogueEntry(DeviceCatalogue &catalogue)
 {
-  const int index = s.link.currentCatalogueIndex;
-  return s.catalogue.entries[index < s.catalogue.catalogueCount ? index : 0];
+  const int index = catalogue.currentCatalogueIndex;
+  return catalogue.entries[index < catalogue.catalogueCount ? index : 0];
 }
 
-int catalogueRowOfCurrentModel(const AppState &s)
+int catalogueRowOfCurrentModel(const DeviceCatalogue &catalogue)
 {
-  const QString &name = currentCatalogueEntry(s).name;
+  const QString &name = currentCatalogueEntry(catalogue).name;
   int row = 0;
-  for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
-    if (!name.isEmpty() && s.catalogue.entries[i].name == name)
+  for (int i = 1; i < catalogue.catalogueCount; ++i) {
+    if (!name.isEmpty() && catalogue.entries[i].name == name)
       row = i;
   }
   return row;

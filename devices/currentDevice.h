@@ -4,14 +4,12 @@
 
 #include "deviceCatalogue.h"
 
-struct AppState;
-
-// Rebuilds the catalogue in the current language (start-up and language change).
-void rebuildDeviceCatalogue(AppState &s);
+// Rebuilds the catalogue in `lang` (start-up and language change); the device in use stays chosen.
+void rebuildDeviceCatalogue(DeviceCatalogue &catalogue, const LanguageTable &lang, bool serviceBuild);
 
 // The entry of `currentCatalogueIndex` (the empty entry 0 when none is chosen).
-const DeviceCatalogueEntry &currentCatalogueEntry(const AppState &s);
-DeviceCatalogueEntry &currentCatalogueEntry(AppState &s);
+const DeviceCatalogueEntry &currentCatalogueEntry(const DeviceCatalogue &catalogue);
+DeviceCatalogueEntry &currentCatalogueEntry(DeviceCatalogue &catalogue);
 
 // The last catalogue row named like the device in use; 0 when there is none.
-int catalogueRowOfCurrentModel(const AppState &s);
+int catalogueRowOfCurrentModel(const DeviceCatalogue &catalogue);

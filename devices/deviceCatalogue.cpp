@@ -1,6 +1,6 @@
 #include "deviceCatalogue.h"
 
-#include "app/languageTable.h"
+#include "common/languageTable.h"
 
 namespace
 {

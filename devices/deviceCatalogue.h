@@ -130,6 +130,7 @@ struct DeviceCatalogue {
   int catalogueCount = 0;
   StorageModuleEntry storageModules[storageModuleCapacity];
   int storageModuleCount = 0;
+  uint8_t currentCatalogueIndex = 0; // the entry of the device in use; 0 = none chosen
 };
 
 // Fills the catalogue in the current language; the engineering models only in service builds.

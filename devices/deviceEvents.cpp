@@ -1,9 +1,8 @@
 #include "deviceEvents.h"
 
-#include "actions/emailNotification.h"
-#include "actions/programStart.h"
-#include "app/appState.h"
-#include "currentDevice.h"
+#include "common/vendorData.h"
+#include "deviceCatalogue.h"
+#include "processInterpretation.h"
 #include "signalRows.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
@@ -16,14 +15,13 @@ QString ProcessData::*const relayImages[3] = {
     &ProcessData::signalRelayImage14, &ProcessData::signalRelayImage24, &ProcessData::signalRelayImage34};
 constexpr int relayContactBits[3] = {5, 6, 7};
 
-void showRelays(AppState &s, const bool (&active)[deviceEventRows], const QStringList &labels)
+void showRelays(DeviceEventState &events, uint16_t relayWord, const SignalOutputsStruct &so, ProcessData &pd,
+                const bool (&active)[deviceEventRows], const QStringList &labels)
 {
-  ProcessData &pd = s.ui.processData;
-  const SignalOutputsStruct &so = s.ui.signalOutputs;
   for (int r = 0; r < 3; ++r) {
     bool cause = false;
     QString text;
-    int &counter = s.events.relayTextCounters[r];
+    int &counter = events.relayTextCounters[r];
     for (int k = 0; k < deviceEventRows; ++k) {
       if (!active[k] || !(so.*routedRows[k][r]) || !(so.*enabledRows[k][r]))
         continue;
@@ -36,7 +34,7 @@ void showRelays(AppState &s, const bool (&active)[deviceEventRows], const QStrin
       ++counter;
     }
     const bool inverted = so.*invertedRelays[r];
-    const bool contact = ((s.process.relayWord >> relayContactBits[r]) & 1u) != 0;
+    const bool contact = ((relayWord >> relayContactBits[r]) & 1u) != 0;
     const bool relayActive = cause && (contact != inverted);
     pd.*relayTexts[r] = text;
     pd.*relayImages[r] = (relayActive != inverted) ? Pictures::relayClosed : Pictures::relayOpen;
@@ -44,43 +42,38 @@ void showRelays(AppState &s, const bool (&active)[deviceEventRows], const QStrin
 }
 } // namespace
 
-void runDeviceEvents(AppState &s)
+DeviceEventPass runDeviceEvents(DeviceEventState &ev, const InterpretationState &process,
+                                const DeviceCatalogueEntry &entry, const SignalOutputsStruct &signalOutputs,
+                                ProcessData &processData, const EventLogTarget &log)
 {
-  const QStringList &labels = currentCatalogueEntry(s).signalRowLabels;
+  const QStringList &labels = entry.signalRowLabels;
   bool active[deviceEventRows];
   QString stateList;
   for (int k = 0; k < deviceEventRows; ++k) {
     // A row without a label does not exist on this model.
-    active[k] = s.process.eventSignal[k] && !labels.value(k).isEmpty();
+    active[k] = process.eventSignal[k] && !labels.value(k).isEmpty();
     if (active[k])
       stateList += QStringLiteral("▪ ") + labels.value(k) + QLatin1Char('\n');
   }
-  s.ui.processData.devStatusText = stateList;
-  showRelays(s, active, labels);
+  processData.devStatusText = stateList;
+  showRelays(ev, process.relayWord, signalOutputs, processData, active, labels);
 
-  DeviceEventState &ev = s.events;
+  DeviceEventPass pass;
   bool logged = false;
-  const QString device = currentCatalogueEntry(s).name;
   for (int k = 0; k < deviceEventRows; ++k) {
+    pass.wasPresent[k] = ev.previousSignal[k];
     if (ev.previousSignal[k] || !active[k])
       continue;
-    if (s.storage.database)
-      s.storage.database->PrepareInserIntoTable_EVENTS_TABLE(device, s.loop.currentDate, s.loop.currentTime,
-                                                             labels.value(k));
+    if (log.database)
+      log.database->PrepareInserIntoTable_EVENTS_TABLE(entry.name, log.date, log.time, labels.value(k));
     logged = true;
-    if (!ev.firstPass) {
-      sendEventMail(s, k + 1);
-      programStartEvent(s, k + 1, true);
-    }
-  }
-  for (int k = 0; k < deviceEventRows; ++k) {
-    if (ev.previousSignal[k])
-      programStartEvent(s, k + 1, false);
+    pass.raised[k] = !ev.firstPass;
   }
   if (ev.firstPass && logged)
     ev.firstPass = false;
-  if (logged && s.storage.eventModel)
-    s.storage.eventModel->updateModel_EVENTS_TABLE();
+  if (logged && log.model)
+    log.model->updateModel_EVENTS_TABLE();
   for (int k = 0; k < deviceEventRows; ++k)
     ev.previousSignal[k] = active[k];
+  return pass;
 }

@@ -1,10 +1,18 @@
 // Turns the fourteen event signals of a pass into event log entries, relay states and the
-// current-state list, and hands new events to the e-mail and program-start actions.
+// current-state list, and reports which events have just occurred so that the caller can hand
+// them to the event actions.
 #pragma once
 
-struct AppState;
+#include "common/deviceEventRows.h"
 
-constexpr int deviceEventRows = 14;
+#include <QString>
+
+class Ups_DataBase;
+class EventControl_DataBaseModel;
+struct DeviceCatalogueEntry;
+struct InterpretationState;
+struct ProcessData;
+struct SignalOutputsStruct;
 
 struct DeviceEventState {
   bool previousSignal[deviceEventRows] = {};
@@ -12,5 +20,22 @@ struct DeviceEventState {
   int relayTextCounters[3] = {};
 };
 
-// Runs at the end of every family interpreter pass.
-void runDeviceEvents(AppState &s);
+// Where a pass writes its event log rows, and their time stamp.
+struct EventLogTarget {
+  Ups_DataBase *database = nullptr;
+  EventControl_DataBaseModel *model = nullptr;
+  QString date;
+  QString time;
+};
+
+// What a pass found, by event row (event number - 1).
+struct DeviceEventPass {
+  bool raised[deviceEventRows] = {};     // has just occurred: the event actions are due
+  bool wasPresent[deviceEventRows] = {}; // was present in the pass before
+};
+
+// Runs at the end of every family interpreter pass of the device `entry`: logs the events that
+// appeared, and shows the relays and the current-state list in `processData`.
+DeviceEventPass runDeviceEvents(DeviceEventState &events, const InterpretationState &process,
+                                const DeviceCatalogueEntry &entry, const SignalOutputsStruct &signalOutputs,
+                                ProcessData &processData, const EventLogTarget &log);

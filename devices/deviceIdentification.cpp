@@ -1,6 +1,8 @@
 #include "deviceIdentification.h"
 
-#include "app/appState.h"
+#include "deviceCatalogue.h"
+#include "link/linkState.h"
+#include "link/rxFields.h"
 
 namespace
 {
@@ -17,44 +19,36 @@ int catalogueIndexOfModel(const DeviceCatalogue &catalogue, uint32_t modelCode)
 }
 } // namespace
 
-bool identifyDevice(AppState &s)
+bool identifyDevice(LinkState &link, RxFields &fields, DeviceCatalogue &catalogue)
 {
-  LinkState &link = s.link;
   const bool automatic = link.has(LinkFlag::autoDetect);
-  const DeviceCatalogueEntry &current = s.catalogue.entries[link.currentCatalogueIndex % catalogueCapacity];
+  const DeviceCatalogueEntry &current = catalogue.entries[catalogue.currentCatalogueIndex % catalogueCapacity];
 
   // With detection by hand only the chosen model is accepted: another one takes the device offline.
-  if (!automatic && s.fields.rxField1[0] != current.modelCode) {
+  if (!automatic && fields.rxField1[0] != current.modelCode) {
     link.set(LinkFlag::deviceIdentified, false);
     link.setStatus(DeviceStatusFlag::offline, true);
   }
-  if (s.fields.subDevicesSeen == 0 || link.has(LinkFlag::deviceIdentified))
+  if (fields.subDevicesSeen == 0 || link.has(LinkFlag::deviceIdentified))
     return false;
 
-  const int slot = (s.fields.subDevicesSeen - 1) % subDeviceSlots;
-  s.fields.subDevicesSeen = 0;
-  const int match = catalogueIndexOfModel(s.catalogue, s.fields.rxField1[slot]);
+  const int slot = (fields.subDevicesSeen - 1) % subDeviceSlots;
+  fields.subDevicesSeen = 0;
+  const int match = catalogueIndexOfModel(catalogue, fields.rxField1[slot]);
   if (match < 0)
     return false;
   if (link.hasStatus(DeviceStatusFlag::skipNextIdentification)) {
     link.setStatus(DeviceStatusFlag::skipNextIdentification, false);
     return false;
   }
-  if (!automatic && match != link.currentCatalogueIndex)
+  if (!automatic && match != catalogue.currentCatalogueIndex)
     return false;
 
-  const DeviceCatalogueEntry &entry = s.catalogue.entries[match];
-  link.currentCatalogueIndex = static_cast<uint8_t>(match);
-  s.commands.statusDeviceName = entry.name;
+  catalogue.currentCatalogueIndex = static_cast<uint8_t>(match);
   link.set(LinkFlag::deviceIdentified, true);
   link.setStatus(DeviceStatusFlag::offline, false);
-  s.loop.fullRefreshPending = true;
-  if (automatic) {
-    // The model follows the device: the start page shows it as chosen, and it is interpreted.
+  // The model follows the device: it counts as chosen, and it is interpreted.
+  if (automatic)
     link.setStatus(DeviceStatusFlag::modelChosen, true);
-    s.commands.lastSelectedModelName = entry.name;
-  }
-  s.ui.startWindow.currentDevice = match;
-  s.scan.modelUpdateRequested = true;
   return true;
 }

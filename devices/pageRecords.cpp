@@ -1,8 +1,8 @@
 #include "pageRecords.h"
 
-#include "app/languageTable.h"
-#include "app/uiRecords.h"
-#include "app/vendorData.h"
+#include "common/languageTable.h"
+#include "common/uiRecords.h"
+#include "common/vendorData.h"
 #include "deviceCatalogue.h"
 #include "signalRows.h"
 

@@ -1,10 +1,13 @@
 #include "parameterSettings.h"
 
-#include "app/appState.h"
-#include "app/extraMessage.h"
-#include "currentDevice.h"
+#include "common/languageTable.h"
+#include "common/timedMessage.h"
+#include "common/uiRecords.h"
 #include "link/fieldTable.h"
-#include "storage/settingsStore.h"
+#include "link/frameCodec.h"
+#include "link/linkState.h"
+#include "link/requestCycle.h"
+#include "link/rxFields.h"
 #include "storage/upsDataBase.h"
 
 #include <cstring>
@@ -30,38 +33,38 @@ constexpr int importText = 54;
 const QString parameterTable = QStringLiteral("Parameter");
 const QString parameterColumn = QStringLiteral("par_settings");
 
-bool online(const AppState &s)
+bool online(const ParameterContext &c)
 {
-  return !s.link.hasStatus(DeviceStatusFlag::offline);
+  return !c.link.hasStatus(DeviceStatusFlag::offline);
 }
 
-bool identified(const AppState &s)
+bool identified(const ParameterContext &c)
 {
-  return s.link.has(LinkFlag::deviceIdentified);
+  return c.link.has(LinkFlag::deviceIdentified);
 }
 
-ParameterLayout layoutInUse(const AppState &s)
+ParameterLayout layoutInUse(const ParameterContext &c)
 {
-  return parameterLayoutOf(currentCatalogueEntry(s).family);
+  return parameterLayoutOf(c.entry.family);
 }
 
 // The models whose management word has the fuse reset and IPC mode bits.
-bool hasResetAndIpcBits(const AppState &s)
+bool hasResetAndIpcBits(const ParameterContext &c)
 {
-  const uint32_t code = currentCatalogueEntry(s).modelCode;
+  const uint32_t code = c.entry.modelCode;
   return code == vs1700ModelCode || code == vs5000ModelCode;
 }
 
-QString text(const AppState &s, int slot)
+QString text(const ParameterContext &c, int slot)
 {
-  return languageText(s.language, slot);
+  return languageText(c.language, slot);
 }
 
 // Sends one value, unless the device is offline.
-void queueWrite(AppState &s, int queue, uint16_t id, uint16_t value)
+void queueWrite(const ParameterContext &c, int queue, uint16_t id, uint16_t value)
 {
-  if (online(s))
-    queueRequest(s.requests, queue, parameterWritePayload({{id, value}}));
+  if (online(c))
+    queueRequest(c.requests, queue, parameterWritePayload({{id, value}}));
 }
 
 ManagementPageState pageStateOf(const ProcessData &pd)
@@ -90,47 +93,46 @@ void storePageState(ProcessData &pd, const ManagementPageState &page)
   pd.enable_ipcMode = page.ipcMode;
 }
 
-ManagementModel managementModel(const AppState &s)
+ManagementModel managementModel(const DeviceCatalogueEntry &entry, bool demo)
 {
-  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
   ManagementModel model;
   model.layout = parameterLayoutOf(entry.family);
   model.hasTopBoost = !entry.parameter.topBoostLabel.isEmpty();
   model.hasAdvancedSettings = entry.family == DeviceFamily::Vt24V || entry.family == DeviceFamily::Vt12V;
-  model.demo = s.special.demo_version;
+  model.demo = demo;
   return model;
 }
 
 // The local copy of the management word follows a change at once, before the device confirms it.
-void setLocalManagementWord(AppState &s, uint16_t word)
+void setLocalManagementWord(const ParameterContext &c, uint16_t word)
 {
-  s.fields.rxField602 = word;
-  s.process.managementWord = word;
+  c.fields.rxField602 = word;
+  c.managementWord = word;
 }
 
 // The pages show restored values at once when no device takes them: the received-value slots take
 // the pairs as if the device had reported them.
-void showRestoredValues(AppState &s, const QVector<ParameterPair> &pairs)
+void showRestoredValues(const ParameterContext &c, const QVector<ParameterPair> &pairs)
 {
   uint8_t unit = 0;
-  FieldStoreContext context{s.fields, unit, false};
+  FieldStoreContext context{c.fields, unit, false};
   for (const ParameterPair &p : pairs) {
     const FieldTableRow *row = findFieldRow(p.id, fieldTableRows);
     if (!row)
       continue;
     uint32_t value = p.value;
     if (row->valueBytes == 4) // two 16-bit values: a write sets the first
-      value = (value << 16) | s.fields.rxField306b;
+      value = (value << 16) | c.fields.rxField306b;
     row->store(context, value);
   }
 }
 
-void startTransfer(AppState &s, ParameterTransfer &transfer, const QVector<ParameterPair> &pairs)
+void startTransfer(const ParameterContext &c, ParameterTransfer &transfer, const QVector<ParameterPair> &pairs)
 {
   transfer = ParameterTransfer{};
-  transfer.model = currentCatalogueEntry(s).name;
+  transfer.model = c.entry.name;
   transfer.pairs = pairs;
-  runParameterTransferStep(s, transfer);
+  runParameterTransferStep(c, transfer);
 }
 
 bool queueHolds(const QueuedRequest &queue, const QByteArray &payload)
@@ -146,13 +148,13 @@ bool lastFrameCarried(const TxState &tx, const QByteArray &payload)
 }
 } // namespace
 
-void runParameterTransferStep(AppState &s, ParameterTransfer &transfer)
+void runParameterTransferStep(const ParameterContext &c, ParameterTransfer &transfer)
 {
   if (!transfer.pending())
     return;
-  QueuedRequest &queue = s.requests.requestQueue[parameterQueue - 1];
+  QueuedRequest &queue = c.requests.requestQueue[parameterQueue - 1];
   const QByteArray request = parameterWritePayload(transfer.pairs.mid(0, transfer.inFlight));
-  if (!identified(s) || currentCatalogueEntry(s).name != transfer.model) {
+  if (!identified(c) || c.entry.name != transfer.model) {
     if (transfer.inFlight > 0 && queueHolds(queue, request))
       queue = QueuedRequest{}; // not for the device there now
     transfer = ParameterTransfer{};
@@ -162,7 +164,7 @@ void runParameterTransferStep(AppState &s, ParameterTransfer &transfer)
     if (queueHolds(queue, request))
       return; // not sent yet
     // Gone from the queue: sent, or dropped or overwritten before it went out (then sent again).
-    if (lastFrameCarried(s.tx, request))
+    if (lastFrameCarried(c.tx, request))
       transfer.pairs.remove(0, transfer.inFlight);
     transfer.inFlight = 0;
     if (!transfer.pending()) {
@@ -172,88 +174,68 @@ void runParameterTransferStep(AppState &s, ParameterTransfer &transfer)
   }
   // Queue 1 is emptied without sending while the sub devices have not been polled once since the
   // identification: the next request waits for that, and for a free queue.
-  if (!online(s) || !s.requests.subDevicePassDone || queue.length != 0)
+  if (!online(c) || !c.requests.subDevicePassDone || queue.length != 0)
     return;
   const QVector<ParameterPair> next = transfer.pairs.mid(0, pairsPerRequest);
-  if (queueRequest(s.requests, parameterQueue, parameterWritePayload(next)))
+  if (queueRequest(c.requests, parameterQueue, parameterWritePayload(next)))
     transfer.inFlight = next.size();
 }
 
-void runSettingsRoutine(AppState &s, ParameterTransfer &transfer, int settingsNumber)
+void restoreFactoryDefaults(const ParameterContext &c, ParameterTransfer &transfer)
 {
-  switch (settingsNumber) {
-  case 0:
-    setFactoryUserSettings(s);
-    restoreFactoryDefaults(s, transfer);
-    break;
-  case 1:
-    saveUserSettings(s);
-    saveParameterSet(s);
-    break;
-  case 2:
-    restoreUserSettings(s);
-    restoreParameterSet(s, transfer);
-    break;
-  default:
-    break;
-  }
-}
-
-void restoreFactoryDefaults(AppState &s, ParameterTransfer &transfer)
-{
-  if (layoutInUse(s) == ParameterLayout::None)
+  if (layoutInUse(c) == ParameterLayout::None)
     return;
-  postMessage(s.loop, text(s, factoryDefaultsText), factoryMessageTicks);
-  if (identified(s)) // nothing is sent while the identification is pending
-    startTransfer(s, transfer, {{factoryDefaultsField, factoryDefaultsValue}});
+  postMessage(c.message, text(c, factoryDefaultsText), factoryMessageTicks);
+  if (identified(c)) // nothing is sent while the identification is pending
+    startTransfer(c, transfer, {{factoryDefaultsField, factoryDefaultsValue}});
 }
 
-void saveParameterSet(AppState &s)
+void saveParameterSet(const ParameterContext &c)
 {
-  const ParameterLayout layout = layoutInUse(s);
-  if (layout == ParameterLayout::None || !s.storage.database)
+  const ParameterLayout layout = layoutInUse(c);
+  if (layout == ParameterLayout::None || !c.database)
     return;
   // Only values the device has reported since it was identified are worth keeping: every parameter
   // field has been polled once when the sub-device pass is done.
-  if (!identified(s) || !online(s) || !s.requests.subDevicePassDone) {
-    postMessage(s.loop, text(s, TextSlot::saveParametersOffline));
+  if (!identified(c) || !online(c) || !c.requests.subDevicePassDone) {
+    postMessage(c.message, text(c, TextSlot::saveParametersOffline));
     return;
   }
-  const QString &name = currentCatalogueEntry(s).name;
-  const uint16_t row = s.storage.database->deviceRow(parameterTable, name);
+  const QString &name = c.entry.name;
+  const uint16_t row = c.database->deviceRow(parameterTable, name);
   if (row == 0)
     return;
   QVector<ParameterPair> pairs;
   for (uint16_t id : savedParameterIds(layout))
-    pairs << ParameterPair{id, reportedParameterValue(s.fields, id)};
-  s.storage.database->UpdateRow_inDatabase(parameterTable, parameterColumn, parameterSetText(pairs), row);
-  postMessage(s.loop, text(s, saveText), saveMessageTicks);
+    pairs << ParameterPair{id, reportedParameterValue(c.fields, id)};
+  c.database->UpdateRow_inDatabase(parameterTable, parameterColumn, parameterSetText(pairs), row);
+  postMessage(c.message, text(c, saveText), saveMessageTicks);
 }
 
-void restoreParameterSet(AppState &s, ParameterTransfer &transfer)
+void restoreParameterSet(const ParameterContext &c, ParameterTransfer &transfer)
 {
-  const ParameterLayout layout = layoutInUse(s);
-  if (layout == ParameterLayout::None || !s.storage.database)
+  const ParameterLayout layout = layoutInUse(c);
+  if (layout == ParameterLayout::None || !c.database)
     return;
   const uint16_t row =
-      s.storage.database->Get_dbID_forThisDevice(parameterTable, currentCatalogueEntry(s).name);
+      c.database->Get_dbID_forThisDevice(parameterTable, c.entry.name);
   if (row == 0) // nothing saved for this model
     return;
   const QString stored =
-      s.storage.database->ReadRow_fromDatabase(parameterTable, parameterColumn, row).value(0);
+      c.database->ReadRow_fromDatabase(parameterTable, parameterColumn, row).value(0);
   const ParsedParameterSet set = parseParameterSetText(stored, layout);
   if (set.pairs.isEmpty())
     return;
-  postMessage(s.loop, text(s, importText), importMessageTicks);
-  if (identified(s))
-    startTransfer(s, transfer, set.pairs);
+  postMessage(c.message, text(c, importText), importMessageTicks);
+  if (identified(c))
+    startTransfer(c, transfer, set.pairs);
   else
-    showRestoredValues(s, set.pairs);
+    showRestoredValues(c, set.pairs);
 }
 
-void setLimitsListChoice(AppState &s, int comboBoxNr, const QString &text)
+void setLimitsListChoice(const ParameterContext &c, int comboBoxNr, const QString &text)
 {
-  const ParameterLayout layout = layoutInUse(s);
+  const ParameterLayout layout = layoutInUse(c);
   uint16_t id = 0;
   if (layout == ParameterLayout::Battery && comboBoxNr == 0)
     id = 107; // buffer threshold
@@ -263,20 +245,20 @@ void setLimitsListChoice(AppState &s, int comboBoxNr, const QString &text)
     id = 107;
   const std::optional<uint16_t> value = numberFromListText(text);
   if (id != 0 && value)
-    queueWrite(s, parameterQueue, id, *value);
+    queueWrite(c, parameterQueue, id, *value);
 }
 
-void setLimitsTextBox(AppState &s, int textBoxNr, const QString &text)
+void setLimitsTextBox(const ParameterContext &c, int textBoxNr, const QString &text)
 {
   const std::optional<uint16_t> typed = wholeNumberText(text);
-  const ParameterLayout layout = layoutInUse(s);
+  const ParameterLayout layout = layoutInUse(c);
   if (!typed || layout == ParameterLayout::None)
     return;
-  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
-  ProcessData &pd = s.ui.processData;
+  const DeviceCatalogueEntry &entry = c.entry;
+  ProcessData &pd = c.processData;
   if (layout == ParameterLayout::Battery) {
     if (textBoxNr == 0)
-      queueWrite(s, parameterQueue, 1303, *typed); // maximum buffer time, minutes
+      queueWrite(c, parameterQueue, 1303, *typed); // maximum buffer time, minutes
     return;
   }
   if (entry.modelCode == vs1000ModelCode)
@@ -297,12 +279,12 @@ void setLimitsTextBox(AppState &s, int textBoxNr, const QString &text)
   const uint16_t value = clampedToRange(*typed, box.range);
   if (box.shown)
     *box.shown = QString::number(value);
-  queueWrite(s, parameterQueue, box.id, value);
+  queueWrite(c, parameterQueue, box.id, value);
 }
 
-void setManagementListChoice(AppState &s, int comboBoxNr, const QString &text)
+void setManagementListChoice(const ParameterContext &c, int comboBoxNr, const QString &text)
 {
-  const ParameterLayout layout = layoutInUse(s);
+  const ParameterLayout layout = layoutInUse(c);
   static const uint16_t batteryIds[] = {105, 307, 110}; // end of charge, charge current, deep discharge
   static const uint16_t capacitorIds[] = {108, 307};    // end of charge per cell, charge current
   uint16_t id = 0;
@@ -312,77 +294,77 @@ void setManagementListChoice(AppState &s, int comboBoxNr, const QString &text)
     id = capacitorIds[comboBoxNr];
   const std::optional<uint16_t> value = numberFromListText(text);
   if (id != 0 && value)
-    queueWrite(s, parameterQueue, id, *value);
+    queueWrite(c, parameterQueue, id, *value);
 }
 
-void setOverloadListChoice(AppState &s, int comboBoxNr, const QString &text)
+void setOverloadListChoice(const ParameterContext &c, int comboBoxNr, const QString &text)
 {
-  if (layoutInUse(s) != ParameterLayout::Capacitor)
+  if (layoutInUse(c) != ParameterLayout::Capacitor)
     return;
   std::optional<uint16_t> value;
   if (comboBoxNr == 0 && (value = numberFromListText(text)))
-    queueWrite(s, parameterQueue, 306, *value); // buffer current limit, 0.01 A
+    queueWrite(c, parameterQueue, 306, *value); // buffer current limit, 0.01 A
   else if (comboBoxNr == 1 && (value = numberFromListText(text, 1)))
-    queueWrite(s, parameterQueue, 1307, *value); // the number as chosen
+    queueWrite(c, parameterQueue, 1307, *value); // the number as chosen
 }
 
-void setManagementSetting(AppState &s, int setting, bool state)
+void setManagementSetting(const ParameterContext &c, int setting, bool state)
 {
-  const ManagementModel model = managementModel(s);
-  ProcessData &pd = s.ui.processData;
+  const ManagementModel model = managementModel(c.entry, c.demo);
+  ProcessData &pd = c.processData;
   const ManagementPageState before = pageStateOf(pd);
   ManagementPageState page = before;
   const std::optional<uint16_t> word = encodeManagementWord(model, page, setting, state);
   storePageState(pd, page);
   if (word || page != before)
-    setLocalManagementWord(s, managementWordOf(model, page));
+    setLocalManagementWord(c, managementWordOf(model, page));
   if (word)
-    queueWrite(s, controlQueue, managementWordField, *word);
+    queueWrite(c, controlQueue, managementWordField, *word);
 }
 
-void showManagementWord(AppState &s, uint16_t word)
+void showManagementWord(const DeviceCatalogueEntry &entry, bool demo, ProcessData &pd, uint16_t word)
 {
-  const ManagementModel model = managementModel(s);
+  const ManagementModel model = managementModel(entry, demo);
   if (model.layout == ParameterLayout::None)
     return;
   const ManagementPageState page = managementPageStateOf(model, word);
-  storePageState(s.ui.processData, page);
+  storePageState(pd, page);
   if (model.layout == ParameterLayout::Capacitor)
-    s.ui.processData.IpcCheckboxChecked = page.ipcMode;
+    pd.IpcCheckboxChecked = page.ipcMode;
 }
 
-void setManagementCheckBox(AppState &s, int checkBoxNr, bool checked)
+void setManagementCheckBox(const ParameterContext &c, int checkBoxNr, bool checked)
 {
-  if (layoutInUse(s) != ParameterLayout::Battery)
+  if (layoutInUse(c) != ParameterLayout::Battery)
     return;
   if (checkBoxNr == ManagementSetting::chargerControlOrFuseReset ||
       checkBoxNr == ManagementSetting::advanced1 || checkBoxNr == ManagementSetting::advanced2)
-    setManagementSetting(s, checkBoxNr, checked);
+    setManagementSetting(c, checkBoxNr, checked);
 }
 
-void setOverloadBehaviorCheckBox(AppState &s, int checkBoxNr, bool checked)
+void setOverloadBehaviorCheckBox(const ParameterContext &c, int checkBoxNr, bool checked)
 {
   if (checkBoxNr == 0 || checkBoxNr == 1)
-    setManagementSetting(s, ManagementSetting::overloadFirst + checkBoxNr, checked);
+    setManagementSetting(c, ManagementSetting::overloadFirst + checkBoxNr, checked);
 }
 
-void setOverloadCheckBox(AppState &s, int checkBoxNr, bool checked)
+void setOverloadCheckBox(const ParameterContext &c, int checkBoxNr, bool checked)
 {
   if (checkBoxNr == ManagementSetting::powerBoost || checkBoxNr == ManagementSetting::topBoost)
-    setManagementSetting(s, checkBoxNr, checked);
+    setManagementSetting(c, checkBoxNr, checked);
 }
 
-void resetFuseOperation(AppState &s, int buttonNr)
+void resetFuseOperation(const ParameterContext &c, int buttonNr)
 {
   // Other models have no reset bit: a word built for them would only rewrite their other settings.
-  if (buttonNr == 0 && hasResetAndIpcBits(s))
-    setManagementSetting(s, ManagementSetting::chargerControlOrFuseReset, true);
+  if (buttonNr == 0 && hasResetAndIpcBits(c))
+    setManagementSetting(c, ManagementSetting::chargerControlOrFuseReset, true);
 }
 
-void setIpcMode(AppState &s, bool on)
+void setIpcMode(const ParameterContext &c, bool on)
 {
-  if (!hasResetAndIpcBits(s))
+  if (!hasResetAndIpcBits(c))
     return;
-  s.ui.processData.IpcCheckboxChecked = on;
-  setManagementSetting(s, ManagementSetting::ipcMode, on);
+  c.processData.IpcCheckboxChecked = on;
+  setManagementSetting(c, ManagementSetting::ipcMode, on);
 }

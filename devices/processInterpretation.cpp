@@ -1,10 +1,13 @@
 #include "processInterpretation.h"
 
-#include "app/appState.h"
-#include "app/extraMessage.h"
-#include "app/vendorData.h"
+#include "common/languageTable.h"
+#include "common/timedMessage.h"
+#include "common/uiRecords.h"
+#include "common/vendorData.h"
 #include "currentDevice.h"
-#include "deviceEvents.h"
+#include "link/buildOptions.h"
+#include "link/linkState.h"
+#include "link/rxFields.h"
 #include "parameterSettings.h"
 #include "signalRows.h"
 #include "valueText.h"
@@ -21,9 +24,9 @@ constexpr int blinkSlow = 8;
 constexpr uint8_t saveMessageTicks = 25;
 constexpr uint16_t chargingCurrent = 100; // above 1.00 A the storage counts as charging
 
-QString text(const AppState &s, int slot)
+QString text(const InterpretationContext &c, int slot)
 {
-  return languageText(s.language, slot);
+  return languageText(c.language, slot);
 }
 
 // A relay or management word of 0 is taken only after ten zero words in a row.
@@ -64,10 +67,10 @@ void decodeRelayWord(InterpretationState &st, uint16_t word)
     st.stateFlagsF |= 1u << 3;
 }
 
-void readBufferTimeState(AppState &s, InterpretationState &st, const DeviceCatalogueEntry &entry)
+void readBufferTimeState(const InterpretationContext &c, InterpretationState &st, const DeviceCatalogueEntry &entry)
 {
-  const int position = s.fields.rxField603;
-  st.ipcState = position == 1 || !s.link.has(LinkFlag::deviceIdentified);
+  const int position = c.fields.rxField603;
+  st.ipcState = position == 1 || !c.link.has(LinkFlag::deviceIdentified);
   st.customBufferTime = position == 2;
   st.infiniteBufferTime = position == 10;
   st.bufferTimeStateText = position == 1    ? QStringLiteral("IPC")
@@ -82,13 +85,13 @@ void readBufferTimeState(AppState &s, InterpretationState &st, const DeviceCatal
     picture = 9;
   else if (position >= 3 && position <= 10)
     picture = position - 2;
-  s.loop.currentPotiPicture = picture > 0 ? entry.potiImages.value(picture - 1) : QString();
-  s.ui.processData.potiText = s.loop.currentPotiPicture.isEmpty()
+  c.potiPicture = picture > 0 ? entry.potiImages.value(picture - 1) : QString();
+  c.processData.potiText = c.potiPicture.isEmpty()
                                   ? QString()
-                                  : (text(s, 105) + QLatin1Char(' ') + st.bufferTimeStateText).trimmed();
+                                  : (text(c, 105) + QLatin1Char(' ') + st.bufferTimeStateText).trimmed();
 }
 
-void decodeConditions(const AppState &s, InterpretationState &st, const FamilyTraits &traits)
+void decodeConditions(const InterpretationContext &c, InterpretationState &st, const FamilyTraits &traits)
 {
   st.conditions.fill(false);
   for (int b = 0; b < statusWordBits; ++b) {
@@ -98,38 +101,38 @@ void decodeConditions(const AppState &s, InterpretationState &st, const FamilyTr
   st.conditions[static_cast<int>(Condition::None)] = false;
   // Battery families also protect against deep discharge when the storage is close to the threshold.
   if (traits.kind == TextKind::VtVkl && st.storagePresent &&
-      s.fields.rxField102[1] < s.fields.rxField110 + 120)
+      c.fields.rxField102[1] < c.fields.rxField110 + 120)
     st.conditions[static_cast<int>(Condition::DeepDischarge)] = true;
 }
 
-QString modeText(const AppState &s, const InterpretationState &st, const FamilyTraits &traits)
+QString modeText(const InterpretationContext &c, const InterpretationState &st, const FamilyTraits &traits)
 {
   const int mode = st.operatingMode;
   const int slot = (mode >= 0 && mode < 13) ? traits.modeTextSlots[mode] : 0;
-  QString result = slot < 0 ? offlineMessage : (slot > 0 ? text(s, slot) : QString());
+  QString result = slot < 0 ? offlineMessage : (slot > 0 ? text(c, slot) : QString());
   if (traits.kind != TextKind::Vs)
     return result;
   auto annotate = [&result](const QString &note) {
     result += QStringLiteral(" [") + note + QLatin1Char(']');
   };
-  if (s.fields.rxField603 == 4) {
+  if (c.fields.rxField603 == 4) {
     if (result == offlineMessage)
-      result = text(s, 177);
-    annotate(text(s, 27));
+      result = text(c, 177);
+    annotate(text(c, 27));
   }
   if (st.has(Condition::ConstantCurrent)) // cleared while the link is lost
-    annotate(text(s, 167));
+    annotate(text(c, 167));
   if (st.statusWord & bit(1))
-    annotate(text(s, 78));
+    annotate(text(c, 78));
   if (st.statusWord & bit(20))
-    annotate(text(s, 115));
+    annotate(text(c, 115));
   return result;
 }
 
 // Which of the page's switches the model offers, and their states as the device reports them.
-void fillSwitchStates(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillSwitchStates(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
 {
-  ProcessData &pd = s.ui.processData;
+  ProcessData &pd = c.processData;
   const ParameterTexts &p = entry.parameter;
   const bool vsReset = entry.modelCode == 0xBE030 || entry.modelCode == 0xBE031;
   pd.powerBoost_Enable = !p.powerBoostLabel.isEmpty();
@@ -143,10 +146,10 @@ void fillSwitchStates(AppState &s, const InterpretationState &st, const DeviceCa
   pd.stateOfCharging_Visible = !p.stateOfChargeLabel.isEmpty();
   // The state-of-charge levels the device reports, shown in the page's two text boxes.
   pd.stateOfChargingLowLevel_Label =
-      pd.stateOfCharging_Visible ? QString::number(s.fields.rxField504) : QString();
+      pd.stateOfCharging_Visible ? QString::number(c.fields.rxField504) : QString();
   pd.stateOfChargingHighLevel_Label =
-      pd.stateOfCharging_Visible ? QString::number(s.fields.rxField505) : QString();
-  showManagementWord(s, st.managementWord);
+      pd.stateOfCharging_Visible ? QString::number(c.fields.rxField505) : QString();
+  showManagementWord(entry, c.special.demo_version, pd, st.managementWord);
 }
 
 // First legend slot of the model's current rating; the six legends follow the pictures' order:
@@ -165,9 +168,9 @@ int legendGroup(const DeviceCatalogueEntry &entry)
 }
 
 // The overload page's two pictures: the boost in use and the chosen overload behaviour.
-void fillOverloadPictures(AppState &s, const DeviceCatalogueEntry &entry)
+void fillOverloadPictures(const InterpretationContext &c, const DeviceCatalogueEntry &entry)
 {
-  ProcessData &pd = s.ui.processData;
+  ProcessData &pd = c.processData;
   const QStringList &images = entry.overloadLegendImages; // topPower, power, overCurrent, top, Hicup, fuse
   const int group = legendGroup(entry);
   if (images.size() < 6 || group == 0 || entry.parameter.powerBoostLabel.isEmpty()) {
@@ -192,14 +195,14 @@ void fillOverloadPictures(AppState &s, const DeviceCatalogueEntry &entry)
   const bool fuse = pd.overloadBehavior_CheckBox1;
   pd.boost_Image1 = resolvePicturePath(images.at(boostImage));
   pd.boost_Image2 = resolvePicturePath(images.at(fuse ? 5 : 4));
-  pd.overloadBehavior_legend_top = text(s, group + boostLegend);
-  pd.overloadBehavior_legend_bottom = text(s, group + (fuse ? 1 : 0));
+  pd.overloadBehavior_legend_top = text(c, group + boostLegend);
+  pd.overloadBehavior_legend_bottom = text(c, group + (fuse ? 1 : 0));
 }
 
-void fillParameterSelections(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillParameterSelections(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
 {
-  ProcessData &pd = s.ui.processData;
-  const RxFields &f = s.fields;
+  ProcessData &pd = c.processData;
+  const RxFields &f = c.fields;
   const ParameterTexts &p = entry.parameter;
   const bool capacitor = entry.isCapacitorModel();
   pd.limitsEnable_ComboBox1 = (st.relayWord & bit(10)) != 0;
@@ -231,10 +234,10 @@ void fillParameterSelections(AppState &s, const InterpretationState &st, const D
 
 // Routing words of the relays: which rows drive each relay, and which rows the user may change.
 // While the IPC state is active a relay that carries the IPC row is reserved for it.
-void fillRelayRows(AppState &s, const InterpretationState &st)
+void fillRelayRows(const InterpretationContext &c, const InterpretationState &st)
 {
-  SignalOutputsStruct &so = s.ui.signalOutputs;
-  const uint16_t words[3] = {s.fields.rxField604, s.fields.rxField605, s.fields.rxField606};
+  SignalOutputsStruct &so = c.signalOutputs;
+  const uint16_t words[3] = {c.fields.rxField604, c.fields.rxField605, c.fields.rxField606};
   for (int r = 0; r < 3; ++r) {
     so.*invertedRelays[r] = (words[r] & bit(15)) != 0;
     const bool reservedForIpc = st.ipcState && (words[r] & bit(2)) != 0;
@@ -268,38 +271,38 @@ struct Lamp {
   }
 };
 
-void fillLamps(AppState &s, const InterpretationState &st)
+void fillLamps(const InterpretationContext &c, const InterpretationState &st)
 {
   const int mode = st.operatingMode;
   Lamp red, yellow, green;
   if (st.has(Condition::ExchangeStorage))
-    red.set(true, blinkFast, text(s, 76));
+    red.set(true, blinkFast, text(c, 76));
   if (mode == 7 && (st.statusWord & bit(14)))
-    red.set(true, blinkFast, text(s, 80));
+    red.set(true, blinkFast, text(c, 80));
   if (mode == 10)
-    red.set(true, blinkSlow, text(s, 82));
+    red.set(true, blinkSlow, text(c, 82));
   if (mode == 11)
-    red.set(true, blinkFast, text(s, 82));
+    red.set(true, blinkFast, text(c, 82));
   if (mode == 4 || mode == 6)
     red.set(true, blinkSlow);
   if (st.statusWord & bit(12))
-    red.set(true, 0, text(s, 160));
+    red.set(true, 0, text(c, 160));
   if (mode == 1)
     red.set(false, 0);
 
   if (mode == 3 || mode == 5)
-    yellow.set(true, st.has(Condition::StorageVeryLow) ? blinkSlow : blinkFast, text(s, 134));
+    yellow.set(true, st.has(Condition::StorageVeryLow) ? blinkSlow : blinkFast, text(c, 134));
   if (mode == 10 || mode == 11)
-    yellow.set(true, 0, text(s, 82));
+    yellow.set(true, 0, text(c, 82));
   if (mode == 4 || mode == 6)
     yellow.set(true, blinkSlow);
   if (!st.storagePresent && st.has(Condition::BufferNotPossible))
-    yellow.causes << text(s, 147);
+    yellow.causes << text(c, 147);
 
   if (mode == 2) {
     green.set(!st.has(Condition::OutputOff), 0);
-    if (st.storagePresent && s.fields.rxField304 > chargingCurrent)
-      green.causes << text(s, 133);
+    if (st.storagePresent && c.fields.rxField304 > chargingCurrent)
+      green.causes << text(c, 133);
   }
   if (mode == 7 || st.has(Condition::InputFailure))
     green.set(true, blinkFast);
@@ -308,7 +311,7 @@ void fillLamps(AppState &s, const InterpretationState &st)
   if (mode == 4 || mode == 6)
     green.set(true, blinkSlow);
 
-  ProcessData &pd = s.ui.processData;
+  ProcessData &pd = c.processData;
   pd.red_image = red.lit ? Pictures::ledRed : Pictures::ledGrey;
   pd.red_image_tact = red.tact;
   pd.yellow_image = yellow.lit ? Pictures::ledYellow : Pictures::ledGrey;
@@ -365,30 +368,30 @@ QString statusPicture(const DeviceCatalogueEntry &entry, const QString &name)
 
 // Battery images: empty, full, charging, discharging, defective. Capacitor images: warning, full,
 // charging, discharging, unknown, 85 %, empty.
-QString storagePicture(const AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+QString storagePicture(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
 {
   const int mode = st.operatingMode;
   if (!st.storagePresent || mode == 1 || mode == 4 || mode == 6 || entry.storageImages.isEmpty())
     return QString();
   const bool capacitor = entry.isCapacitorModel();
   const int full = 1, charging = 2, discharging = 3;
-  if (st.has(Condition::ExchangeStorage) && s.fields.rxField1[1] == 0)
+  if (st.has(Condition::ExchangeStorage) && c.fields.rxField1[1] == 0)
     return entry.storageImages.value(capacitor ? 0 : 4);
   if (mode == 3 || mode == 5)
     return entry.storageImages.value(
-        s.fields.rxField301 > chargingCurrent && s.fields.rxField304 <= chargingCurrent ? discharging : full);
+        c.fields.rxField301 > chargingCurrent && c.fields.rxField304 <= chargingCurrent ? discharging : full);
   if (capacitor && st.has(Condition::ChargeBelow85))
     return entry.storageImages.value(5);
-  return entry.storageImages.value(s.fields.rxField304 <= chargingCurrent ? full : charging);
+  return entry.storageImages.value(c.fields.rxField304 <= chargingCurrent ? full : charging);
 }
 
-void fillMeasuredValues(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillMeasuredValues(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
 {
-  ProcessData &pd = s.ui.processData;
-  const RxFields &f = s.fields;
+  ProcessData &pd = c.processData;
+  const RxFields &f = c.fields;
   const bool fahrenheit = pd.comboBoxTemperatureUnitCurrentIndex == 1;
   const QString unit =
-      s.commands.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : s.commands.temperatureUnitText;
+      c.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : c.temperatureUnitText;
   const QString volt = QStringLiteral("V");
   const QString ampere = QStringLiteral("A");
 
@@ -401,18 +404,18 @@ void fillMeasuredValues(AppState &s, const InterpretationState &st, const Device
   pd.usvBufferDischargeOutText = st.storagePresent ? pd.chargeCurrent : QString();
   if (st.storagePresent && (st.operatingMode == 3 || st.operatingMode == 5))
     pd.usvBufferDischargeOutText +=
-        QLatin1Char('\n') + text(s, 170) + QStringLiteral(": ") + QString::number(f.rxField1312);
+        QLatin1Char('\n') + text(c, 170) + QStringLiteral(": ") + QString::number(f.rxField1312);
   pd.masterTemperatur = temperatureText(f.rxField1100[0], fahrenheit, unit);
 
   // Device details: one label and one value per line.
-  const int module = findStorageModule(s.catalogue, f.rxField1[1]);
+  const int module = findStorageModule(c.catalogue, f.rxField1[1]);
   QString batch = batchNumberText(f.rxField3[0]);
   if (f.rxField4[0] != 0)
     batch += QLatin1Char('-') + serialNumberText(f.rxField4[0]);
   const QString capacity =
       entry.isCapacitorModel()
           ? entry.storageEnergy
-          : (st.storagePresent ? s.catalogue.storageModules[module].capacity : text(s, 147));
+          : (st.storagePresent ? c.catalogue.storageModules[module].capacity : text(c, 147));
   const int labels[] = {8, 41, 42, 43, 3, 10, 9, 169};
   const QStringList values{entry.name,
                            entry.inputRating,
@@ -424,16 +427,16 @@ void fillMeasuredValues(AppState &s, const InterpretationState &st, const Device
                            capacity};
   QStringList labelLines;
   for (int slot : labels)
-    labelLines << text(s, slot) + QLatin1Char(':');
+    labelLines << text(c, slot) + QLatin1Char(':');
   pd.masterDeviceDetailsLabel = labelLines.join(QLatin1Char('\n'));
-  pd.masterDeviceDetailsValues = values.join(QLatin1Char('\n')) + specialSettingsReport(s.special, f);
+  pd.masterDeviceDetailsValues = values.join(QLatin1Char('\n')) + specialSettingsReport(c.special, f);
 }
 
 // Details of the storage modules behind the device, one label and one value block per module.
-void fillSubDeviceDetails(AppState &s)
+void fillSubDeviceDetails(const InterpretationContext &c)
 {
-  ProcessData &pd = s.ui.processData;
-  const RxFields &f = s.fields;
+  ProcessData &pd = c.processData;
+  const RxFields &f = c.fields;
   QString *labels[3] = {&pd.slave1_DeviceDetailsLabel, &pd.slave2_DeviceDetailsLabel,
                         &pd.slave3_DeviceDetailsLabel};
   QString *values[3] = {&pd.slave1_DeviceDetailsValues, &pd.slave2_DeviceDetailsValues,
@@ -446,14 +449,14 @@ void fillSubDeviceDetails(AppState &s)
       continue;
     }
     const StorageModuleEntry &module =
-        s.catalogue.storageModules[findStorageModule(s.catalogue, f.rxField1[k])];
+        c.catalogue.storageModules[findStorageModule(c.catalogue, f.rxField1[k])];
     QString batch = batchNumberText(f.rxField3[k]);
     if (f.rxField4[k] != 0)
       batch += QLatin1Char('-') + serialNumberText(f.rxField4[k]);
     const int labelSlots[] = {8, 3, 10, 9, 169};
     QStringList labelLines;
     for (int slot : labelSlots)
-      labelLines << text(s, slot) + QLatin1Char(':');
+      labelLines << text(c, slot) + QLatin1Char(':');
     *labels[k - 1] = labelLines.join(QLatin1Char('\n'));
     *values[k - 1] = QStringList{QString(module.name).replace(QLatin1Char('\n'), QLatin1String(" / ")),
                                  operatingTimeText(f.rxField1300[k] / 10), batch,
@@ -463,14 +466,14 @@ void fillSubDeviceDetails(AppState &s)
 }
 
 // Storage units behind a capacitor model: values and pictures per unit.
-void fillSlaveUnits(AppState &s, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillSlaveUnits(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
 {
-  ProcessData &pd = s.ui.processData;
-  const RxFields &f = s.fields;
+  ProcessData &pd = c.processData;
+  const RxFields &f = c.fields;
   const int count = std::min<int>(f.subDeviceCount, 3);
   const bool fahrenheit = pd.comboBoxTemperatureUnitCurrentIndex == 1;
   const QString unit =
-      s.commands.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : s.commands.temperatureUnitText;
+      c.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : c.temperatureUnitText;
   QString *texts[3] = {&pd.slave1_text, &pd.slave2_text, &pd.slave3_text};
   QString *images[3] = {&pd.slave1_image, &pd.slave2_image, &pd.slave3_image};
   QString *arrows[3] = {&pd.pfeilNachLinks1_image, &pd.pfeilNachLinks2_image, &pd.pfeilNachLinks3_image};
@@ -495,73 +498,72 @@ void fillSlaveUnits(AppState &s, const InterpretationState &st, const DeviceCata
   }
 }
 
-void acknowledgeWrites(AppState &s, InterpretationState &st)
+void acknowledgeWrites(const InterpretationContext &c, InterpretationState &st)
 {
-  const RxFields &f = s.fields;
+  const RxFields &f = c.fields;
   const bool rose = ((f.rxField99 & 1u) && !(st.previous99 & 1u)) ||
                     ((f.rxField88a & 1u) && !(st.previous88a & 1u)) ||
                     ((f.rxField88b & 1u) && !(st.previous88b & 1u));
   if (rose)
-    postMessage(s.loop, text(s, 53), saveMessageTicks);
+    postMessage(c.message, text(c, 53), saveMessageTicks);
   st.previous99 = f.rxField99;
   st.previous88a = f.rxField88a;
   st.previous88b = f.rxField88b;
 }
 
-void runFamilyHandler(AppState &s, const FamilyTraits &traits, const DeviceCatalogueEntry &entry)
+void runFamilyHandler(const InterpretationContext &c, const FamilyTraits &traits, const DeviceCatalogueEntry &entry)
 {
-  InterpretationState &st = s.process;
-  ProcessData &pd = s.ui.processData;
-  const RxFields &f = s.fields;
+  InterpretationState &st = c.process;
+  ProcessData &pd = c.processData;
+  const RxFields &f = c.fields;
   pd.visuDelay_ms = 1000;
 
   // The shutdown decision uses the mode of the previous pass.
   st.pcShutdownRequest = st.operatingMode == 3 || (traits.shutdownOnIpcShutdown && st.operatingMode == 5);
   st.pcShutdownDelay = f.rxField1305;
-  acknowledgeWrites(s, st);
+  acknowledgeWrites(c, st);
 
   if (takeDebounced(f.rxField601, st.relayZeroCountdown))
     decodeRelayWord(st, f.rxField601);
   if (takeDebounced(f.rxField602, st.managementZeroCountdown))
     st.managementWord = f.rxField602;
-  readBufferTimeState(s, st, entry);
+  readBufferTimeState(c, st, entry);
   st.storageName = st.storagePresent
-                       ? s.catalogue.storageModules[findStorageModule(s.catalogue, f.rxField1[1])].name
+                       ? c.catalogue.storageModules[findStorageModule(c.catalogue, f.rxField1[1])].name
                        : QString();
 
   st.statusWord = f.rxField600;
-  const bool identified = s.link.has(LinkFlag::deviceIdentified);
+  const bool identified = c.link.has(LinkFlag::deviceIdentified);
   st.operatingMode = identified ? operatingModeOf(traits, st.statusWord) : 1;
-  decodeConditions(s, st, traits);
-  if (traits.kind == TextKind::Vs && s.link.retryLevel != 0) {
+  decodeConditions(c, st, traits);
+  if (traits.kind == TextKind::Vs && c.link.retryLevel != 0) {
     st.operatingMode = 1;
     st.conditions[static_cast<int>(Condition::ConstantCurrent)] = false;
   }
-  pd.masterOperationModus = modeText(s, st, traits);
+  pd.masterOperationModus = modeText(c, st, traits);
 
-  fillParameterSelections(s, st, entry);
-  fillSwitchStates(s, st, entry);
-  fillOverloadPictures(s, entry);
-  fillRelayRows(s, st);
+  fillParameterSelections(c, st, entry);
+  fillSwitchStates(c, st, entry);
+  fillOverloadPictures(c, entry);
+  fillRelayRows(c, st);
   raiseEventSignals(st, traits);
-  fillLamps(s, st);
+  fillLamps(c, st);
   if (identified) {
-    fillMeasuredValues(s, st, entry);
-    fillSubDeviceDetails(s);
+    fillMeasuredValues(c, st, entry);
+    fillSubDeviceDetails(c);
   } else {
-    resetProcessValues(s);
+    resetProcessValues(c.process, c.processData);
   }
   pd.master_image = statusPicture(entry, statusPictureName(st, traits.kind));
-  pd.masterAdding_AnimatedImag = storagePicture(s, st, entry);
+  pd.masterAdding_AnimatedImag = storagePicture(c, st, entry);
   if (traits.kind == TextKind::Vs)
-    fillSlaveUnits(s, st, entry);
+    fillSlaveUnits(c, st, entry);
 }
 } // namespace
 
-void resetProcessValues(AppState &s)
+void resetProcessValues(InterpretationState &process, ProcessData &pd)
 {
-  ProcessData &pd = s.ui.processData;
-  s.process.operatingMode = 1;
+  process.operatingMode = 1;
   pd.masterOperationModus = offlineMessage;
   pd.red_image = pd.yellow_image = pd.green_image = Pictures::ledGrey;
   pd.red_image_tact = pd.yellow_image_tact = pd.green_image_tact = 0;
@@ -591,20 +593,19 @@ int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord)
   return mode;
 }
 
-bool familyInterpreterAvailable(const AppState &s)
+bool familyInterpreterAvailable(const DeviceCatalogueEntry &entry)
 {
-  return traitsOf(currentCatalogueEntry(s).family) != nullptr;
+  return traitsOf(entry.family) != nullptr;
 }
 
-void interpretProcessData(AppState &s)
+bool interpretProcessData(const InterpretationContext &c)
 {
-  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  const DeviceCatalogueEntry &entry = currentCatalogueEntry(c.catalogue);
   const FamilyTraits *traits = traitsOf(entry.family);
-  s.rx.newDataAvailable = false;
-  if (!traits || s.process.busy)
-    return;
-  s.process.busy = true;
-  runFamilyHandler(s, *traits, entry);
-  runDeviceEvents(s);
-  s.process.busy = false;
+  if (!traits || c.process.busy)
+    return false;
+  c.process.busy = true;
+  runFamilyHandler(c, *traits, entry);
+  c.process.busy = false;
+  return true;
 }

@@ -9,7 +9,13 @@
 #include <array>
 #include <cstdint>
 
-struct AppState;
+struct LanguageTable;
+struct LinkState;
+struct ProcessData;
+struct RxFields;
+struct SignalOutputsStruct;
+struct SpecialSettings;
+struct TimedMessage;
 
 constexpr int zeroWordsIgnored = 10;
 
@@ -46,14 +52,29 @@ struct InterpretationState {
   bool has(Condition c) const { return conditions[static_cast<int>(c)]; }
 };
 
-// Whether the device in use has an interpreter for its cyclic data.
-bool familyInterpreterAvailable(const AppState &s);
+// What one interpretation pass reads and writes.
+struct InterpretationContext {
+  InterpretationState &process; // the interpreter's own state
+  const RxFields &fields;
+  const LinkState &link;
+  const DeviceCatalogue &catalogue; // the device in use is its current entry
+  const LanguageTable &language;
+  const SpecialSettings &special;
+  const QString &temperatureUnitText;
+  ProcessData &processData;
+  SignalOutputsStruct &signalOutputs; // the relay routing rows
+  TimedMessage &message;              // the device's write acknowledgements
+  QString &potiPicture;               // the buffer-time selector's picture
+};
 
-// One pass of the family interpreter of the device in use; consumes the new-data mark.
-void interpretProcessData(AppState &s);
+// Whether a model has an interpreter for its cyclic data.
+bool familyInterpreterAvailable(const DeviceCatalogueEntry &entry);
+
+// One pass of the family interpreter of the device in use; false when none ran.
+bool interpretProcessData(const InterpretationContext &context);
 
 // Clears the live values when the device is gone, so that the pages show no stale data.
-void resetProcessValues(AppState &s);
+void resetProcessValues(InterpretationState &process, ProcessData &processData);
 
 // The operating mode a status word gives for a family (bits applied in the family's order).
 int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord);

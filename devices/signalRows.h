@@ -1,7 +1,7 @@
 // The members of the signal-contact record by relay and row, so that code can walk the table.
 #pragma once
 
-#include "app/uiRecords.h"
+#include "common/uiRecords.h"
 
 constexpr int signalRelays = 3; // relays 14, 24 and 34
 constexpr int signalRows = 14;

@@ -1,6 +1,5 @@
 #include "linkCycle.h"
 
-#include "app/appState.h"
 #include "portScanning.h"
 #include "serialPort.h"
 
@@ -12,9 +11,8 @@ constexpr uint8_t maxRetryLevel = 4;
 // Too many unanswered frames: show the device offline and restart the port.
 void checkForLostLink(SerialPort &port)
 {
-  AppState &s = appState();
-  LinkState &link = s.link;
-  if (link.txSinceRx > s.requests.lostThreshold) {
+  LinkState &link = port.context().link;
+  if (link.txSinceRx > port.context().requests.lostThreshold) {
     link.setStatus(DeviceStatusFlag::offline, true);
     link.txSinceRx = 0;
     if (link.retryLevel < maxRetryLevel)
@@ -27,19 +25,18 @@ void checkForLostLink(SerialPort &port)
 }
 } // namespace
 
-void initialiseLinkState()
+void initialiseLinkState(LinkContext link)
 {
-  AppState &s = appState();
-  resetLink(s.rx, s.tx);
-  s.rx.lastRxTime.start();
+  resetLink(link.rx, link.tx);
+  link.rx.lastRxTime.start();
 }
 
-void runLinkCycle(SerialPort &port)
+void runLinkCycle(SerialPort &port, int &portIndex, uint32_t modelLinkSpeed)
 {
-  AppState &s = appState();
+  LinkContext &s = port.context();
   LinkState &link = s.link;
-  manualPortCycle(port);
-  autoScanCycle(port);
+  manualPortCycle(port, portIndex, modelLinkSpeed);
+  autoScanCycle(port, portIndex);
   checkForLostLink(port);
   if (link.has(LinkFlag::portSuspended))
     return;

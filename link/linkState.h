@@ -22,7 +22,6 @@ constexpr uint8_t skipNextIdentification = 1u << 2;
 struct LinkState {
   uint8_t linkFlags = 0;
   uint8_t deviceStatusFlags = 0;
-  uint8_t currentCatalogueIndex = 0;
   bool adapterTaken = false;   // the FTDI refresh took the port's adapter
   bool configuring = false;    // the port is being reconfigured: nothing is sent
   bool receiving = false;      // guards the receive slot against re-entry

@@ -1,9 +1,6 @@
 #include "portScanning.h"
 
-#include "app/appState.h"
-#include "devices/currentDevice.h"
 #include "serialPort.h"
-#include "vendorData.h"
 
 namespace
 {
@@ -12,11 +9,6 @@ constexpr uint8_t retriesBeforeGivingUp = 4;
 constexpr int litTicksIdentified = 7;
 constexpr int litTicksSearching = 4;
 constexpr int darkTicks = 2;
-
-QString text(int slot)
-{
-  return languageText(appState().language, slot);
-}
 
 // Alternates the lamp between lit and dark phases; returns whether it is lit this tick.
 bool stepLampBlink(PortScanState &scan, bool identified)
@@ -38,36 +30,34 @@ QString portNumberOf(const QString &portName)
   return number.remove(QStringLiteral("COM"));
 }
 
-void manualPortCycle(SerialPort &port)
+void manualPortCycle(SerialPort &port, int chosenPortIndex, uint32_t modelLinkSpeed)
 {
-  AppState &s = appState();
-  LinkState &link = s.link;
+  LinkState &link = port.context().link;
+  PortScanState &scan = port.context().scan;
   if (link.has(LinkFlag::autoDetect) || link.has(LinkFlag::portSuspended))
     return;
   port.switchToHighSpeed();
   if (link.retryLevel > 3) {
     link.set(LinkFlag::deviceIdentified, false);
     link.set(LinkFlag::awaitingFirstAnswer, false);
-    s.scan.rememberedPortNumber = QStringLiteral("0");
+    scan.rememberedPortNumber = QStringLiteral("0");
   }
   const QString currentNumber = portNumberOf(port.portName());
-  if (s.scan.rememberedPortNumber != currentNumber) {
+  if (scan.rememberedPortNumber != currentNumber) {
     link.set(LinkFlag::deviceIdentified, false);
     link.set(LinkFlag::awaitingFirstAnswer, false);
-    port.selectPort(s.ui.processData.comPortList_currentNumber); // closes the old port first
-    s.scan.modelUpdateRequested = true;
+    port.selectPort(chosenPortIndex); // closes the old port first
+    scan.modelUpdateRequested = true;
   }
-  s.scan.rememberedPortNumber = portNumberOf(port.portName());
-  s.scan.deviceRecordIndex = link.currentCatalogueIndex;
+  scan.rememberedPortNumber = portNumberOf(port.portName());
   link.configuring = false;
-  link.highSpeedTrial = static_cast<uint32_t>(currentCatalogueEntry(s).selectable);
+  link.highSpeedTrial = modelLinkSpeed;
 }
 
-void autoScanCycle(SerialPort &port)
+void autoScanCycle(SerialPort &port, int &portIndex)
 {
-  AppState &s = appState();
-  LinkState &link = s.link;
-  PortScanState &scan = s.scan;
+  LinkState &link = port.context().link;
+  PortScanState &scan = port.context().scan;
   if (!link.has(LinkFlag::autoDetect) || link.has(LinkFlag::portSuspended))
     return;
 
@@ -92,7 +82,7 @@ void autoScanCycle(SerialPort &port)
   if (!link.has(LinkFlag::deviceIdentified)) {
     link.set(LinkFlag::awaitingFirstAnswer, false);
     ++scan.scanIndex;
-    if (scan.scanIndex < s.ui.processData.comportList.size()) {
+    if (scan.scanIndex < port.availablePorts().size()) {
       if (link.highSpeedTrial != 1)
         scan.scanWaitCycles = lowSpeedWaitCycles;
     } else {
@@ -101,57 +91,53 @@ void autoScanCycle(SerialPort &port)
       port.switchToHighSpeed();
     }
     port.selectPort(scan.scanIndex);
-    s.ui.processData.comPortList_currentNumber = scan.scanIndex;
+    portIndex = scan.scanIndex;
   } else {
-    s.ui.processData.comPortList_currentNumber = scan.scanIndex;
+    portIndex = scan.scanIndex;
     if (!scan.wasIdentified) {
-      scan.deviceRecordIndex = static_cast<uint32_t>(catalogueRowOfCurrentModel(s));
-      if (scan.deviceRecordIndex != 0)
-        s.loop.userConfigPending = true; // the main loop imports the desktop configuration file
+      scan.deviceFound = true;
       scan.modelUpdateRequested = true;
     }
   }
   scan.wasIdentified = link.has(LinkFlag::deviceIdentified);
 }
 
-void buildCommunicationStatusText(const SerialPort &port)
+ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters)
 {
-  AppState &s = appState();
-  const LinkState &link = s.link;
-  ProcessData &pd = s.ui.processData;
+  const LinkState &link = port.context().link;
+  PortScanState &scan = port.context().scan;
   const bool automatic = link.has(LinkFlag::autoDetect);
   const bool identified = link.has(LinkFlag::deviceIdentified);
 
-  pd.textComPortLeft = automatic ? text(141) : QString();
-  pd.textComPort = QStringLiteral("COM Port: ") + portNumberOf(port.portName());
-
-  QString lamp;
+  ConnectionStatus status;
+  status.portText = QStringLiteral("COM Port: ") + portNumberOf(port.portName());
+  ConnectionLamp &lamp = status.lamp;
   if (!link.hasStatus(DeviceStatusFlag::offline) && link.hasStatus(DeviceStatusFlag::modelChosen) &&
       identified) {
-    lamp = Pictures::ledGreen;
-  } else if (pd.comportList.isEmpty()) {
-    lamp = Pictures::ledRed;
-    pd.textComPort = QStringLiteral("no usb/rs232 driver found");
+    lamp = ConnectionLamp::green;
+  } else if (noPortsListed) {
+    lamp = ConnectionLamp::red;
+    status.portText = QStringLiteral("no usb/rs232 driver found");
   } else {
-    lamp = Pictures::ledYellow;
+    lamp = ConnectionLamp::yellow;
     if (automatic)
-      pd.textComPort = QStringLiteral("Device scanning...   COM Port: ") + port.portNumberText;
+      status.portText = QStringLiteral("Device scanning...   COM Port: ") + port.portNumberText;
   }
   if (link.retryLevel != 0)
-    lamp = link.retryLevel >= 3 ? Pictures::ledRed : Pictures::ledYellow;
-  if (pd.production_version || pd.debug_version) {
+    lamp = link.retryLevel >= 3 ? ConnectionLamp::red : ConnectionLamp::yellow;
+  if (showLinkCounters) {
     if (link.highSpeedTrial == 1)
-      pd.textComPort += QStringLiteral("\nNorvexlink");
-    pd.textComPort += QStringLiteral(" tx:") + QString::number(link.txSinceRx);
+      status.portText += QStringLiteral("\nNorvexlink");
+    status.portText += QStringLiteral(" tx:") + QString::number(link.txSinceRx);
   }
   if (link.has(LinkFlag::portSuspended))
-    lamp = Pictures::ledGrey;
+    lamp = ConnectionLamp::off;
 
   if (link.has(LinkFlag::linkLostShown)) {
-    lamp = Pictures::ledYellow;
-    s.scan.lampLit = true;
-  } else if (!stepLampBlink(s.scan, identified)) {
-    lamp = Pictures::ledGrey;
+    lamp = ConnectionLamp::yellow;
+    scan.lampLit = true;
+  } else if (!stepLampBlink(scan, identified)) {
+    lamp = ConnectionLamp::off;
   }
-  pd.imageComPort = lamp;
+  return status;
 }

@@ -11,12 +11,12 @@
 class SerialPort;
 
 struct PortScanState {
-  uint32_t deviceRecordIndex = 0;
   QString rememberedPortNumber = QStringLiteral("250"); // forces a port selection in the first cycle
   uint8_t scanIndex = 0;
   uint8_t scanWaitCycles = 0;
   bool wasIdentified = false;
   bool modelUpdateRequested = false; // the UI should show the device model again
+  bool deviceFound = false;          // the automatic scan has just found an identified device
   QStringList extraPorts;            // ports named on the command line
   // The system's port list: enumerating it costs milliseconds, so it is taken at most every 2 s.
   QStringList systemPorts;
@@ -29,9 +29,21 @@ struct PortScanState {
 // The port name as shown to the user ("COM3" → "3").
 QString portNumberOf(const QString &portName);
 
-// Manual mode: keeps the chosen port selected and reselects it after repeated losses.
-void manualPortCycle(SerialPort &port);
-// Automatic mode: tries every port, first at 9600 Bd then at 115200 Bd, until a device answers.
-void autoScanCycle(SerialPort &port);
-// Builds the connection lamp and port text (every tick).
-void buildCommunicationStatusText(const SerialPort &port);
+// Manual mode: keeps the port `chosenPortIndex` of the port list selected and reselects it after
+// repeated losses; `modelLinkSpeed` is the chosen model's speed (1: 115200 Bd, 0: 9600 Bd).
+void manualPortCycle(SerialPort &port, int chosenPortIndex, uint32_t modelLinkSpeed);
+// Automatic mode: tries every port, first at 9600 Bd then at 115200 Bd, until a device answers;
+// `portIndex` follows the port being tried.
+void autoScanCycle(SerialPort &port, int &portIndex);
+
+// The colour of the connection lamp; which picture shows it is the window's business.
+enum class ConnectionLamp { off, green, yellow, red };
+
+struct ConnectionStatus {
+  ConnectionLamp lamp = ConnectionLamp::off;
+  QString portText;
+};
+
+// The connection lamp and port text of this tick; steps the lamp's blinking. `noPortsListed`: the
+// system lists no serial port; `showLinkCounters`: service builds add the link speed and counter.
+ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters);

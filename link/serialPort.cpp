@@ -1,6 +1,5 @@
 #include "serialPort.h"
 
-#include "app/appState.h"
 #include "frameCodec.h"
 
 #include <QSerialPort>
@@ -16,7 +15,8 @@ constexpr int baudMismatchMinimum = 5;
 constexpr qint64 systemPortListLifetimeMs = 2000;
 } // namespace
 
-SerialPort::SerialPort(QObject *parent) : QObject(parent), port(new QSerialPort)
+SerialPort::SerialPort(LinkContext context, QObject *parent)
+    : QObject(parent), state(context), port(new QSerialPort)
 {
   connect(port, &QSerialPort::readyRead, this, &SerialPort::SerialReceived);
   configurePort();
@@ -25,13 +25,13 @@ SerialPort::SerialPort(QObject *parent) : QObject(parent), port(new QSerialPort)
 SerialPort::~SerialPort()
 {
   port->close();
-  appState().link.set(LinkFlag::portSuspended, true);
+  state.link.set(LinkFlag::portSuspended, true);
   delete port;
 }
 
 void SerialPort::configurePort()
 {
-  LinkState &link = appState().link;
+  LinkState &link = state.link;
   port->close();
   link.set(LinkFlag::portSuspended, true);
   port->setBaudRate(QSerialPort::Baud9600);
@@ -45,7 +45,7 @@ void SerialPort::configurePort()
 
 void SerialPort::switchToHighSpeed()
 {
-  LinkState &link = appState().link;
+  LinkState &link = state.link;
   if (link.highSpeedTrial != 1 || port->baudRate() == QSerialPort::Baud115200)
     return;
   port->close();
@@ -65,7 +65,7 @@ bool SerialPort::ensureOpen()
 void SerialPort::closePort()
 {
   port->close();
-  appState().link.set(LinkFlag::portSuspended, true);
+  state.link.set(LinkFlag::portSuspended, true);
 }
 
 bool SerialPort::isOpen() const
@@ -80,7 +80,7 @@ QString SerialPort::portName() const
 
 QStringList SerialPort::availablePorts() const
 {
-  PortScanState &scan = appState().scan;
+  PortScanState &scan = state.scan;
   if (!scan.systemPortsAge.isValid() || scan.systemPortsAge.elapsed() >= systemPortListLifetimeMs) {
     scan.systemPorts.clear();
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
@@ -96,7 +96,7 @@ bool SerialPort::checkPortIndex(int index)
     return true;
   if (port->isOpen())
     port->close();
-  appState().link.setStatus(DeviceStatusFlag::offline, true);
+  state.link.setStatus(DeviceStatusFlag::offline, true);
   portNumberText.clear();
   return false;
 }
@@ -114,8 +114,7 @@ void SerialPort::selectPort(int index)
 
 void SerialPort::SerialReceived()
 {
-  AppState &s = appState();
-  LinkState &link = s.link;
+  LinkState &link = state.link;
   if (link.has(LinkFlag::portSuspended) || link.receiving)
     return;
   link.receiving = true;
@@ -131,17 +130,17 @@ void SerialPort::SerialReceived()
         link.highSpeedTrial = 0;
     }
 
-    if (decodeRxBuffer(rxBuffer, s.rx)) {
-      s.rx.frameReceived = false;
+    if (decodeRxBuffer(rxBuffer, state.rx)) {
+      state.rx.frameReceived = false;
       link.setStatus(DeviceStatusFlag::offline, false);
       link.retryLevel = 0;
       link.txSinceRx = 0;
-      dispatchFields(s.rx, s.fields, link.has(LinkFlag::deviceIdentified));
+      dispatchFields(state.rx, state.fields, link.has(LinkFlag::deviceIdentified));
     }
     link.set(LinkFlag::awaitingFirstAnswer, false);
-    if (rxBuffer.size() > rxBufferLimit || s.rx.clearRxRequest) {
+    if (rxBuffer.size() > rxBufferLimit || state.rx.clearRxRequest) {
       rxBuffer.clear();
-      s.rx.clearRxRequest = false;
+      state.rx.clearRxRequest = false;
     }
   } catch (const std::exception &) {
     dropPortAfterFailure();
@@ -151,8 +150,8 @@ void SerialPort::SerialReceived()
 
 void SerialPort::SerialTransmit()
 {
-  LinkState &link = appState().link;
-  RxState &rx = appState().rx;
+  LinkState &link = state.link;
+  RxState &rx = state.rx;
   if (link.configuring)
     return;
   try {

@@ -2,6 +2,8 @@
 // the frame the request cycle prepared and hands received bytes to the frame decoder.
 #pragma once
 
+#include "linkContext.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -14,7 +16,8 @@ class SerialPort : public QObject
   Q_OBJECT
 
 public:
-  explicit SerialPort(QObject *parent = nullptr);
+  // The port works on the link's state in `context`, which must outlive it.
+  explicit SerialPort(LinkContext context, QObject *parent = nullptr);
   ~SerialPort() override;
 
   // Closes the port and sets it up for 9600 Bd 8N1; the link pauses until reconfigured.
@@ -28,6 +31,9 @@ public:
 
   // The system's serial ports followed by the ports named on the command line.
   QStringList availablePorts() const;
+  // The state the port works on.
+  LinkContext &context() { return state; }
+  const LinkContext &context() const { return state; }
   bool checkPortIndex(int index);
   void selectPort(int index);
   QString portName() const;
@@ -44,5 +50,6 @@ public slots:
 private:
   void dropPortAfterFailure();
 
+  LinkContext state;
   QSerialPort *port;
 };

@@ -1,6 +1,6 @@
 #include "databaseBackup.h"
 
-#include "app/logging.h"
+#include "common/logging.h"
 #include "eventControlModel.h"
 
 #include <QFile>

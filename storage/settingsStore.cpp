@@ -5,8 +5,7 @@
 #include "upsDataBase.h"
 #include "userSettings.h"
 
-#include "app/appState.h"
-#include "devices/currentDevice.h"
+#include "common/uiRecords.h"
 
 #include <QMetaProperty>
 
@@ -24,31 +23,30 @@ QString column(const char *pattern, int number)
 }
 
 // The selected device's row of `table` (created when missing), or 0 when there is nothing to address.
-uint16_t deviceRow(AppState &s, const QString &table)
+uint16_t deviceRow(const DeviceRows &rows, const QString &table)
 {
-  const QString device = currentCatalogueEntry(s).name;
-  if (!s.storage.database || device.isEmpty())
+  if (!rows.database || rows.deviceName.isEmpty())
     return 0;
-  return s.storage.database->deviceRow(table, device);
+  return rows.database->deviceRow(table, rows.deviceName);
 }
 
-void write(AppState &s, const QString &table, const QString &columnName, const QVariant &value)
+void write(const DeviceRows &rows, const QString &table, const QString &columnName, const QVariant &value)
 {
-  if (const uint16_t row = deviceRow(s, table))
-    s.storage.database->UpdateRow_inDatabase(table, columnName, value, row);
+  if (const uint16_t row = deviceRow(rows, table))
+    rows.database->UpdateRow_inDatabase(table, columnName, value, row);
 }
 
 // The stored value, or a null string when the row has none (never written).
-QString read(AppState &s, const QString &table, const QString &columnName, uint16_t row)
+QString read(const DeviceRows &rows, const QString &table, const QString &columnName, uint16_t row)
 {
-  const QStringList values = s.storage.database->ReadRow_fromDatabase(table, columnName, row);
+  const QStringList values = rows.database->ReadRow_fromDatabase(table, columnName, row);
   return values.isEmpty() ? QString() : values.constFirst();
 }
 
 // A column never written is saved as empty text, so that the backup counts as taken.
-QString savedValue(AppState &s, const QString &table, const QString &columnName, uint16_t row)
+QString savedValue(const DeviceRows &rows, const QString &table, const QString &columnName, uint16_t row)
 {
-  const QString value = read(s, table, columnName, row);
+  const QString value = read(rows, table, columnName, row);
   return value.isNull() ? QStringLiteral("") : value;
 }
 
@@ -70,10 +68,9 @@ template <typename Record> void setProperty(Record &record, const QString &name,
   meta.property(meta.indexOfProperty(name.toLatin1().constData())).writeOnGadget(&record, value);
 }
 
-void fillProgramstartRecord(AppState &s)
+void fillProgramstartRecord(const UserSettingsState &settings, ProgramstartWindowStruct &r)
 {
-  ProgramstartWindowStruct &r = s.ui.programstartWindow;
-  const ProgramStartConfig *p = s.settings.program;
+  const ProgramStartConfig *p = settings.program;
   r.Hours1_CurrentIndex = p[0].hours;
   r.Minutes1_CurrentIndex = p[0].minutes;
   r.Seconds1_CurrentIndex = p[0].seconds;
@@ -89,11 +86,10 @@ void fillProgramstartRecord(AppState &s)
   }
 }
 
-void fillEmailRecord(AppState &s)
+void fillEmailRecord(const UserSettingsState &settings, EmailWindowStruct &r)
 {
-  EmailWindowStruct &r = s.ui.emailWindow;
   for (int n = 0; n < 2; ++n) {
-    const EmailConfig &e = s.settings.email[n];
+    const EmailConfig &e = settings.email[n];
     const QString value = QStringLiteral("email%1_").arg(n + 1);
     setProperty(r, value + QStringLiteral("ServerValue"), e.server);
     setProperty(r, value + QStringLiteral("UsernameValue"), e.user);
@@ -114,51 +110,55 @@ void fillEmailRecord(AppState &s)
   }
 }
 
-void loadProgramStarts(AppState &s)
+void loadProgramStarts(UserSettingsState &settings, const DeviceRows &rows)
 {
-  const uint16_t row = deviceRow(s, programTable);
+  const uint16_t row = deviceRow(rows, programTable);
   if (row == 0)
     return;
   for (int n = 0; n < 2; ++n) {
-    s.settings.program[n].signalMask = read(s, programTable, column("program%1_value", n), row).toUInt();
-    s.settings.program[n].path = read(s, programTable, column("program%1_path", n), row);
+    settings.program[n].signalMask = read(rows, programTable, column("program%1_value", n), row).toUInt();
+    settings.program[n].path = read(rows, programTable, column("program%1_path", n), row);
   }
 }
 
-void loadProgramDelays(AppState &s)
+void loadProgramDelays(UserSettingsState &settings, const DeviceRows &rows)
 {
-  const uint16_t row = deviceRow(s, delayTable);
+  const uint16_t row = deviceRow(rows, delayTable);
   if (row == 0)
     return;
   for (int n = 0; n < 2; ++n) {
-    ProgramStartConfig &p = s.settings.program[n];
-    p.hours = read(s, delayTable, column("program%1_hours", n), row).toInt();
-    p.minutes = read(s, delayTable, column("program%1_minutes", n), row).toInt();
-    p.seconds = read(s, delayTable, column("program%1_seconds", n), row).toInt();
+    ProgramStartConfig &p = settings.program[n];
+    p.hours = read(rows, delayTable, column("program%1_hours", n), row).toInt();
+    p.minutes = read(rows, delayTable, column("program%1_minutes", n), row).toInt();
+    p.seconds = read(rows, delayTable, column("program%1_seconds", n), row).toInt();
   }
 }
 
-void loadEmails(AppState &s)
+void loadEmails(UserSettingsState &settings, const DeviceRows &rows)
 {
-  const uint16_t row = deviceRow(s, emailTable);
+  const uint16_t row = deviceRow(rows, emailTable);
   if (row == 0)
     return;
   for (int n = 0; n < 2; ++n) {
     EmailConfig e;
-    e.signalMask = read(s, emailTable, column("email%1_signal", n), row).toUInt();
-    e.path = read(s, emailTable, column("email%1_path", n), row);
-    e.text = read(s, emailTable, column("email%1_message_text", n), row);
-    readEmailConfigText(read(s, emailTable, column("email%1_config", n), row), e);
-    readEmailMessageText(read(s, emailTable, column("email%1_message", n), row), e);
-    s.settings.email[n] = e;
+    e.signalMask = read(rows, emailTable, column("email%1_signal", n), row).toUInt();
+    e.path = read(rows, emailTable, column("email%1_path", n), row);
+    e.text = read(rows, emailTable, column("email%1_message_text", n), row);
+    readEmailConfigText(read(rows, emailTable, column("email%1_config", n), row), e);
+    readEmailMessageText(read(rows, emailTable, column("email%1_message", n), row), e);
+    settings.email[n] = e;
   }
 }
 
-void writeShutdown(AppState &s, const QString &columnName)
+void writeShutdown(const DeviceRows &rows, const QString &columnName, ShutdownChoice choice)
 {
-  const int value =
-      (s.ui.shutdownWindow.pcShutdownEnable ? 1 : 0) + 2 * (s.ui.processData.fastStartup ? 1 : 0);
-  write(s, shutdownTable, columnName, QString::number(value));
+  const int value = (choice.pcShutdownEnable ? 1 : 0) + 2 * (choice.fastStartup ? 1 : 0);
+  write(rows, shutdownTable, columnName, QString::number(value));
+}
+
+ShutdownChoice shutdownChoiceOf(int storedValue)
+{
+  return {(storedValue & 1) != 0, (storedValue & 2) != 0};
 }
 
 // The live and backup columns of every group, in the order they are saved and restored.
@@ -185,103 +185,104 @@ QVector<GroupColumns> settingsGroups()
 }
 } // namespace
 
-void requestSettingsReload(AppState &s)
+void requestSettingsReload(UserSettingsState &settings)
 {
-  s.settings.programReload = true;
-  s.settings.delayReload = true;
-  s.settings.emailReload = true;
+  settings.programReload = true;
+  settings.delayReload = true;
+  settings.emailReload = true;
 }
 
-bool loadRequestedSettings(AppState &s)
+bool loadRequestedSettings(UserSettingsState &settings, const DeviceRows &rows,
+                           ProgramstartWindowStruct &programs, EmailWindowStruct &emails)
 {
-  if (currentCatalogueEntry(s).name.isEmpty() || !s.storage.database)
+  if (rows.deviceName.isEmpty() || !rows.database)
     return false;
   bool loaded = false;
-  if (s.settings.programReload || s.settings.delayReload) {
-    s.settings.programReload = false;
-    s.settings.delayReload = false;
-    loadProgramStarts(s);
-    loadProgramDelays(s);
-    fillProgramstartRecord(s);
+  if (settings.programReload || settings.delayReload) {
+    settings.programReload = false;
+    settings.delayReload = false;
+    loadProgramStarts(settings, rows);
+    loadProgramDelays(settings, rows);
+    fillProgramstartRecord(settings, programs);
     loaded = true;
   }
-  if (s.settings.emailReload) {
-    s.settings.emailReload = false;
-    loadEmails(s);
-    fillEmailRecord(s);
+  if (settings.emailReload) {
+    settings.emailReload = false;
+    loadEmails(settings, rows);
+    fillEmailRecord(settings, emails);
     loaded = true;
   }
   return loaded;
 }
 
-void storeProgramStartEvent(AppState &s, int number, unsigned bit, bool checked)
+void storeProgramStartEvent(UserSettingsState &settings, const DeviceRows &rows, int number, unsigned bit, bool checked)
 {
-  if (!validNumber(number) || currentCatalogueEntry(s).name.isEmpty())
+  if (!validNumber(number) || rows.deviceName.isEmpty())
     return;
-  uint32_t &mask = s.settings.program[number].signalMask;
+  uint32_t &mask = settings.program[number].signalMask;
   mask = withBit(mask, bit, checked);
-  write(s, programTable, column("program%1_value", number), QString::number(mask));
-  s.settings.programReload = true;
+  write(rows, programTable, column("program%1_value", number), QString::number(mask));
+  settings.programReload = true;
 }
 
-void storeProgramStartPath(AppState &s, int number, const QString &pathOrUrl)
+void storeProgramStartPath(UserSettingsState &settings, const DeviceRows &rows, int number, const QString &pathOrUrl)
 {
-  if (!validNumber(number) || currentCatalogueEntry(s).name.isEmpty())
+  if (!validNumber(number) || rows.deviceName.isEmpty())
     return;
   // A file chooser gives a URL; typed text is used as it stands.
   const QString path = localPathOf(pathOrUrl);
-  s.settings.program[number].path = path;
-  write(s, programTable, column("program%1_path", number), path);
-  s.settings.programReload = true;
+  settings.program[number].path = path;
+  write(rows, programTable, column("program%1_path", number), path);
+  settings.programReload = true;
 }
 
-void storeProgramDelay(AppState &s, int number, int field, int value)
+void storeProgramDelay(UserSettingsState &settings, const DeviceRows &rows, int number, int field, int value)
 {
   if (!validNumber(number) || field < 1 || field > 3 || value < 0 || value > 255 ||
-      currentCatalogueEntry(s).name.isEmpty())
+      rows.deviceName.isEmpty())
     return;
-  ProgramStartConfig &p = s.settings.program[number];
+  ProgramStartConfig &p = settings.program[number];
   static const char *const columns[] = {"program%1_hours", "program%1_minutes", "program%1_seconds"};
   int *const fields[] = {&p.hours, &p.minutes, &p.seconds};
   *fields[field - 1] = value;
-  write(s, delayTable, column(columns[field - 1], number), QString::number(value));
-  s.settings.delayReload = true;
+  write(rows, delayTable, column(columns[field - 1], number), QString::number(value));
+  settings.delayReload = true;
 }
 
-void storeEmailEvent(AppState &s, int number, unsigned bit, bool checked)
+void storeEmailEvent(UserSettingsState &settings, const DeviceRows &rows, int number, unsigned bit, bool checked)
 {
-  if (!validNumber(number) || currentCatalogueEntry(s).name.isEmpty())
+  if (!validNumber(number) || rows.deviceName.isEmpty())
     return;
-  uint32_t &mask = s.settings.email[number].signalMask;
+  uint32_t &mask = settings.email[number].signalMask;
   mask = withBit(mask, bit, checked);
-  write(s, emailTable, column("email%1_signal", number), QString::number(mask));
-  s.settings.emailReload = true;
+  write(rows, emailTable, column("email%1_signal", number), QString::number(mask));
+  settings.emailReload = true;
 }
 
-void storeEmailConfig(AppState &s, int number, int field, const QString &value)
+void storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int number, int field, const QString &value)
 {
-  if (!validNumber(number) || field < 1 || field > 5 || currentCatalogueEntry(s).name.isEmpty())
+  if (!validNumber(number) || field < 1 || field > 5 || rows.deviceName.isEmpty())
     return;
-  EmailConfig &e = s.settings.email[number];
+  EmailConfig &e = settings.email[number];
   QString *const fields[] = {&e.server, &e.user, &e.password, &e.port, &e.coding};
   *fields[field - 1] = field == 3 ? value : withoutBlanks(value);
-  write(s, emailTable, column("email%1_config", number), emailConfigText(e));
-  s.settings.emailReload = true;
+  write(rows, emailTable, column("email%1_config", number), emailConfigText(e));
+  settings.emailReload = true;
 }
 
-void storeEmailMessage(AppState &s, int number, int field, const QString &value)
+void storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int number, int field, const QString &value)
 {
-  if (!validNumber(number) || field < 1 || field > 7 || currentCatalogueEntry(s).name.isEmpty())
+  if (!validNumber(number) || field < 1 || field > 7 || rows.deviceName.isEmpty())
     return;
-  EmailConfig &e = s.settings.email[number];
+  EmailConfig &e = settings.email[number];
   switch (field) {
   case 3:
     e.path = localPathOf(value);
-    write(s, emailTable, column("email%1_path", number), e.path);
+    write(rows, emailTable, column("email%1_path", number), e.path);
     break;
   case 6:
     e.text = value;
-    write(s, emailTable, column("email%1_message_text", number), e.text);
+    write(rows, emailTable, column("email%1_message_text", number), e.text);
     break;
   default:
     if (field == 1)
@@ -294,72 +295,83 @@ void storeEmailMessage(AppState &s, int number, int field, const QString &value)
       e.subject = value;
     else if (field == 7)
       e.attachReport = value == QLatin1String("true") || value.toInt() != 0;
-    write(s, emailTable, column("email%1_message", number), emailMessageText(e));
+    write(rows, emailTable, column("email%1_message", number), emailMessageText(e));
     break;
   }
-  s.settings.emailReload = true;
+  settings.emailReload = true;
 }
 
-void setFactoryUserSettings(AppState &s)
+bool setFactoryUserSettings(UserSettingsState &settings, const DeviceRows &rows)
 {
-  if (currentCatalogueEntry(s).name.isEmpty() || !s.storage.database)
-    return;
-  s.ui.shutdownWindow.pcShutdownEnable = false;
-  s.ui.processData.fastStartup = false;
-  writeShutdown(s, QStringLiteral("shutdown_active"));
+  if (rows.deviceName.isEmpty() || !rows.database)
+    return false;
+  writeShutdown(rows, QStringLiteral("shutdown_active"), ShutdownChoice{});
   const QString blank = QStringLiteral(" ");
   for (int n = 0; n < 2; ++n) {
-    s.settings.program[n] = ProgramStartConfig{};
-    s.settings.program[n].path = blank;
-    write(s, programTable, column("program%1_value", n), QStringLiteral("0"));
-    write(s, programTable, column("program%1_path", n), blank);
-    s.settings.email[n] = EmailConfig{};
-    write(s, emailTable, column("email%1_signal", n), QStringLiteral("0"));
+    settings.program[n] = ProgramStartConfig{};
+    settings.program[n].path = blank;
+    write(rows, programTable, column("program%1_value", n), QStringLiteral("0"));
+    write(rows, programTable, column("program%1_path", n), blank);
+    settings.email[n] = EmailConfig{};
+    write(rows, emailTable, column("email%1_signal", n), QStringLiteral("0"));
     for (const char *c : {"email%1_message", "email%1_path", "email%1_message_text", "email%1_config"})
-      write(s, emailTable, column(c, n), blank);
+      write(rows, emailTable, column(c, n), blank);
     for (const char *c : {"program%1_hours", "program%1_minutes", "program%1_seconds"})
-      write(s, delayTable, column(c, n), QStringLiteral("0"));
+      write(rows, delayTable, column(c, n), QStringLiteral("0"));
   }
-  requestSettingsReload(s);
+  requestSettingsReload(settings);
+  return true;
 }
 
-void saveUserSettings(AppState &s)
+void saveUserSettings(const DeviceRows &rows, ShutdownChoice shutdown)
 {
-  if (currentCatalogueEntry(s).name.isEmpty() || !s.storage.database)
+  if (rows.deviceName.isEmpty() || !rows.database)
     return;
   // The in-memory values are the stored ones (every edit is written at once), so the backup
   // columns take the live columns' contents.
-  writeShutdown(s, QStringLiteral("shutdown_active") + backupSuffix);
+  writeShutdown(rows, QStringLiteral("shutdown_active") + backupSuffix, shutdown);
   for (const GroupColumns &group : settingsGroups()) {
-    const uint16_t row = deviceRow(s, group.table);
+    const uint16_t row = deviceRow(rows, group.table);
     if (row == 0)
       continue;
     for (const QString &name : group.columns)
       if (name != QLatin1String("shutdown_active"))
-        s.storage.database->UpdateRow_inDatabase(group.table, name + backupSuffix,
-                                                 savedValue(s, group.table, name, row), row);
+        rows.database->UpdateRow_inDatabase(group.table, name + backupSuffix,
+                                                 savedValue(rows, group.table, name, row), row);
   }
 }
 
-void restoreUserSettings(AppState &s)
+std::optional<ShutdownChoice> restoreUserSettings(UserSettingsState &settings, const DeviceRows &rows)
 {
-  if (currentCatalogueEntry(s).name.isEmpty() || !s.storage.database)
-    return;
+  if (rows.deviceName.isEmpty() || !rows.database)
+    return std::nullopt;
+  std::optional<ShutdownChoice> shutdown;
   for (const GroupColumns &group : settingsGroups()) {
-    const uint16_t row = deviceRow(s, group.table);
+    const uint16_t row = deviceRow(rows, group.table);
     if (row == 0)
       continue;
     // A group that was never saved keeps its live settings.
-    if (read(s, group.table, group.columns.constFirst() + backupSuffix, row).isNull())
+    if (read(rows, group.table, group.columns.constFirst() + backupSuffix, row).isNull())
       continue;
     for (const QString &name : group.columns)
-      s.storage.database->UpdateRow_inDatabase(group.table, name,
-                                               read(s, group.table, name + backupSuffix, row), row);
-    if (group.table == shutdownTable) {
-      const int value = read(s, shutdownTable, QStringLiteral("shutdown_active"), row).toInt();
-      s.ui.shutdownWindow.pcShutdownEnable = (value & 1) != 0;
-      s.ui.processData.fastStartup = (value & 2) != 0;
-    }
+      rows.database->UpdateRow_inDatabase(group.table, name,
+                                               read(rows, group.table, name + backupSuffix, row), row);
+    if (group.table == shutdownTable)
+      shutdown = shutdownChoiceOf(read(rows, shutdownTable, QStringLiteral("shutdown_active"), row).toInt());
   }
-  requestSettingsReload(s);
+  requestSettingsReload(settings);
+  return shutdown;
+}
+
+void storeShutdownChoice(const DeviceRows &rows, ShutdownChoice choice)
+{
+  writeShutdown(rows, QStringLiteral("shutdown_active"), choice);
+}
+
+std::optional<ShutdownChoice> loadShutdownChoice(const DeviceRows &rows)
+{
+  const uint16_t row = deviceRow(rows, shutdownTable);
+  if (row == 0)
+    return std::nullopt;
+  return shutdownChoiceOf(read(rows, shutdownTable, QStringLiteral("shutdown_active"), row).toInt());
 }

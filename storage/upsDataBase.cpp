@@ -1,6 +1,6 @@
 #include "upsDataBase.h"
 
-#include "app/logging.h"
+#include "common/logging.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // Cost of one interpretation pass per device family.
-#include "appState.h"
+#include "app/appState.h"
 #include "devices/currentDevice.h"
 #include "devices/processInterpretation.h"
 
@@ -28,7 +28,7 @@ private slots:
     rebuildDeviceCatalogue(s);
     for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
       if (s.catalogue.entries[i].name == model)
-        s.link.currentCatalogueIndex = static_cast<uint8_t>(i);
+        s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
     }
     s.link.set(LinkFlag::deviceIdentified, true);
     RxFields &f = s.fields;

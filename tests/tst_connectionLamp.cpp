@@ -1,5 +1,5 @@
 // The connection lamp and port text of the main window.
-#include "appState.h"
+#include "app/appState.h"
 #include "link/portScanning.h"
 #include "link/serialPort.h"
 

@@ -1,4 +1,4 @@
-#include "app/languageTable.h"
+#include "common/languageTable.h"
 #include "devices/deviceCatalogue.h"
 
 #include <QtTest>

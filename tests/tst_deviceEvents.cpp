@@ -1,5 +1,5 @@
 // Event signals turning into event log entries, relay states and the current-state list.
-#include "appState.h"
+#include "app/appState.h"
 #include "devices/currentDevice.h"
 #include "devices/deviceEvents.h"
 #include "devices/processInterpretation.h"
@@ -25,7 +25,7 @@ class DeviceEventsTest : public QObject
     AppState &s = appState();
     for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
       if (s.catalogue.entries[i].name == model)
-        s.link.currentCatalogueIndex = static_cast<uint8_t>(i);
+        s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
     }
     return s;
   }

@@ -6,10 +6,10 @@
 #include "actions/mail/mimePart.h"
 #include "actions/mail/smtpClient.h"
 #include "actions/mailOutbox.h"
-#include "appState.h"
+#include "app/appState.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
+#include "app/upsApp.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "languageTable.h"
+#include "common/languageTable.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "appState.h"
-#include "extraMessage.h"
+#include "app/appState.h"
+#include "common/timedMessage.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
+#include "app/upsApp.h"
 
 #include <QtTest>
 

@@ -1,13 +1,13 @@
 // Runs the real window and back end against the simulator for one device of each family, opens
 // every page in English and German, saves a picture of each (build/screenshots) and checks that
 // each page shows the texts its records carry.
-#include "appState.h"
-#include "languageTable.h"
-#include "qmlContext.h"
+#include "app/appState.h"
+#include "common/languageTable.h"
+#include "app/qmlContext.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
-#include "vendorData.h"
+#include "app/upsApp.h"
+#include "common/vendorData.h"
 
 #include "storage/eventControlModel.h"
 

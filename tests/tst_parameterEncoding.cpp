@@ -1,6 +1,6 @@
 // Page choices to device values: list numbers, the management word of each family, the stored
 // parameter text and the write payload.
-#include "app/languageTable.h"
+#include "common/languageTable.h"
 #include "devices/deviceCatalogue.h"
 #include "devices/parameterEncoding.h"
 #include "devices/valueText.h"

@@ -1,12 +1,12 @@
 // Parameter writes of the pages, and saving and restoring a device's parameter set: against the
 // request queues and a real database file, and through the serial link to the device simulator.
-#include "appState.h"
+#include "app/appState.h"
 #include "devices/currentDevice.h"
 #include "devices/parameterSettings.h"
 #include "simulatorProcess.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
+#include "app/upsApp.h"
 
 #include <QSerialPortInfo>
 #include <QSqlQuery>
@@ -21,7 +21,7 @@ void chooseModel(const QString &model)
   AppState &s = appState();
   for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
     if (s.catalogue.entries[i].name == model) {
-      s.link.currentCatalogueIndex = static_cast<uint8_t>(i);
+      s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
       return;
     }
   }

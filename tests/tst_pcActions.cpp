@@ -3,12 +3,12 @@
 // delays run on a clock the test moves.
 #include "actions/autostart.h"
 #include "actions/pcActions.h"
-#include "appState.h"
+#include "app/appState.h"
 #include "devices/currentDevice.h"
 #include "devices/processInterpretation.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
+#include "app/upsApp.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -250,7 +250,7 @@ private slots:
   void deviceEventStartsProgram()
   {
     AppState &s = appState();
-    s.link.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
+    s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
     s.link.set(LinkFlag::deviceIdentified, true);
     s.fields.rxField601 = 0x0001;
     s.fields.rxField102[1] = 2600;
@@ -346,7 +346,7 @@ private slots:
     QVERIFY(exitCode.open(QIODevice::WriteOnly));
     exitCode.write("1\n");
     exitCode.close();
-    appState().link.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
+    appState().catalogue.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
     // A device found by the scan and lost again: no interpreter runs, the last request stays.
     appState().link.set(LinkFlag::autoDetect, true);
     requestShutdown(true, 0);
@@ -374,7 +374,7 @@ private slots:
   void shutdownChoicesAreReadOnConnection()
   {
     AppState &s = appState();
-    s.link.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
+    s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
     Ups_DataBase *db = s.storage.database;
     const uint16_t row = db->deviceRow("Shutdown", "VT-40A");
     db->UpdateRow_inDatabase("Shutdown", "shutdown_active", 3, row);

@@ -1,9 +1,9 @@
 // Every picture the program hands to QML must exist and decode; animations must move.
-#include "appState.h"
+#include "app/appState.h"
 #include "devices/deviceCatalogue.h"
-#include "staticRecords.h"
-#include "uiRecords.h"
-#include "vendorData.h"
+#include "app/staticRecords.h"
+#include "common/uiRecords.h"
+#include "common/vendorData.h"
 
 #include <QImageReader>
 #include <QtTest>

@@ -1,5 +1,5 @@
 // Reading the device's fields into the status page, one family interpreter pass at a time.
-#include "appState.h"
+#include "app/appState.h"
 #include "devices/currentDevice.h"
 #include "devices/processInterpretation.h"
 #include "devices/valueText.h"
@@ -20,7 +20,7 @@ class ProcessInterpretationTest : public QObject
     rebuildDeviceCatalogue(s);
     for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
       if (s.catalogue.entries[i].name == model)
-        s.link.currentCatalogueIndex = static_cast<uint8_t>(i);
+        s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
     }
     s.link.set(LinkFlag::deviceIdentified, true);
     s.fields.rxField600 = statusWord;

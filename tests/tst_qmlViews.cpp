@@ -2,10 +2,10 @@
 // a command recorder in place of the application object.
 #include "qml/commandRecorder.h"
 
-#include "appState.h"
-#include "languageTable.h"
-#include "qmlContext.h"
-#include "vendorData.h"
+#include "app/appState.h"
+#include "common/languageTable.h"
+#include "app/qmlContext.h"
+#include "common/vendorData.h"
 
 #include <QCoreApplication>
 #include <QQmlEngine>

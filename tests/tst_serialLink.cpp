@@ -1,9 +1,9 @@
 // The real serial transport and request cycle talking to the device simulator over pseudo-terminals.
-#include "appState.h"
+#include "app/appState.h"
 #include "devices/currentDevice.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
+#include "app/upsApp.h"
 
 #include <QSerialPortInfo>
 #include <QSqlQuery>
@@ -39,7 +39,7 @@ std::unique_ptr<upsApp> startBackEnd(const QStringList &ports, bool automatic, c
   s.link.set(LinkFlag::portSuspended, false);
   s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
   if (!model.isEmpty()) {
-    s.link.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf(model));
+    s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf(model));
     s.link.setStatus(DeviceStatusFlag::modelChosen, true);
   }
   return app;
@@ -106,7 +106,7 @@ private slots:
     const AppState &s = appState();
     QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified), 20000);
     const int vs1700 = catalogueIndexOf(QStringLiteral("VS-1700-0"));
-    QCOMPARE(int(s.link.currentCatalogueIndex), vs1700);
+    QCOMPARE(int(s.catalogue.currentCatalogueIndex), vs1700);
     QVERIFY(s.link.hasStatus(DeviceStatusFlag::modelChosen));
     QCOMPARE(s.commands.lastSelectedModelName, QStringLiteral("VS-1700-0"));
     QTRY_VERIFY_WITH_TIMEOUT(!startWindow.isEmpty(), 2000);

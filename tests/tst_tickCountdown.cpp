@@ -1,4 +1,4 @@
-#include "tickCountdown.h"
+#include "common/tickCountdown.h"
 
 #include <QtTest>
 

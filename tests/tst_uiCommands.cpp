@@ -1,8 +1,8 @@
 // The page commands, against the real database file in a temporary folder.
-#include "appState.h"
+#include "app/appState.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
+#include "app/upsApp.h"
 
 #include <QtTest>
 
@@ -87,7 +87,7 @@ private slots:
   {
     const QString photo = app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
     QCOMPARE(photo, QStringLiteral("qrc:/images/company/norvex/devices/VT_40A/VT_40A.jpg"));
-    QCOMPARE(int(appState().link.currentCatalogueIndex), catalogueIndexOf("VT-40A"));
+    QCOMPARE(int(appState().catalogue.currentCatalogueIndex), catalogueIndexOf("VT-40A"));
     QVERIFY(appState().link.hasStatus(DeviceStatusFlag::modelChosen));
     QVERIFY(appState().loop.fullRefreshPending);
     tick();
@@ -104,7 +104,7 @@ private slots:
   {
     QVERIFY(app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-99")).isEmpty());
     QVERIFY(!appState().link.hasStatus(DeviceStatusFlag::modelChosen));
-    QCOMPARE(int(appState().link.currentCatalogueIndex), 0);
+    QCOMPARE(int(appState().catalogue.currentCatalogueIndex), 0);
   }
 
   void manualChoiceForgetsTheReportedModel()
@@ -125,7 +125,7 @@ private slots:
   {
     AppState &s = appState();
     s.link.set(LinkFlag::autoDetect, true);
-    s.link.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
+    s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf("VT-40A"));
     s.link.set(LinkFlag::deviceIdentified, true);
     app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
     QVERIFY(s.link.has(LinkFlag::deviceIdentified));
@@ -383,7 +383,7 @@ private slots:
     QCOMPARE(parameter.count(), 0);
     app->receiveFromQml_GetParameter(2);
     QCOMPARE(parameter.count(), 1);
-    QCOMPARE(int(appState().link.currentCatalogueIndex), 2);
+    QCOMPARE(int(appState().catalogue.currentCatalogueIndex), 2);
   }
 };
 

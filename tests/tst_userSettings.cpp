@@ -1,11 +1,11 @@
 // The event-action settings of a device: the stored e-mail strings, the page commands that write
 // them, and factory settings, save and restore through the backup columns, on a real database file.
-#include "appState.h"
+#include "app/appState.h"
 #include "storage/emailSettingsText.h"
 #include "storage/settingsStore.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "upsApp.h"
+#include "app/upsApp.h"
 
 #include <QtTest>
 

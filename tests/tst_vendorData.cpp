@@ -1,5 +1,5 @@
-#include "uiRecords.h"
-#include "vendorData.h"
+#include "common/uiRecords.h"
+#include "common/vendorData.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // and records each call as "name(arg,arg,...)", and it sends records to the pages on request.
 #pragma once
 
-#include "uiRecords.h"
+#include "common/uiRecords.h"
 
 #include <QMetaProperty>
 #include <QObject>

@@ -1,0 +1,28 @@
+#include "connectionIndicator.h"
+
+#include "appState.h"
+
+QString connectionLampPicture(ConnectionLamp lamp)
+{
+  switch (lamp) {
+  case ConnectionLamp::green:
+    return Pictures::ledGreen;
+  case ConnectionLamp::yellow:
+    return Pictures::ledYellow;
+  case ConnectionLamp::red:
+    return Pictures::ledRed;
+  case ConnectionLamp::off:
+    break;
+  }
+  return Pictures::ledGrey;
+}
+
+void buildCommunicationStatusText(AppState &s, SerialPort &port)
+{
+  ProcessData &pd = s.ui.processData;
+  const ConnectionStatus status =
+      connectionStatus(port, pd.comportList.isEmpty(), pd.production_version || pd.debug_version);
+  pd.textComPortLeft = s.link.has(LinkFlag::autoDetect) ? languageText(s.language, 141) : QString();
+  pd.textComPort = status.portText;
+  pd.imageComPort = connectionLampPicture(status.lamp);
+}

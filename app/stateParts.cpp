@@ -1,0 +1,58 @@
+#include "stateParts.h"
+
+LinkContext linkContext(AppState &s)
+{
+  return {s.link, s.rx, s.tx, s.fields, s.requests, s.scan};
+}
+
+InterpretationContext interpretationContext(AppState &s)
+{
+  return {s.process,
+          s.fields,
+          s.link,
+          s.catalogue,
+          s.language,
+          s.special,
+          s.commands.temperatureUnitText,
+          s.ui.processData,
+          s.ui.signalOutputs,
+          s.loop.message,
+          s.loop.currentPotiPicture};
+}
+
+ParameterContext parameterContext(AppState &s)
+{
+  return {s.link,
+          currentCatalogueEntry(s),
+          s.language,
+          s.special.demo_version,
+          s.fields,
+          s.process.managementWord,
+          s.requests,
+          s.tx,
+          s.ui.processData,
+          s.loop.message,
+          s.storage.database};
+}
+
+DeviceRows deviceRows(const AppState &s)
+{
+  return {s.storage.database, currentCatalogueEntry(s).name};
+}
+
+ShutdownChoice shutdownChoice(const AppState &s)
+{
+  return {s.ui.shutdownWindow.pcShutdownEnable, s.ui.processData.fastStartup};
+}
+
+void showShutdownChoice(AppState &s, ShutdownChoice choice)
+{
+  s.ui.shutdownWindow.pcShutdownEnable = choice.pcShutdownEnable;
+  s.ui.processData.fastStartup = choice.fastStartup;
+}
+
+void rebuildDeviceCatalogue(AppState &s)
+{
+  const ProcessData &pd = s.ui.processData;
+  rebuildDeviceCatalogue(s.catalogue, s.language, pd.production_version || pd.debug_version);
+}

@@ -1,0 +1,22 @@
+// The parts of the application state that each subsystem is handed: the application is the only
+// place that knows the whole and decides who sees what.
+#pragma once
+
+#include "appState.h"
+
+#include "devices/parameterSettings.h"
+#include "devices/processInterpretation.h"
+#include "link/linkContext.h"
+#include "storage/settingsStore.h"
+
+LinkContext linkContext(AppState &s);
+InterpretationContext interpretationContext(AppState &s);
+ParameterContext parameterContext(AppState &s);
+// The selected device's rows of the per-device tables.
+DeviceRows deviceRows(const AppState &s);
+// The PC shutdown choices as the pages show them.
+ShutdownChoice shutdownChoice(const AppState &s);
+void showShutdownChoice(AppState &s, ShutdownChoice choice);
+
+// Rebuilds the catalogue in the current language; the engineering models only in service builds.
+void rebuildDeviceCatalogue(AppState &s);

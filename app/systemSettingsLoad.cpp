@@ -1,0 +1,39 @@
+#include "systemSettingsLoad.h"
+
+#include "appState.h"
+
+#include "storage/systemSettings.h"
+#include "storage/upsDataBase.h"
+
+void loadSystemSettings(AppState &s)
+{
+  s.loop.generalSettingsLoaded = true;
+  Ups_DataBase *db = s.storage.database;
+  if (!db)
+    return;
+  const SystemSettings stored = readSystemSettings(*db);
+  ProcessData &pd = s.ui.processData;
+  LinkState &link = s.link;
+
+  pd.startUp = stored.autostart;
+
+  // Automatic detection starts the link at once; otherwise it waits for the user.
+  link.set(LinkFlag::autoDetect, stored.automaticDetection);
+  link.set(LinkFlag::portSuspended, !stored.automaticDetection);
+
+  const int options = stored.optionBits;
+  s.commands.optionBits = stored.optionBits;
+  pd.appOpenAsMaximized = pd.appOpenAsMaximized_checkBox = (options & 1) == 0;
+  pd.showCloseMessage = (options & 2) == 0;
+  pd.loadConfigFile_checkBox = (options & 4) != 0;
+  pd.switchToStatusPage = (options & 8) != 0;
+  pd.denyAppClosing = s.special.denyAppClosing || (options & 16) != 0;
+
+  pd.comboBoxTemperatureUnitCurrentIndex = stored.temperatureUnit;
+  s.commands.temperatureUnitText = stored.temperatureUnit == 1 ? QStringLiteral("°F") : QStringLiteral("°C");
+
+  // An imported database may hold any number: a language the table does not have reads as English.
+  pd.currentLanguageNr = setCurrentLanguage(s.language, stored.language);
+
+  pd.comPortList_currentNumber = stored.comPort;
+}
