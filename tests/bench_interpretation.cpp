@@ -1,9 +1,9 @@
 // Cost of one interpretation pass per device family.
-#include "app/appState.h"
-#include "devices/currentDevice.h"
-#include "devices/processInterpretation.h"
+#include "interpretedDevice.h"
 
 #include <QtTest>
+
+#include <memory>
 
 class InterpretationBenchmark : public QObject
 {
@@ -22,14 +22,10 @@ private slots:
   void onePass()
   {
     QFETCH(QString, model);
-    resetAppState();
-    AppState &s = appState();
-    fillLanguageTable(s.language);
-    rebuildDeviceCatalogue(s);
-    for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
-      if (s.catalogue.entries[i].name == model)
-        s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
-    }
+    const auto device = std::make_unique<InterpretedDevice>();
+    InterpretedDevice &s = *device;
+    s.rebuildCatalogue(false);
+    QVERIFY(s.choose(model));
     s.link.set(LinkFlag::deviceIdentified, true);
     RxFields &f = s.fields;
     f.rxField600 = 0x1;
@@ -47,8 +43,7 @@ private slots:
     f.rxField1[1] = 2;
     QBENCHMARK
     {
-      s.rx.newDataAvailable = true;
-      interpretProcessData(s);
+      s.pass();
     }
     QCOMPARE(s.process.operatingMode, 2);
   }

@@ -130,7 +130,7 @@ private slots:
     const QByteArray before = fileBytes(QStringLiteral("upsData.db"));
     QVERIFY(!app->importDatabase(chosen, false));
     QCOMPARE(fileBytes(QStringLiteral("upsData.db")), before);
-    QVERIFY(!appState().loop.postedMessage.isEmpty());
+    QVERIFY(!appState().loop.message.postedMessage.isEmpty());
     // The open database still works.
     QVERIFY(appState().storage.database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "02.02.2026",
                                                                             "10:00:01", "after"));

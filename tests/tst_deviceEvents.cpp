@@ -1,8 +1,5 @@
 // Event signals turning into event log entries, relay states and the current-state list.
-#include "app/appState.h"
-#include "devices/currentDevice.h"
-#include "devices/deviceEvents.h"
-#include "devices/processInterpretation.h"
+#include "interpretedDevice.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
@@ -19,24 +16,19 @@ class DeviceEventsTest : public QObject
   std::unique_ptr<TemporaryWorkingDirectory> workDir;
   std::unique_ptr<Ups_DataBase> db;
   std::unique_ptr<EventControl_DataBaseModel> model;
+  std::unique_ptr<InterpretedDevice> dut;
 
-  AppState &device(const QString &model)
+  InterpretedDevice &device(const QString &model)
   {
-    AppState &s = appState();
-    for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
-      if (s.catalogue.entries[i].name == model)
-        s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
-    }
-    return s;
+    dut->choose(model);
+    return *dut;
   }
 
   // One interpreter pass with the given status word.
   void pass(uint32_t statusWord)
   {
-    AppState &s = appState();
-    s.fields.rxField600 = statusWord;
-    s.rx.newDataAvailable = true;
-    interpretProcessData(s);
+    dut->fields.rxField600 = statusWord;
+    QVERIFY(dut->pass());
   }
 
   QStringList loggedEvents()
@@ -53,24 +45,20 @@ private slots:
   void init()
   {
     workDir = std::make_unique<TemporaryWorkingDirectory>();
-    resetAppState();
     db = std::make_unique<Ups_DataBase>();
     model = std::make_unique<EventControl_DataBaseModel>();
-    AppState &s = appState();
-    s.storage.database = db.get();
-    s.storage.eventModel = model.get();
-    fillLanguageTable(s.language);
-    rebuildDeviceCatalogue(s);
+    dut = std::make_unique<InterpretedDevice>();
+    InterpretedDevice &s = *dut;
+    s.log = {db.get(), model.get(), QStringLiteral("31.01.2024"), QStringLiteral("12:00:00")};
+    s.rebuildCatalogue(false);
     s.link.set(LinkFlag::deviceIdentified, true);
-    s.loop.currentDate = QStringLiteral("31.01.2024");
-    s.loop.currentTime = QStringLiteral("12:00:00");
     s.fields.rxField601 = 0x0001;
     s.fields.rxField102[1] = 2600;
   }
 
   void cleanup()
   {
-    appState().storage = Storage{};
+    dut.reset();
     model.reset();
     db.reset();
     workDir.reset();
@@ -92,6 +80,30 @@ private slots:
              QStringLiteral("31.01.2024"));
   }
 
+  // Conditions present at start are logged but call for no action; later rises do, once.
+  void passReportsTheEventsThatCallForActions()
+  {
+    device("VT-40A");
+    const auto raisedRows = [this] {
+      QList<int> rows;
+      for (int k = 0; k < deviceEventRows; ++k)
+        if (dut->lastEvents.raised[k])
+          rows << k + 1;
+      return rows;
+    };
+    pass(0x1);
+    QCOMPARE(raisedRows(), QList<int>{});
+    QVERIFY(!dut->lastEvents.wasPresent[0]);
+    pass(0x10002); // mains fails: buffer operation (row 2)
+    QCOMPARE(raisedRows(), QList<int>{2});
+    QVERIFY(dut->lastEvents.wasPresent[0]);
+    pass(0x10002);
+    QCOMPARE(raisedRows(), QList<int>{});
+    QVERIFY(dut->lastEvents.wasPresent[1]);
+    pass(0x1); // mains returns
+    QCOMPARE(raisedRows(), QList<int>{1});
+  }
+
   void flickeringSignalLogsEachRise()
   {
     device("VK-10A-2U");
@@ -104,16 +116,16 @@ private slots:
 
   void eventsAreLoggedInTheCurrentLanguage()
   {
-    AppState &s = device("VS-1700-0");
+    InterpretedDevice &s = device("VS-1700-0");
     setCurrentLanguage(s.language, 1);
-    rebuildDeviceCatalogue(s);
+    s.rebuildCatalogue(false);
     pass(0x5); // buffer operation
     QCOMPARE(loggedEvents(), QStringList{"VS-1700-0|Pufferbetrieb"});
   }
 
   void currentStateListsTheActiveRows()
   {
-    AppState &s = device("VT-40A");
+    InterpretedDevice &s = device("VT-40A");
     pass(0x1 | (1u << 7) | (1u << 12)); // mains, output off, system error
     QCOMPARE(s.ui.processData.devStatusText,
              QString::fromUtf8("▪ Mains operation\n▪ Output is switched off\n▪ System error\n"));
@@ -121,7 +133,7 @@ private slots:
 
   void relayFollowsItsRoutedRows()
   {
-    AppState &s = device("VT-40A");
+    InterpretedDevice &s = device("VT-40A");
     s.fields.rxField604 = 0x0002;             // relay 14 driven by row 2 (buffer operation)
     s.fields.rxField601 = 0x0001 | (1u << 5); // contact of relay 14 closed
     pass(0x1);

@@ -1,4 +1,5 @@
 #include "app/appState.h"
+#include "app/communicationError.h"
 #include "common/timedMessage.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
@@ -200,7 +201,7 @@ class ExtraMessageTest : public QObject
   LoopState loop;
   QString shown;
 
-  void step(int mode = 0) { runExtraMessageStep(loop, shown, mode, QStringLiteral("Device parameters")); }
+  void step(int mode = 0) { runExtraMessageStep(loop.message, shown, loop.communicationError, mode, QStringLiteral("Device parameters")); }
 
   // Counts the ticks that `text` stays shown, the tick that showed it included.
   int ticksShown(const QString &text)
@@ -222,7 +223,7 @@ private slots:
 
   void messagePostedOnceStaysFiftyTicks()
   {
-    postMessage(loop, QStringLiteral("Saved"));
+    postMessage(loop.message, QStringLiteral("Saved"));
     step();
     QCOMPARE(shown, QStringLiteral("Saved"));
     QCOMPARE(ticksShown(QStringLiteral("Saved")), 50);
@@ -230,10 +231,10 @@ private slots:
 
   void messageStaysForItsOwnDuration()
   {
-    postMessage(loop, QStringLiteral("Short"), 3);
+    postMessage(loop.message, QStringLiteral("Short"), 3);
     step();
     QCOMPARE(ticksShown(QStringLiteral("Short")), 3);
-    postMessage(loop, QStringLiteral("Default again"));
+    postMessage(loop.message, QStringLiteral("Default again"));
     step();
     QCOMPARE(ticksShown(QStringLiteral("Default again")), 50);
   }
@@ -242,25 +243,25 @@ private slots:
   {
     int ticks = 0;
     for (; ticks < 50; ++ticks) {
-      postMessage(loop, QStringLiteral("Busy"));
+      postMessage(loop.message, QStringLiteral("Busy"));
       step();
       QCOMPARE(shown, QStringLiteral("Busy"));
     }
     // The countdown has run out: gone for one tick, then shown again.
-    postMessage(loop, QStringLiteral("Busy"));
+    postMessage(loop.message, QStringLiteral("Busy"));
     step();
     QVERIFY(shown.isEmpty());
-    postMessage(loop, QStringLiteral("Busy"));
+    postMessage(loop.message, QStringLiteral("Busy"));
     step();
     QCOMPARE(shown, QStringLiteral("Busy"));
   }
 
   void newMessageReplacesTheShownOne()
   {
-    postMessage(loop, QStringLiteral("First"));
+    postMessage(loop.message, QStringLiteral("First"));
     step();
     step();
-    postMessage(loop, QStringLiteral("Second"));
+    postMessage(loop.message, QStringLiteral("Second"));
     step();
     QCOMPARE(shown, QStringLiteral("Second"));
     QCOMPARE(ticksShown(QStringLiteral("Second")), 50);
@@ -279,7 +280,7 @@ private slots:
   {
     QFETCH(int, mode);
     QFETCH(bool, stays);
-    postMessage(loop, offlineMessage);
+    postMessage(loop.message, offlineMessage);
     step(mode);
     QCOMPARE(shown, offlineMessage);
     step(mode);
@@ -288,9 +289,9 @@ private slots:
 
   void offlineIsReplacedByAPostedMessageAtOnce()
   {
-    postMessage(loop, offlineMessage);
+    postMessage(loop.message, offlineMessage);
     step(0);
-    postMessage(loop, QStringLiteral("Port opened"));
+    postMessage(loop.message, QStringLiteral("Port opened"));
     step(0);
     QCOMPARE(shown, QStringLiteral("Port opened"));
   }

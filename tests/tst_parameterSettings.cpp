@@ -1,8 +1,17 @@
 // Parameter writes of the pages, and saving and restoring a device's parameter set: against the
 // request queues and a real database file, and through the serial link to the device simulator.
 #include "app/appState.h"
+#include "app/settingsRoutine.h"
+#include "common/languageTable.h"
+#include "common/timedMessage.h"
+#include "common/uiRecords.h"
 #include "devices/currentDevice.h"
 #include "devices/parameterSettings.h"
+#include "link/buildOptions.h"
+#include "link/frameCodec.h"
+#include "link/linkState.h"
+#include "link/requestCycle.h"
+#include "link/rxFields.h"
 #include "simulatorProcess.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
@@ -16,22 +25,64 @@
 
 namespace
 {
-void chooseModel(const QString &model)
+// The state the parameter commands work on, and nothing more of the application; members are
+// named as in the application.
+struct ParameterDevice {
+  LanguageTable language;
+  DeviceCatalogue catalogue;
+  LinkState link;
+  RxState rx;
+  TxState tx;
+  RxFields fields;
+  RequestCycleState requests;
+  SpecialSettings special;
+  struct {
+    uint16_t managementWord = 0;
+  } process;
+  struct {
+    ProcessData processData;
+  } ui;
+  struct {
+    TimedMessage message;
+  } loop;
+  struct {
+    Ups_DataBase *database = nullptr;
+  } storage;
+
+  operator ParameterContext()
+  {
+    return {link,     currentCatalogueEntry(catalogue), language, special.demo_version, fields, process.managementWord,
+            requests, tx, ui.processData, loop.message, storage.database};
+  }
+};
+
+std::unique_ptr<ParameterDevice> device;
+
+ParameterDevice &dev()
 {
-  AppState &s = appState();
-  for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
-    if (s.catalogue.entries[i].name == model) {
-      s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
+  return *device;
+}
+
+void chooseModel(DeviceCatalogue &catalogue, const QString &model)
+{
+  for (int i = 1; i < catalogue.catalogueCount; ++i) {
+    if (catalogue.entries[i].name == model) {
+      catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
       return;
     }
   }
   QFAIL(qPrintable("no catalogue entry " + model));
 }
 
+void chooseModel(const QString &model)
+{
+  chooseModel(dev().catalogue, model);
+}
+
 // A device of the chosen model that is identified, online and has been polled once.
 void connectDevice()
 {
-  AppState &s = appState();
+  ParameterDevice &s = dev();
   s.link.set(LinkFlag::deviceIdentified, true);
   s.link.setStatus(DeviceStatusFlag::offline, false);
   s.requests.subDevicePassDone = true;
@@ -39,22 +90,26 @@ void connectDevice()
 
 QByteArray queued(int queueNumber)
 {
-  const QueuedRequest &q = appState().requests.requestQueue[queueNumber - 1];
+  const QueuedRequest &q = dev().requests.requestQueue[queueNumber - 1];
   return QByteArray(reinterpret_cast<const char *>(q.payload), q.length);
 }
 
-QString storedSet(const QString &model)
+QString storedSet(Ups_DataBase *db, const QString &model)
 {
-  Ups_DataBase *db = appState().storage.database;
   const uint16_t row = db->Get_dbID_forThisDevice(QStringLiteral("Parameter"), model);
   return row ? db->ReadRow_fromDatabase(QStringLiteral("Parameter"), QStringLiteral("par_settings"), row)
                    .value(0)
              : QString();
 }
 
+QString storedSet(const QString &model)
+{
+  return storedSet(dev().storage.database, model);
+}
+
 void storeSet(const QString &model, const QString &text)
 {
-  Ups_DataBase *db = appState().storage.database;
+  Ups_DataBase *db = dev().storage.database;
   const uint16_t row = db->deviceRow(QStringLiteral("Parameter"), model);
   db->UpdateRow_inDatabase(QStringLiteral("Parameter"), QStringLiteral("par_settings"), text, row);
 }
@@ -69,7 +124,7 @@ int parameterRows()
 // then the parameter transfer takes its step. Returns the pairs a queued request wrote.
 QVector<ParameterPair> linkCycle(ParameterTransfer &transfer)
 {
-  AppState &s = appState();
+  ParameterDevice &s = dev();
   prepareNextRequest(s.requests, s.tx, s.fields, s.link.has(LinkFlag::deviceIdentified));
   const QByteArray frame = buildTxFrame(s.tx, s.rx);
   runParameterTransferStep(s, transfer);
@@ -101,16 +156,15 @@ private slots:
   void init()
   {
     workDir = std::make_unique<TemporaryWorkingDirectory>();
-    resetAppState();
-    AppState &s = appState();
+    device = std::make_unique<ParameterDevice>();
+    ParameterDevice &s = dev();
     fillLanguageTable(s.language);
-    s.ui.processData.production_version = true; // all models, VS-1000-00 included
-    rebuildDeviceCatalogue(s);
+    rebuildDeviceCatalogue(s.catalogue, s.language, true); // all models, VS-1000-00 included
   }
 
   void cleanup()
   {
-    appState().storage.database = nullptr;
+    device.reset();
     database.reset();
     workDir.reset();
   }
@@ -185,7 +239,7 @@ private slots:
     QFETCH(QByteArray, request);
     chooseModel(model);
     connectDevice();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     if (control == "limits")
       setLimitsListChoice(s, number, text);
     else if (control == "textBox")
@@ -202,22 +256,22 @@ private slots:
   {
     chooseModel(QStringLiteral("VS-1700-0"));
     connectDevice();
-    setLimitsTextBox(appState(), 1, QStringLiteral("1"));
-    QCOMPARE(appState().ui.processData.bufferTimeMin_Value, QStringLiteral("2"));
-    setLimitsTextBox(appState(), 0, QStringLiteral("5000"));
-    QCOMPARE(appState().ui.processData.bufferTimeMax_Value, QStringLiteral("3600"));
+    setLimitsTextBox(dev(), 1, QStringLiteral("1"));
+    QCOMPARE(dev().ui.processData.bufferTimeMin_Value, QStringLiteral("2"));
+    setLimitsTextBox(dev(), 0, QStringLiteral("5000"));
+    QCOMPARE(dev().ui.processData.bufferTimeMax_Value, QStringLiteral("3600"));
   }
 
   void nothingIsWrittenWhileOffline()
   {
     chooseModel(QStringLiteral("VT-40A"));
     connectDevice();
-    appState().link.setStatus(DeviceStatusFlag::offline, true);
-    setLimitsListChoice(appState(), 0, QStringLiteral("26.5V"));
-    setOverloadCheckBox(appState(), 3, true);
+    dev().link.setStatus(DeviceStatusFlag::offline, true);
+    setLimitsListChoice(dev(), 0, QStringLiteral("26.5V"));
+    setOverloadCheckBox(dev(), 3, true);
     QCOMPARE(queued(1), QByteArray());
     QCOMPARE(queued(2), QByteArray());
-    QVERIFY(appState().ui.processData.powerBoost_Checked); // the page keeps the choice
+    QVERIFY(dev().ui.processData.powerBoost_Checked); // the page keeps the choice
   }
 
   // Check boxes and the reset button send the whole management word in the control queue.
@@ -269,7 +323,7 @@ private slots:
     QFETCH(QByteArray, request);
     chooseModel(model);
     connectDevice();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.special.demo_version = demo;
     if (control == "management")
       setManagementCheckBox(s, number, checked);
@@ -291,9 +345,9 @@ private slots:
   {
     chooseModel(QStringLiteral("VS-1700-0"));
     connectDevice();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     ProcessData &pd = s.ui.processData;
-    showManagementWord(s, 0x0010); // Power-Boost on
+    showManagementWord(currentCatalogueEntry(s.catalogue), s.special.demo_version, pd, 0x0010); // Power-Boost on
     QVERIFY(pd.powerBoost_Checked);
     QVERIFY(pd.overloadBehavior_CheckBox2); // hiccup operation when fuse operation is off
     setOverloadBehaviorCheckBox(s, 0, true);
@@ -317,7 +371,7 @@ private slots:
     QCOMPARE(s.fields.rxField602, uint16_t(0x000E)); // the page shows the choice
 
     chooseModel(QStringLiteral("VT-40A"));
-    showManagementWord(s, 0x8004);
+    showManagementWord(currentCatalogueEntry(s.catalogue), s.special.demo_version, pd, 0x8004);
     QVERIFY(pd.powerBoost_Checked && pd.advancedSettingsChecked_CheckBox1 && !pd.managementChecked_CheckBox1);
     setManagementCheckBox(s, 0, true);
     QCOMPARE(queued(2).toHex().toUpper(), QByteArray("025A8005"));
@@ -329,13 +383,13 @@ private slots:
   void savingKeepsOneRowPerModel()
   {
     database = std::make_unique<Ups_DataBase>();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.storage.database = database.get();
     connectDevice();
     chooseModel(QStringLiteral("VT-40A"));
     s.fields.rxField107 = 2200;
     saveParameterSet(s);
-    QCOMPARE(s.loop.postedMessage, QStringLiteral("Save"));
+    QCOMPARE(s.loop.message.postedMessage, QStringLiteral("Save"));
     QVERIFY(storedSet(QStringLiteral("VT-40A")).startsWith(QStringLiteral("107:2200 105:0 ")));
     s.fields.rxField107 = 2300;
     saveParameterSet(s);
@@ -367,7 +421,7 @@ private slots:
     QFETCH(bool, offline);
     QFETCH(bool, polled);
     database = std::make_unique<Ups_DataBase>();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.storage.database = database.get();
     chooseModel(QStringLiteral("VT-40A"));
     storeSet(QStringLiteral("VT-40A"), vtSet);
@@ -376,7 +430,7 @@ private slots:
     s.requests.subDevicePassDone = polled;
     saveParameterSet(s);
     QCOMPARE(storedSet(QStringLiteral("VT-40A")), vtSet);
-    QCOMPARE(s.loop.postedMessage, languageText(s.language, TextSlot::saveParametersOffline));
+    QCOMPARE(s.loop.message.postedMessage, languageText(s.language, TextSlot::saveParametersOffline));
   }
 
   // A restore asked for before the sub devices were polled (as at identification) waits for the
@@ -384,7 +438,7 @@ private slots:
   void restoreWaitsForThePassAndSendsEveryPair()
   {
     database = std::make_unique<Ups_DataBase>();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.storage.database = database.get();
     chooseModel(QStringLiteral("VT-40A"));
     storeSet(QStringLiteral("VT-40A"),
@@ -394,7 +448,7 @@ private slots:
 
     ParameterTransfer transfer;
     restoreParameterSet(s, transfer);
-    QCOMPARE(s.loop.postedMessage, QStringLiteral("Import"));
+    QCOMPARE(s.loop.message.postedMessage, QStringLiteral("Import"));
     QCOMPARE(queued(1), QByteArray()); // would be dropped before the pass
     QVector<QVector<ParameterPair>> requests;
     for (int i = 0; i < 20; ++i) {
@@ -415,7 +469,7 @@ private slots:
   void restoreResumesAfterAWriteTookTheQueue()
   {
     database = std::make_unique<Ups_DataBase>();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.storage.database = database.get();
     chooseModel(QStringLiteral("VT-40A"));
     storeSet(QStringLiteral("VT-40A"), vtSet);
@@ -434,7 +488,7 @@ private slots:
   void restoreWaitsWhileOfflineAndStopsWhenTheDeviceIsGone()
   {
     database = std::make_unique<Ups_DataBase>();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.storage.database = database.get();
     chooseModel(QStringLiteral("VS-1700-0"));
     storeSet(QStringLiteral("VS-1700-0"), QStringLiteral("107:2300 108:260 305:4200 306:4400 307:150 604:5 "
@@ -474,7 +528,7 @@ private slots:
   void restoreWithoutDeviceShowsTheValues()
   {
     database = std::make_unique<Ups_DataBase>();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.storage.database = database.get();
     chooseModel(QStringLiteral("VS-1700-0"));
     storeSet(QStringLiteral("VS-1700-0"), QStringLiteral("107:2300 306:4400 1305:8 602:27 "));
@@ -493,15 +547,15 @@ private slots:
   void restoreWithoutSavedSetSendsNothing()
   {
     database = std::make_unique<Ups_DataBase>();
-    AppState &s = appState();
+    ParameterDevice &s = dev();
     s.storage.database = database.get();
     chooseModel(QStringLiteral("VT-40A"));
     connectDevice();
     ParameterTransfer transfer;
-    runSettingsRoutine(s, transfer, 2);
+    restoreParameterSet(s, transfer);
     QVERIFY(!transfer.pending());
     QCOMPARE(queued(1), QByteArray());
-    QCOMPARE(s.loop.postedMessage, QString());
+    QCOMPARE(s.loop.message.postedMessage, QString());
     QCOMPARE(parameterRows(), 0);
   }
 
@@ -537,7 +591,7 @@ private slots:
     s.link.set(LinkFlag::autoDetect, false);
     s.link.set(LinkFlag::portSuspended, false);
     s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
-    chooseModel(model);
+    chooseModel(s.catalogue, model);
     s.link.setStatus(DeviceStatusFlag::modelChosen, true);
     auto reports = [&s](const QVector<ParameterPair> &set) {
       for (const ParameterPair &p : set) {
@@ -555,7 +609,7 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(reports(pairs), 10000);
 
     app.receiveFromQml_SetGetSetting(1);
-    QCOMPARE(storedSet(model), userSet);
+    QCOMPARE(storedSet(s.storage.database, model), userSet);
 
     int mark = sim.collect().size();
     app.receiveFromQml_SetGetSetting(0);

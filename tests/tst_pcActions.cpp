@@ -4,6 +4,8 @@
 #include "actions/autostart.h"
 #include "actions/pcActions.h"
 #include "app/appState.h"
+#include "app/interpreterPass.h"
+#include "app/pcShutdownStep.h"
 #include "devices/currentDevice.h"
 #include "devices/processInterpretation.h"
 #include "storage/upsDataBase.h"
@@ -94,14 +96,14 @@ class PcActionsTest : public QObject
   void arm(int event, qint64 at)
   {
     clock = start().addMSecs(at);
-    appState().process.eventSignal[event - 1] = true;
-    programStartEvent(appState(), event, true);
+    AppState &s = appState();
+    programStartEvent(s.pcActions.programStart, s.settings.program, clock, event, true, true);
   }
   void check(int event, qint64 at, bool present = true)
   {
     clock = start().addMSecs(at);
-    appState().process.eventSignal[event - 1] = present;
-    programStartEvent(appState(), event, false);
+    AppState &s = appState();
+    programStartEvent(s.pcActions.programStart, s.settings.program, clock, event, false, present);
   }
   bool pending(int program, int event)
   {
@@ -259,7 +261,7 @@ private slots:
       clock = start().addMSecs(at);
       s.fields.rxField600 = statusWord;
       s.rx.newDataAvailable = true;
-      interpretProcessData(s);
+      runInterpreterPass(s);
     };
     pass(0x1, 0); // mains operation at start-up
     pass(0x1, 100);

@@ -1,39 +1,31 @@
 // Reading the device's fields into the status page, one family interpreter pass at a time.
-#include "app/appState.h"
-#include "devices/currentDevice.h"
-#include "devices/processInterpretation.h"
 #include "devices/valueText.h"
+#include "interpretedDevice.h"
 
 #include <QtTest>
+
+#include <memory>
 
 class ProcessInterpretationTest : public QObject
 {
   Q_OBJECT
 
+  std::unique_ptr<InterpretedDevice> dut;
+
   // A device of `model`, identified, whose last answer carried `statusWord`.
-  AppState &device(const QString &model, uint32_t statusWord = 0x1)
+  InterpretedDevice &device(const QString &model, uint32_t statusWord = 0x1)
   {
-    resetAppState();
-    AppState &s = appState();
-    fillLanguageTable(s.language);
-    s.ui.processData.production_version = true; // all models in the catalogue
-    rebuildDeviceCatalogue(s);
-    for (int i = 1; i < s.catalogue.catalogueCount; ++i) {
-      if (s.catalogue.entries[i].name == model)
-        s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(i);
-    }
+    dut = std::make_unique<InterpretedDevice>();
+    InterpretedDevice &s = *dut;
+    s.rebuildCatalogue(true); // all models in the catalogue
+    s.choose(model);
     s.link.set(LinkFlag::deviceIdentified, true);
     s.fields.rxField600 = statusWord;
     s.fields.rxField601 = 0x0001; // storage present
     return s;
   }
 
-  void pass(AppState &s)
-  {
-    s.rx.newDataAvailable = true;
-    interpretProcessData(s);
-    QVERIFY(!s.rx.newDataAvailable);
-  }
+  void pass(InterpretedDevice &s) { QVERIFY(s.pass()); }
 
 private slots:
   void statusWordGivesTheMode_data()
@@ -69,7 +61,7 @@ private slots:
     QFETCH(uint, statusWord);
     QFETCH(int, mode);
     QFETCH(QString, text);
-    AppState &s = device(model, statusWord);
+    InterpretedDevice &s = device(model, statusWord);
     pass(s);
     QCOMPARE(s.process.operatingMode, mode);
     QCOMPARE(s.ui.processData.masterOperationModus, text);
@@ -77,7 +69,7 @@ private slots:
 
   void maintenancePositionShowsStandby()
   {
-    AppState &s = device("VS-1700-0", 0x0);
+    InterpretedDevice &s = device("VS-1700-0", 0x0);
     s.fields.rxField603 = 4;
     pass(s);
     QCOMPARE(s.ui.processData.masterOperationModus, QStringLiteral("Standby [Maintenance]"));
@@ -85,7 +77,7 @@ private slots:
 
   void capacitorModelIsOfflineAfterALinkLoss()
   {
-    AppState &s = device("VS-1700-0", 0x801);
+    InterpretedDevice &s = device("VS-1700-0", 0x801);
     s.link.retryLevel = 1;
     pass(s);
     QCOMPARE(s.process.operatingMode, 1);
@@ -114,7 +106,7 @@ private slots:
     QFETCH(QString, model);
     QFETCH(uint, statusWord);
     QFETCH(QList<int>, rows);
-    AppState &s = device(model, statusWord);
+    InterpretedDevice &s = device(model, statusWord);
     s.fields.rxField102[1] = 2600; // storage well above the deep-discharge threshold
     pass(s);
     QList<int> raised;
@@ -142,7 +134,7 @@ private slots:
     QFETCH(QString, model);
     QFETCH(uint, statusWord);
     QFETCH(bool, request);
-    AppState &s = device(model, statusWord);
+    InterpretedDevice &s = device(model, statusWord);
     s.fields.rxField1305 = 30;
     pass(s);
     QVERIFY(!s.process.pcShutdownRequest); // decided from the mode before this answer
@@ -153,7 +145,7 @@ private slots:
 
   void zeroWordsAreTakenOnlyAfterTenInARow()
   {
-    AppState &s = device("VK-10A-2U");
+    InterpretedDevice &s = device("VK-10A-2U");
     s.fields.rxField601 = 0x0001;
     s.fields.rxField602 = 0x0001; // automatic charger control on
     pass(s);
@@ -188,7 +180,7 @@ private slots:
   {
     QFETCH(int, minutes);
     QFETCH(bool, checked);
-    AppState &s = device("VT-40A");
+    InterpretedDevice &s = device("VT-40A");
     s.fields.rxField1303 = static_cast<uint16_t>(minutes);
     s.fields.rxField603 = 2; // custom buffer time
     pass(s);
@@ -201,7 +193,7 @@ private slots:
 
   void measuredValuesAreWrittenWithUnits()
   {
-    AppState &s = device("VT-40A");
+    InterpretedDevice &s = device("VT-40A");
     RxFields &f = s.fields;
     f.rxField100 = 2410;
     f.rxField104 = 2730;
@@ -229,7 +221,7 @@ private slots:
 
   void picturesAndLampsFollowTheMode()
   {
-    AppState &s = device("VT-40A", 0x1);
+    InterpretedDevice &s = device("VT-40A", 0x1);
     s.fields.rxField304 = 250; // charging
     pass(s);
     const ProcessData &pd = s.ui.processData;
@@ -260,7 +252,7 @@ private slots:
 
   void relayRowsShowTheRouting()
   {
-    AppState &s = device("VT-40A");
+    InterpretedDevice &s = device("VT-40A");
     s.fields.rxField604 = 0x8001; // row 1, inverted
     s.fields.rxField605 = 0x0004; // row 3 (IPC shutdown)
     s.fields.rxField603 = 1;      // IPC state: relay 24 is reserved for the IPC row
@@ -274,21 +266,21 @@ private slots:
 
   void writtenParametersAreAcknowledged()
   {
-    AppState &s = device("VT-40A");
+    InterpretedDevice &s = device("VT-40A");
     pass(s);
-    QVERIFY(s.loop.postedMessage.isEmpty());
+    QVERIFY(s.loop.message.postedMessage.isEmpty());
     s.fields.rxField99 = 1;
     pass(s);
-    QCOMPARE(s.loop.postedMessage, QStringLiteral("Save"));
-    QCOMPARE(s.loop.postedMessageTicks, uint8_t(25));
-    s.loop.postedMessage.clear();
+    QCOMPARE(s.loop.message.postedMessage, QStringLiteral("Save"));
+    QCOMPARE(s.loop.message.postedMessageTicks, uint8_t(25));
+    s.loop.message.postedMessage.clear();
     pass(s);
-    QVERIFY(s.loop.postedMessage.isEmpty()); // only on the rising edge
+    QVERIFY(s.loop.message.postedMessage.isEmpty()); // only on the rising edge
   }
 
   void storageModulesGetTheirDetails()
   {
-    AppState &s = device("VT-40A");
+    InterpretedDevice &s = device("VT-40A");
     s.fields.subDeviceCount = 1;
     s.fields.rxField1[1] = 2;
     s.fields.rxField3[1] = 1234;
@@ -303,9 +295,9 @@ private slots:
 
   void modelWithoutInterpreterIsNotRead()
   {
-    AppState &s = device("VS-1700-00", 0x3);
-    QVERIFY(!familyInterpreterAvailable(s));
-    pass(s);
+    InterpretedDevice &s = device("VS-1700-00", 0x3);
+    QVERIFY(!familyInterpreterAvailable(currentCatalogueEntry(s.catalogue)));
+    QVERIFY(!s.pass());
     QCOMPARE(s.process.operatingMode, 0);
   }
 };

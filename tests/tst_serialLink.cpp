@@ -1,6 +1,9 @@
 // The real serial transport and request cycle talking to the device simulator over pseudo-terminals.
 #include "app/appState.h"
+#include "app/stateParts.h"
 #include "devices/currentDevice.h"
+#include "link/linkCycle.h"
+#include "link/serialPort.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
 #include "app/upsApp.h"
@@ -54,6 +57,27 @@ class SerialLinkTest : public QObject
 
 private slots:
   void init() { QFile::remove(QStringLiteral("upsData.db")); }
+
+  // The link on its own, with nothing of the application around it: the port chosen by hand asks
+  // the device for its identity and stores what it answers.
+  void linkAloneReadsTheDevicesIdentity()
+  {
+    SimulatorProcess sim({"--model", "VT-40A"});
+    LinkParts parts;
+    parts.scan.extraPorts = sim.ports;
+    SerialPort port(parts.context());
+    initialiseLinkState(parts.context());
+    parts.link.set(LinkFlag::portSuspended, false);
+    int portIndex = port.availablePorts().indexOf(sim.ports.constFirst());
+    QVERIFY(portIndex >= 0);
+    QTimer cycle;
+    QObject::connect(&cycle, &QTimer::timeout, [&] { runLinkCycle(port, portIndex, 0); });
+    cycle.start(100);
+    QTRY_COMPARE_WITH_TIMEOUT(parts.fields.rxField1[0], vt40ModelCode, 15000);
+    QVERIFY(parts.fields.subDevicesSeen != 0); // a new identity, for the device layer to match
+    QVERIFY(!sim.matching("^RX 9600 " + identificationRequest).isEmpty());
+    QVERIFY(sim.matching("^BADRX").isEmpty());
+  }
 
   // Manual mode with no model chosen: the device answers, but is not taken, so it is asked for its
   // identity on every tick and shown offline.

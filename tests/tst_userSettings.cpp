@@ -1,6 +1,7 @@
 // The event-action settings of a device: the stored e-mail strings, the page commands that write
 // them, and factory settings, save and restore through the backup columns, on a real database file.
 #include "app/appState.h"
+#include "app/stateParts.h"
 #include "storage/emailSettingsText.h"
 #include "storage/settingsStore.h"
 #include "storage/upsDataBase.h"
@@ -171,31 +172,31 @@ private slots:
 
   void factorySaveEditRestore()
   {
-    setFactoryUserSettings(appState());
+    QVERIFY(setFactoryUserSettings(appState().settings, deviceRows(appState())));
     tick();
     QCOMPARE(stored("Programstart", "program1_path"), QStringLiteral(" "));
     QCOMPARE(stored("Programstart", "program2_value"), QStringLiteral("0"));
 
     editEverything("Saved subject  here");
-    saveUserSettings(appState());
+    saveUserSettings(deviceRows(appState()), shutdownChoice(appState()));
     editEverything("Changed");
     app->receiveFromQml_SetEmailConfig(0, 1, "other.example.org");
     app->receiveFromQml_SetProgramstartTimeConfig(1, 2, 5);
     app->receiveFromQml_IpcPage_CheckBox(3, false);
     tick();
-    restoreUserSettings(appState());
+    const std::optional<ShutdownChoice> restored = restoreUserSettings(appState().settings, deviceRows(appState()));
+    QVERIFY(restored && restored->pcShutdownEnable);
     tick();
     const EmailWindowStruct &e = appState().ui.emailWindow;
     QCOMPARE(e.email1_SubjectValue, QStringLiteral("Saved subject  here"));
     QCOMPARE(e.email1_ServerValue, QStringLiteral("smtp.example.org"));
     QCOMPARE(appState().ui.programstartWindow.Minutes2_CurrentIndex, 30);
-    QVERIFY(appState().ui.shutdownWindow.pcShutdownEnable);
   }
 
   void restoreKeepsGroupsThatWereNeverSaved()
   {
     editEverything("Live");
-    restoreUserSettings(appState()); // nothing saved yet
+    QVERIFY(!restoreUserSettings(appState().settings, deviceRows(appState()))); // nothing saved yet
     tick();
     QCOMPARE(appState().ui.emailWindow.email1_SubjectValue, QStringLiteral("Live"));
     QVERIFY(appState().ui.emailWindow.e1_activ);
