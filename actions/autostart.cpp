@@ -2,7 +2,6 @@
 
 #include "pcActions.h"
 
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -120,7 +119,8 @@ bool writeAutostartEntry(const QString &file, const QStringList &extraPorts)
 bool setAutostart(bool on, const QStringList &extraPorts)
 {
   const QString file = autostartFile();
-  const bool done = on ? writeAutostartEntry(file, extraPorts) : (!QFileInfo::exists(file) || QFile::remove(file));
+  const bool done =
+      on ? writeAutostartEntry(file, extraPorts) : (!QFileInfo::exists(file) || QFile::remove(file));
   if (!done)
     qCWarning(lcActions) << "could not" << (on ? "write" : "remove") << file;
   return done;

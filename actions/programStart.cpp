@@ -2,7 +2,6 @@
 
 #include "pcActions.h"
 
-
 #include <QFileInfo>
 #include <QProcess>
 

@@ -36,8 +36,8 @@ bool runInterpreterPass(AppState &s)
   if (!interpretProcessData(interpretationContext(s)))
     return false;
   const EventLogTarget log{s.storage.database, s.storage.eventModel, s.loop.currentDate, s.loop.currentTime};
-  const DeviceEventPass pass = runDeviceEvents(s.events, s.process, currentCatalogueEntry(s), s.ui.signalOutputs,
-                                               s.ui.processData, log);
+  const DeviceEventPass pass = runDeviceEvents(s.events, s.process, currentCatalogueEntry(s),
+                                               s.ui.signalOutputs, s.ui.processData, log);
   runEventActions(s, pass);
   return true;
 }

@@ -22,17 +22,9 @@ InterpretationContext interpretationContext(AppState &s)
 
 ParameterContext parameterContext(AppState &s)
 {
-  return {s.link,
-          currentCatalogueEntry(s),
-          s.language,
-          s.special.demo_version,
-          s.fields,
-          s.process.managementWord,
-          s.requests,
-          s.tx,
-          s.ui.processData,
-          s.loop.message,
-          s.storage.database};
+  return {s.link,           currentCatalogueEntry(s), s.language,        s.special.demo_version,
+          s.fields,         s.process.managementWord, s.requests,        s.tx,
+          s.ui.processData, s.loop.message,           s.storage.database};
 }
 
 DeviceRows deviceRows(const AppState &s)

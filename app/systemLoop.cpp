@@ -107,7 +107,8 @@ void upsApp::runTickSteps()
 
   runInterpretationStep();
   buildCommunicationStatusText(s, *serialPort);
-  runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode, text(51));
+  runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
+                      text(51));
 
   // Every change of the identification is logged, whether or not an interpreter ran.
   runConnectionEventStep();

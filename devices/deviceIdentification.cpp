@@ -22,7 +22,8 @@ int catalogueIndexOfModel(const DeviceCatalogue &catalogue, uint32_t modelCode)
 bool identifyDevice(LinkState &link, RxFields &fields, DeviceCatalogue &catalogue)
 {
   const bool automatic = link.has(LinkFlag::autoDetect);
-  const DeviceCatalogueEntry &current = catalogue.entries[catalogue.currentCatalogueIndex % catalogueCapacity];
+  const DeviceCatalogueEntry &current =
+      catalogue.entries[catalogue.currentCatalogueIndex % catalogueCapacity];
 
   // With detection by hand only the chosen model is accepted: another one takes the device offline.
   if (!automatic && fields.rxField1[0] != current.modelCode) {

@@ -127,7 +127,8 @@ void showRestoredValues(const ParameterContext &c, const QVector<ParameterPair> 
   }
 }
 
-void startTransfer(const ParameterContext &c, ParameterTransfer &transfer, const QVector<ParameterPair> &pairs)
+void startTransfer(const ParameterContext &c, ParameterTransfer &transfer,
+                   const QVector<ParameterPair> &pairs)
 {
   transfer = ParameterTransfer{};
   transfer.model = c.entry.name;
@@ -217,12 +218,10 @@ void restoreParameterSet(const ParameterContext &c, ParameterTransfer &transfer)
   const ParameterLayout layout = layoutInUse(c);
   if (layout == ParameterLayout::None || !c.database)
     return;
-  const uint16_t row =
-      c.database->Get_dbID_forThisDevice(parameterTable, c.entry.name);
+  const uint16_t row = c.database->Get_dbID_forThisDevice(parameterTable, c.entry.name);
   if (row == 0) // nothing saved for this model
     return;
-  const QString stored =
-      c.database->ReadRow_fromDatabase(parameterTable, parameterColumn, row).value(0);
+  const QString stored = c.database->ReadRow_fromDatabase(parameterTable, parameterColumn, row).value(0);
   const ParsedParameterSet set = parseParameterSetText(stored, layout);
   if (set.pairs.isEmpty())
     return;

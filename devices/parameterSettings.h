@@ -64,7 +64,8 @@ void setOverloadListChoice(const ParameterContext &c, int comboBoxNr, const QStr
 // local copy of the word takes the change at once.
 void setManagementSetting(const ParameterContext &c, int setting, bool state);
 // The page check boxes behind the management word, set from the word the device reported.
-void showManagementWord(const DeviceCatalogueEntry &entry, bool demo, ProcessData &processData, uint16_t word);
+void showManagementWord(const DeviceCatalogueEntry &entry, bool demo, ProcessData &processData,
+                        uint16_t word);
 // The management check boxes of the general page: 0 charger control, 100 and 101 advanced settings.
 void setManagementCheckBox(const ParameterContext &c, int checkBoxNr, bool checked);
 // The overload page: behaviour check boxes 0 and 1 (settings 7 and 8), boost check boxes 3 and 4.

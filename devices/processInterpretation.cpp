@@ -67,7 +67,8 @@ void decodeRelayWord(InterpretationState &st, uint16_t word)
     st.stateFlagsF |= 1u << 3;
 }
 
-void readBufferTimeState(const InterpretationContext &c, InterpretationState &st, const DeviceCatalogueEntry &entry)
+void readBufferTimeState(const InterpretationContext &c, InterpretationState &st,
+                         const DeviceCatalogueEntry &entry)
 {
   const int position = c.fields.rxField603;
   st.ipcState = position == 1 || !c.link.has(LinkFlag::deviceIdentified);
@@ -87,8 +88,8 @@ void readBufferTimeState(const InterpretationContext &c, InterpretationState &st
     picture = position - 2;
   c.potiPicture = picture > 0 ? entry.potiImages.value(picture - 1) : QString();
   c.processData.potiText = c.potiPicture.isEmpty()
-                                  ? QString()
-                                  : (text(c, 105) + QLatin1Char(' ') + st.bufferTimeStateText).trimmed();
+                               ? QString()
+                               : (text(c, 105) + QLatin1Char(' ') + st.bufferTimeStateText).trimmed();
 }
 
 void decodeConditions(const InterpretationContext &c, InterpretationState &st, const FamilyTraits &traits)
@@ -130,7 +131,8 @@ QString modeText(const InterpretationContext &c, const InterpretationState &st, 
 }
 
 // Which of the page's switches the model offers, and their states as the device reports them.
-void fillSwitchStates(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillSwitchStates(const InterpretationContext &c, const InterpretationState &st,
+                      const DeviceCatalogueEntry &entry)
 {
   ProcessData &pd = c.processData;
   const ParameterTexts &p = entry.parameter;
@@ -199,7 +201,8 @@ void fillOverloadPictures(const InterpretationContext &c, const DeviceCatalogueE
   pd.overloadBehavior_legend_bottom = text(c, group + (fuse ? 1 : 0));
 }
 
-void fillParameterSelections(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillParameterSelections(const InterpretationContext &c, const InterpretationState &st,
+                             const DeviceCatalogueEntry &entry)
 {
   ProcessData &pd = c.processData;
   const RxFields &f = c.fields;
@@ -368,7 +371,8 @@ QString statusPicture(const DeviceCatalogueEntry &entry, const QString &name)
 
 // Battery images: empty, full, charging, discharging, defective. Capacitor images: warning, full,
 // charging, discharging, unknown, 85 %, empty.
-QString storagePicture(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+QString storagePicture(const InterpretationContext &c, const InterpretationState &st,
+                       const DeviceCatalogueEntry &entry)
 {
   const int mode = st.operatingMode;
   if (!st.storagePresent || mode == 1 || mode == 4 || mode == 6 || entry.storageImages.isEmpty())
@@ -385,13 +389,13 @@ QString storagePicture(const InterpretationContext &c, const InterpretationState
   return entry.storageImages.value(c.fields.rxField304 <= chargingCurrent ? full : charging);
 }
 
-void fillMeasuredValues(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillMeasuredValues(const InterpretationContext &c, const InterpretationState &st,
+                        const DeviceCatalogueEntry &entry)
 {
   ProcessData &pd = c.processData;
   const RxFields &f = c.fields;
   const bool fahrenheit = pd.comboBoxTemperatureUnitCurrentIndex == 1;
-  const QString unit =
-      c.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : c.temperatureUnitText;
+  const QString unit = c.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : c.temperatureUnitText;
   const QString volt = QStringLiteral("V");
   const QString ampere = QStringLiteral("A");
 
@@ -466,14 +470,14 @@ void fillSubDeviceDetails(const InterpretationContext &c)
 }
 
 // Storage units behind a capacitor model: values and pictures per unit.
-void fillSlaveUnits(const InterpretationContext &c, const InterpretationState &st, const DeviceCatalogueEntry &entry)
+void fillSlaveUnits(const InterpretationContext &c, const InterpretationState &st,
+                    const DeviceCatalogueEntry &entry)
 {
   ProcessData &pd = c.processData;
   const RxFields &f = c.fields;
   const int count = std::min<int>(f.subDeviceCount, 3);
   const bool fahrenheit = pd.comboBoxTemperatureUnitCurrentIndex == 1;
-  const QString unit =
-      c.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : c.temperatureUnitText;
+  const QString unit = c.temperatureUnitText.isEmpty() ? QStringLiteral("°C") : c.temperatureUnitText;
   QString *texts[3] = {&pd.slave1_text, &pd.slave2_text, &pd.slave3_text};
   QString *images[3] = {&pd.slave1_image, &pd.slave2_image, &pd.slave3_image};
   QString *arrows[3] = {&pd.pfeilNachLinks1_image, &pd.pfeilNachLinks2_image, &pd.pfeilNachLinks3_image};
@@ -511,7 +515,8 @@ void acknowledgeWrites(const InterpretationContext &c, InterpretationState &st)
   st.previous88b = f.rxField88b;
 }
 
-void runFamilyHandler(const InterpretationContext &c, const FamilyTraits &traits, const DeviceCatalogueEntry &entry)
+void runFamilyHandler(const InterpretationContext &c, const FamilyTraits &traits,
+                      const DeviceCatalogueEntry &entry)
 {
   InterpretationState &st = c.process;
   ProcessData &pd = c.processData;

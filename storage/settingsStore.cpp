@@ -215,7 +215,8 @@ bool loadRequestedSettings(UserSettingsState &settings, const DeviceRows &rows,
   return loaded;
 }
 
-void storeProgramStartEvent(UserSettingsState &settings, const DeviceRows &rows, int number, unsigned bit, bool checked)
+void storeProgramStartEvent(UserSettingsState &settings, const DeviceRows &rows, int number, unsigned bit,
+                            bool checked)
 {
   if (!validNumber(number) || rows.deviceName.isEmpty())
     return;
@@ -225,7 +226,8 @@ void storeProgramStartEvent(UserSettingsState &settings, const DeviceRows &rows,
   settings.programReload = true;
 }
 
-void storeProgramStartPath(UserSettingsState &settings, const DeviceRows &rows, int number, const QString &pathOrUrl)
+void storeProgramStartPath(UserSettingsState &settings, const DeviceRows &rows, int number,
+                           const QString &pathOrUrl)
 {
   if (!validNumber(number) || rows.deviceName.isEmpty())
     return;
@@ -238,8 +240,7 @@ void storeProgramStartPath(UserSettingsState &settings, const DeviceRows &rows, 
 
 void storeProgramDelay(UserSettingsState &settings, const DeviceRows &rows, int number, int field, int value)
 {
-  if (!validNumber(number) || field < 1 || field > 3 || value < 0 || value > 255 ||
-      rows.deviceName.isEmpty())
+  if (!validNumber(number) || field < 1 || field > 3 || value < 0 || value > 255 || rows.deviceName.isEmpty())
     return;
   ProgramStartConfig &p = settings.program[number];
   static const char *const columns[] = {"program%1_hours", "program%1_minutes", "program%1_seconds"};
@@ -249,7 +250,8 @@ void storeProgramDelay(UserSettingsState &settings, const DeviceRows &rows, int 
   settings.delayReload = true;
 }
 
-void storeEmailEvent(UserSettingsState &settings, const DeviceRows &rows, int number, unsigned bit, bool checked)
+void storeEmailEvent(UserSettingsState &settings, const DeviceRows &rows, int number, unsigned bit,
+                     bool checked)
 {
   if (!validNumber(number) || rows.deviceName.isEmpty())
     return;
@@ -259,7 +261,8 @@ void storeEmailEvent(UserSettingsState &settings, const DeviceRows &rows, int nu
   settings.emailReload = true;
 }
 
-void storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int number, int field, const QString &value)
+void storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
+                      const QString &value)
 {
   if (!validNumber(number) || field < 1 || field > 5 || rows.deviceName.isEmpty())
     return;
@@ -270,7 +273,8 @@ void storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int n
   settings.emailReload = true;
 }
 
-void storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int number, int field, const QString &value)
+void storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
+                       const QString &value)
 {
   if (!validNumber(number) || field < 1 || field > 7 || rows.deviceName.isEmpty())
     return;
@@ -337,7 +341,7 @@ void saveUserSettings(const DeviceRows &rows, ShutdownChoice shutdown)
     for (const QString &name : group.columns)
       if (name != QLatin1String("shutdown_active"))
         rows.database->UpdateRow_inDatabase(group.table, name + backupSuffix,
-                                                 savedValue(rows, group.table, name, row), row);
+                                            savedValue(rows, group.table, name, row), row);
   }
 }
 
@@ -355,7 +359,7 @@ std::optional<ShutdownChoice> restoreUserSettings(UserSettingsState &settings, c
       continue;
     for (const QString &name : group.columns)
       rows.database->UpdateRow_inDatabase(group.table, name,
-                                               read(rows, group.table, name + backupSuffix, row), row);
+                                          read(rows, group.table, name + backupSuffix, row), row);
     if (group.table == shutdownTable)
       shutdown = shutdownChoiceOf(read(rows, shutdownTable, QStringLiteral("shutdown_active"), row).toInt());
   }

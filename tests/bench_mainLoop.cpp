@@ -1,7 +1,7 @@
 // Cost of one main-loop tick of the back end with no device attached.
 #include "app/appState.h"
-#include "temporaryWorkingDirectory.h"
 #include "app/upsApp.h"
+#include "temporaryWorkingDirectory.h"
 
 #include <QtTest>
 

@@ -38,8 +38,17 @@ struct InterpretedDevice {
 
   InterpretationContext context()
   {
-    return {process,   fields, link, catalogue, language, special, commands.temperatureUnitText, ui.processData,
-            ui.signalOutputs, loop.message, loop.currentPotiPicture};
+    return {process,
+            fields,
+            link,
+            catalogue,
+            language,
+            special,
+            commands.temperatureUnitText,
+            ui.processData,
+            ui.signalOutputs,
+            loop.message,
+            loop.currentPotiPicture};
   }
 
   // The catalogue in the current language; `serviceBuild` adds the engineering models.

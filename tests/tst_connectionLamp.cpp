@@ -49,7 +49,8 @@ private slots:
                off = ConnectionLamp::off;
     QTest::newRow("device online") << false << false << true << 0 << true << g << "COM Port: ";
     QTest::newRow("searching by hand") << false << false << false << 0 << true << y << "COM Port: ";
-    QTest::newRow("scanning") << false << true << false << 0 << true << y << "Device scanning...   COM Port: ";
+    QTest::newRow("scanning") << false << true << false << 0 << true << y
+                              << "Device scanning...   COM Port: ";
     QTest::newRow("no ports") << false << false << false << 0 << false << r << "no usb/rs232 driver found";
     QTest::newRow("one loss") << false << false << true << 1 << true << y << "COM Port: ";
     QTest::newRow("three losses") << false << false << true << 3 << true << r << "COM Port: ";

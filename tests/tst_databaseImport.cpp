@@ -1,11 +1,11 @@
 // Importing a database file in place of the application's own: a chosen backup, refused files,
 // and the configuration file on the desktop taken when the device is identified.
 #include "app/appState.h"
+#include "app/upsApp.h"
 #include "simulatorProcess.h"
 #include "storage/databaseImport.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

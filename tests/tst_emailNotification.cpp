@@ -7,9 +7,9 @@
 #include "actions/mail/smtpClient.h"
 #include "actions/mailOutbox.h"
 #include "app/appState.h"
+#include "app/upsApp.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,10 +1,10 @@
 #include "app/appState.h"
 #include "app/communicationError.h"
+#include "app/upsApp.h"
 #include "common/timedMessage.h"
 #include "storage/eventControlModel.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QtTest>
 
@@ -201,7 +201,11 @@ class ExtraMessageTest : public QObject
   LoopState loop;
   QString shown;
 
-  void step(int mode = 0) { runExtraMessageStep(loop.message, shown, loop.communicationError, mode, QStringLiteral("Device parameters")); }
+  void step(int mode = 0)
+  {
+    runExtraMessageStep(loop.message, shown, loop.communicationError, mode,
+                        QStringLiteral("Device parameters"));
+  }
 
   // Counts the ticks that `text` stays shown, the tick that showed it included.
   int ticksShown(const QString &text)

@@ -2,12 +2,12 @@
 // every page in English and German, saves a picture of each (build/screenshots) and checks that
 // each page shows the texts its records carry.
 #include "app/appState.h"
-#include "common/languageTable.h"
 #include "app/qmlContext.h"
+#include "app/upsApp.h"
+#include "common/languageTable.h"
+#include "common/vendorData.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
-#include "common/vendorData.h"
 
 #include "storage/eventControlModel.h"
 

@@ -2,6 +2,7 @@
 // request queues and a real database file, and through the serial link to the device simulator.
 #include "app/appState.h"
 #include "app/settingsRoutine.h"
+#include "app/upsApp.h"
 #include "common/languageTable.h"
 #include "common/timedMessage.h"
 #include "common/uiRecords.h"
@@ -15,7 +16,6 @@
 #include "simulatorProcess.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QSerialPortInfo>
 #include <QSqlQuery>
@@ -51,8 +51,17 @@ struct ParameterDevice {
 
   operator ParameterContext()
   {
-    return {link,     currentCatalogueEntry(catalogue), language, special.demo_version, fields, process.managementWord,
-            requests, tx, ui.processData, loop.message, storage.database};
+    return {link,
+            currentCatalogueEntry(catalogue),
+            language,
+            special.demo_version,
+            fields,
+            process.managementWord,
+            requests,
+            tx,
+            ui.processData,
+            loop.message,
+            storage.database};
   }
 };
 
@@ -347,7 +356,8 @@ private slots:
     connectDevice();
     ParameterDevice &s = dev();
     ProcessData &pd = s.ui.processData;
-    showManagementWord(currentCatalogueEntry(s.catalogue), s.special.demo_version, pd, 0x0010); // Power-Boost on
+    showManagementWord(currentCatalogueEntry(s.catalogue), s.special.demo_version, pd,
+                       0x0010); // Power-Boost on
     QVERIFY(pd.powerBoost_Checked);
     QVERIFY(pd.overloadBehavior_CheckBox2); // hiccup operation when fuse operation is off
     setOverloadBehaviorCheckBox(s, 0, true);

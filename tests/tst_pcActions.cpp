@@ -6,11 +6,11 @@
 #include "app/appState.h"
 #include "app/interpreterPass.h"
 #include "app/pcShutdownStep.h"
+#include "app/upsApp.h"
 #include "devices/currentDevice.h"
 #include "devices/processInterpretation.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QSqlQuery>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // Every picture the program hands to QML must exist and decode; animations must move.
 #include "app/appState.h"
-#include "devices/deviceCatalogue.h"
 #include "app/staticRecords.h"
 #include "common/uiRecords.h"
 #include "common/vendorData.h"
+#include "devices/deviceCatalogue.h"
 
 #include <QImageReader>
 #include <QtTest>

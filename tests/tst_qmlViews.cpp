@@ -3,8 +3,8 @@
 #include "qml/commandRecorder.h"
 
 #include "app/appState.h"
-#include "common/languageTable.h"
 #include "app/qmlContext.h"
+#include "common/languageTable.h"
 #include "common/vendorData.h"
 
 #include <QCoreApplication>

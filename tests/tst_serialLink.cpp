@@ -1,12 +1,12 @@
 // The real serial transport and request cycle talking to the device simulator over pseudo-terminals.
 #include "app/appState.h"
 #include "app/stateParts.h"
+#include "app/upsApp.h"
 #include "devices/currentDevice.h"
 #include "link/linkCycle.h"
 #include "link/serialPort.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QSerialPortInfo>
 #include <QSqlQuery>

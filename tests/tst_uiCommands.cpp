@@ -1,8 +1,8 @@
 // The page commands, against the real database file in a temporary folder.
 #include "app/appState.h"
+#include "app/upsApp.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QtTest>
 

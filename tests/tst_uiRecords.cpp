@@ -1,6 +1,6 @@
 // QML binds to the records' property names and the back end's method names: check the interface.
-#include "common/uiRecords.h"
 #include "app/upsApp.h"
+#include "common/uiRecords.h"
 
 #include <QtTest>
 

@@ -2,11 +2,11 @@
 // them, and factory settings, save and restore through the backup columns, on a real database file.
 #include "app/appState.h"
 #include "app/stateParts.h"
+#include "app/upsApp.h"
 #include "storage/emailSettingsText.h"
 #include "storage/settingsStore.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
-#include "app/upsApp.h"
 
 #include <QtTest>
 
@@ -184,7 +184,8 @@ private slots:
     app->receiveFromQml_SetProgramstartTimeConfig(1, 2, 5);
     app->receiveFromQml_IpcPage_CheckBox(3, false);
     tick();
-    const std::optional<ShutdownChoice> restored = restoreUserSettings(appState().settings, deviceRows(appState()));
+    const std::optional<ShutdownChoice> restored =
+        restoreUserSettings(appState().settings, deviceRows(appState()));
     QVERIFY(restored && restored->pcShutdownEnable);
     tick();
     const EmailWindowStruct &e = appState().ui.emailWindow;
