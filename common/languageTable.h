@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 232;
+constexpr int languageSlotCount = 239;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -13,6 +13,13 @@ constexpr int importNotADatabase = 228;
 constexpr int saveParametersOffline = 229;
 constexpr int pcShutdownFailed = 230;
 constexpr int importFailed = 231;
+constexpr int noConnectionSince = 232; // %1: the time the link was lost
+constexpr int pcShutdownConfirm = 233;
+constexpr int pcShutdownCountdown = 234; // %1: seconds left
+constexpr int pcShutdownIssued = 235;
+constexpr int pcShutdownNotHappened = 236;
+constexpr int mailNotSentAtExit = 237; // %1: the e-mail's number
+constexpr int relayUnknown = 238;
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

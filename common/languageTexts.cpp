@@ -247,6 +247,14 @@ void fillEnglish(LanguageRecord &r)
   r.text[229] = QStringLiteral("Parameters can be saved only while the device is connected.");
   r.text[230] = QStringLiteral("PC shutdown failed");
   r.text[231] = QStringLiteral("Import failed; the database is unchanged.");
+  r.text[232] = QStringLiteral("No connection since %1");
+  r.text[233] = QStringLiteral(
+      "Shut this computer down when the UPS asks for it? Unsaved work on this computer may be lost.");
+  r.text[234] = QStringLiteral("PC shutdown in %1 s");
+  r.text[235] = QStringLiteral("PC shutdown command issued");
+  r.text[236] = QStringLiteral("PC shutdown did not happen; monitoring resumed");
+  r.text[237] = QStringLiteral("E-mail %1 was not sent before the program ended");
+  r.text[238] = QStringLiteral("Unknown");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -492,6 +500,14 @@ void fillGerman(LanguageRecord &r)
   r.text[229] = QStringLiteral("Parameter können nur bei verbundenem Gerät gespeichert werden.");
   r.text[230] = QStringLiteral("Herunterfahren des PCs fehlgeschlagen");
   r.text[231] = QStringLiteral("Import fehlgeschlagen; die Datenbank ist unverändert.");
+  r.text[232] = QStringLiteral("Keine Verbindung seit %1");
+  r.text[233] = QStringLiteral("Diesen Computer herunterfahren, wenn die USV es verlangt? Nicht gespeicherte "
+                               "Arbeit auf diesem Computer kann verloren gehen.");
+  r.text[234] = QStringLiteral("PC wird in %1 s heruntergefahren");
+  r.text[235] = QStringLiteral("Befehl zum Herunterfahren des PCs erteilt");
+  r.text[236] = QStringLiteral("PC wurde nicht heruntergefahren; die Überwachung läuft wieder");
+  r.text[237] = QStringLiteral("E-Mail %1 wurde vor dem Programmende nicht gesendet");
+  r.text[238] = QStringLiteral("Unbekannt");
 }
 
 } // namespace
