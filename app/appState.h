@@ -65,7 +65,9 @@ struct LoopState {
   TickCountdown communicationErrorCountdown;
 
   // Values remembered between runs of the connection, status, parameter and signal steps.
-  bool connectionIdentifiedSeen = false;
+  uint8_t identifiedModelIndex = 0; // the catalogue entry of the device identified last
+  bool linkLive = false;            // the device's data was live at the previous tick
+  QString noConnectionSince;        // "HH:mm:ss" of the moment a live link ended; empty while live
   QString connectionDeviceName;
   bool statusOfflineSeen = false;
   bool statusIdentifiedSeen = false;

@@ -105,13 +105,13 @@ void upsApp::runTickSteps()
     emit sendToQml_StartWindow(s.ui.startWindow);
   }
 
+  // Every start and end of the live link is logged, whether or not an interpreter runs.
+  runConnectionEventStep();
   runInterpretationStep();
   buildCommunicationStatusText(s, *serialPort);
   runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
                       text(51));
 
-  // Every change of the identification is logged, whether or not an interpreter ran.
-  runConnectionEventStep();
   runUserConfigStep();
   // Settings edits reach their pages at once, also while no device answers.
   const bool settingsSent =
@@ -121,7 +121,13 @@ void upsApp::runTickSteps()
 
   // Every tick: a shutdown request still runs out when the link has just dropped, since the
   // device may be about to cut the power.
-  runPcShutdownStep(s, [this] { stopLink(); });
+  runPcShutdownStep(s, [this] {
+    stopLink();
+    // The loop stops with the link: the pages and the log learn of it now.
+    runConnectionEventStep();
+    runInterpretationStep();
+    runStatusWindowStep();
+  });
 
   // The rest of the tick refreshes what an interpreter run may have changed.
   if (!loop.uiRefreshPending && !loop.ftdiRefreshRunning)
@@ -155,7 +161,15 @@ void upsApp::runIdentificationStep()
   AppState &s = appState();
   if (!identifyDevice(s.link, s.fields, s.catalogue))
     return;
-  const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
+  // Another model than the one before: every page that depends on the model is rebuilt for it, and
+  // its state at start is logged without actions, as for a device found at start-up.
+  if (s.loop.identifiedModelIndex != s.catalogue.currentCatalogueIndex) {
+    s.loop.identifiedModelIndex = s.catalogue.currentCatalogueIndex;
+    entry.parametersChanged = true;
+    entry.signalOutputsChanged = true;
+    s.events = DeviceEventState{};
+  }
   s.commands.statusDeviceName = entry.name;
   s.loop.fullRefreshPending = true;
   if (s.link.has(LinkFlag::autoDetect))
@@ -247,6 +261,12 @@ void upsApp::runInterpretationStep()
   }
 
   ProcessData &pd = s.ui.processData;
+  // Nothing the device reported before the link ended is shown as current.
+  if (!s.loop.noConnectionSince.isEmpty()) {
+    showNoConnection(pd, languageText(s.language, TextSlot::noConnectionSince).arg(s.loop.noConnectionSince),
+                     languageText(s.language, TextSlot::relayUnknown));
+    s.loop.currentPotiPicture.clear();
+  }
   pd.currentLanguageNr = s.language.current;
   // The parameter pages need a model to know which controls exist.
   const bool modelKnown = !currentCatalogueEntry(s).name.isEmpty();
@@ -255,22 +275,27 @@ void upsApp::runInterpretationStep()
   emit sendToQml_ProcessData(pd);
 }
 
+// The link is live while the identified device answers; whatever ends it (silence, Disconnect, a
+// lost port, the PC shutdown) is logged at once, with the moment the pages show.
 void upsApp::runConnectionEventStep()
 {
-  LoopState &loop = appState().loop;
-  const bool identified = appState().link.has(LinkFlag::deviceIdentified);
-  const QString deviceName = currentCatalogueEntry(appState()).name;
-  if (identified != loop.connectionIdentifiedSeen) {
-    Storage &storage = appState().storage;
+  AppState &s = appState();
+  LoopState &loop = s.loop;
+  const bool live = s.link.deviceLive();
+  const QString deviceName = currentCatalogueEntry(s).name;
+  if (live != loop.linkLive) {
+    Storage &storage = s.storage;
     if (storage.database)
-      storage.database->PrepareInserIntoTable_EVENTS_TABLE(
-          identified ? deviceName : loop.connectionDeviceName, loop.currentDate, loop.currentTime,
-          text(identified ? 15 : 16));
+      storage.database->PrepareInserIntoTable_EVENTS_TABLE(live ? deviceName : loop.connectionDeviceName,
+                                                           loop.currentDate, loop.currentTime,
+                                                           text(live ? 15 : 16));
     if (storage.eventModel)
       storage.eventModel->updateModel_EVENTS_TABLE();
+    loop.noConnectionSince = live ? QString() : loop.currentTime;
   }
-  loop.connectionDeviceName = deviceName;
-  loop.connectionIdentifiedSeen = identified;
+  if (live)
+    loop.connectionDeviceName = deviceName;
+  loop.linkLive = live;
 }
 
 void upsApp::runStatusWindowStep()

@@ -202,7 +202,15 @@ void upsApp::receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked)
     storeSystemSetting(s, QStringLiteral("autostart"), checked ? 1 : 0);
     return;
   case 2: // the communication button opens or closes the port by hand
-    link.set(LinkFlag::portSuspended, !link.has(LinkFlag::portSuspended));
+    if (link.has(LinkFlag::portSuspended)) {
+      link.set(LinkFlag::portSuspended, false);
+    } else {
+      // The port lets go of the device; it must identify itself afresh, so that nothing it
+      // reported before is taken as current when the port opens again.
+      serialPort->closePort();
+      link.set(LinkFlag::deviceIdentified, false);
+      link.set(LinkFlag::awaitingFirstAnswer, false);
+    }
     link.set(LinkFlag::autoDetect, false);
     storeSystemSetting(s, QStringLiteral("auto_device_detecting"), 1);
     return;

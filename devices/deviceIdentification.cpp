@@ -30,6 +30,18 @@ bool identifyDevice(LinkState &link, RxFields &fields, DeviceCatalogue &catalogu
     link.set(LinkFlag::deviceIdentified, false);
     link.setStatus(DeviceStatusFlag::offline, true);
   }
+  // After a lost link the device has told its model again: the same device goes on, another one
+  // is identified afresh.
+  if (link.has(LinkFlag::identityCheck) && fields.subDevicesSeen != 0) {
+    link.set(LinkFlag::identityCheck, false);
+    if (link.has(LinkFlag::deviceIdentified)) {
+      if (fields.rxField1[0] == current.modelCode) {
+        fields.subDevicesSeen = 0;
+        return false;
+      }
+      link.set(LinkFlag::deviceIdentified, false);
+    }
+  }
   if (fields.subDevicesSeen == 0 || link.has(LinkFlag::deviceIdentified))
     return false;
 
@@ -47,6 +59,7 @@ bool identifyDevice(LinkState &link, RxFields &fields, DeviceCatalogue &catalogu
 
   catalogue.currentCatalogueIndex = static_cast<uint8_t>(match);
   link.set(LinkFlag::deviceIdentified, true);
+  link.set(LinkFlag::identityCheck, false);
   link.setStatus(DeviceStatusFlag::offline, false);
   // The model follows the device: it counts as chosen, and it is interpreted.
   if (automatic)

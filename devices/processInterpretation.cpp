@@ -588,6 +588,41 @@ void resetProcessValues(InterpretationState &process, ProcessData &pd)
   pd.masterTemperatur.clear();
 }
 
+void showNoConnection(ProcessData &pd, const QString &heading, const QString &unknown)
+{
+  pd.masterOperationModus = heading;
+  pd.masterOperationModusExtra.clear();
+  pd.red_image = pd.yellow_image = pd.green_image = Pictures::ledGrey;
+  pd.red_image_tact = pd.yellow_image_tact = pd.green_image_tact = 0;
+  pd.signal_Label_ledRed.clear();
+  pd.signal_Label_ledYellow.clear();
+  pd.signal_Label_ledGreen.clear();
+  // The status picture shows the flow of energy: without a device there is none to show.
+  pd.master_image.clear();
+  pd.masterAdding_AnimatedImag.clear();
+  const QString noVolts = QStringLiteral("-.- V");
+  const QString noAmperes = QStringLiteral("-.- A");
+  pd.chargeVoltage = noVolts;
+  pd.chargeCurrent = noAmperes;
+  pd.masterInput_text = noVolts;
+  pd.masterOutput_text = noVolts + QLatin1Char('\n') + noAmperes;
+  pd.usvBufferInOutText.clear();
+  pd.usvBufferDischargeOutText.clear();
+  pd.masterTemperatur.clear();
+  for (QString *unit :
+       {&pd.slave1_text, &pd.slave2_text, &pd.slave3_text, &pd.slave1_image, &pd.slave2_image,
+        &pd.slave3_image, &pd.pfeilNachLinks1_image, &pd.pfeilNachLinks2_image, &pd.pfeilNachLinks3_image,
+        &pd.slaveAnim1_image, &pd.slaveAnim2_image, &pd.slaveAnim3_image})
+    unit->clear();
+  // Whether a relay contact is open or closed is not known: no picture, and the reason as its text.
+  for (QString *relay : {&pd.signalRelayImage14, &pd.signalRelayImage24, &pd.signalRelayImage34})
+    relay->clear();
+  for (QString *cause : {&pd.signalRelayText14, &pd.signalRelayText24, &pd.signalRelayText34})
+    *cause = unknown;
+  pd.devStatusText = QStringLiteral("▪ ") + heading + QLatin1Char('\n');
+  pd.potiText.clear();
+}
+
 int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord)
 {
   int mode = (statusWord & bit(0)) ? 2 : 1;

@@ -18,6 +18,8 @@ void checkForLostLink(SerialPort &port)
     if (link.retryLevel < maxRetryLevel)
       ++link.retryLevel;
     link.set(LinkFlag::linkLostShown, true);
+    if (link.has(LinkFlag::deviceIdentified))
+      link.set(LinkFlag::identityCheck, true);
     port.SerialRestart();
   } else {
     link.set(LinkFlag::linkLostShown, false);
@@ -44,7 +46,7 @@ void runLinkCycle(SerialPort &port, int &portIndex, uint32_t modelLinkSpeed)
   // A device that stays silent is counted as missing a frame more per cycle.
   if (s.rx.lastRxTime.elapsed() > silenceLimitMs && link.txSinceRx < 255)
     ++link.txSinceRx;
-  prepareNextRequest(s.requests, s.tx, s.fields, link.has(LinkFlag::deviceIdentified));
+  prepareNextRequest(s.requests, s.tx, s.fields, link.identityConfirmed());
   port.txFrame = buildTxFrame(s.tx, s.rx);
   s.requests.lostThreshold = 2;
   port.SerialTransmit();

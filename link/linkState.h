@@ -10,6 +10,9 @@ constexpr uint8_t autoDetect = 1u << 1;       // automatic device detection on
 constexpr uint8_t deviceIdentified = 1u << 3; // the device answered with a known model
 constexpr uint8_t awaitingFirstAnswer = 1u << 4;
 constexpr uint8_t linkLostShown = 1u << 5;
+// The link came back after a loss: until the device has told its model again, it may be another
+// one, and nothing it sends is taken as the identified device's data.
+constexpr uint8_t identityCheck = 1u << 6;
 } // namespace LinkFlag
 
 namespace DeviceStatusFlag
@@ -30,6 +33,15 @@ struct LinkState {
   uint8_t retryLevel = 0;      // consecutive link losses, up to 4
 
   bool has(uint8_t flag) const { return (linkFlags & flag) != 0; }
+  // The device is identified and answering: its data is live. A loss counts from the first
+  // frames that went unanswered, a closed port at once.
+  bool deviceLive() const
+  {
+    return !has(LinkFlag::portSuspended) && has(LinkFlag::deviceIdentified) &&
+           !has(LinkFlag::identityCheck) && retryLevel == 0;
+  }
+  // The device's answers belong to the identified model.
+  bool identityConfirmed() const { return has(LinkFlag::deviceIdentified) && !has(LinkFlag::identityCheck); }
   void set(uint8_t flag, bool on) { linkFlags = on ? (linkFlags | flag) : (linkFlags & ~flag); }
   bool hasStatus(uint8_t flag) const { return (deviceStatusFlags & flag) != 0; }
   void setStatus(uint8_t flag, bool on)

@@ -135,7 +135,7 @@ void SerialPort::SerialReceived()
       link.setStatus(DeviceStatusFlag::offline, false);
       link.retryLevel = 0;
       link.txSinceRx = 0;
-      dispatchFields(state.rx, state.fields, link.has(LinkFlag::deviceIdentified));
+      dispatchFields(state.rx, state.fields, link.identityConfirmed());
     }
     link.set(LinkFlag::awaitingFirstAnswer, false);
     if (rxBuffer.size() > rxBufferLimit || state.rx.clearRxRequest) {

@@ -28,6 +28,19 @@ Item {
         return active
     }
 
+    // Lines of the current-state list that are no event of the model, such as the loss of the
+    // connection: shown as a note above the lamps.
+    readonly property string stateNote: {
+        var notes = []
+        var lines = (proc.devStatusText || "").split("\n")
+        for (var i = 0; i < lines.length; ++i) {
+            var label = lines[i].replace(/^\s*▪\s*/, "").trim()
+            if (label !== "" && signalLabels.indexOf(label) < 0)
+                notes.push(label)
+        }
+        return notes.join("\n")
+    }
+
     // Event row labels of the current model, rows without a label left out.
     readonly property var signalLabels: {
         var labels = []
@@ -87,6 +100,17 @@ Item {
                     anchors.left: parent.left
                     anchors.right: parent.right
                     spacing: idGlobal.spacing
+
+                    Label {
+                        objectName: "currentStateNote"
+                        visible: text !== ""
+                        text: idEventWindow.stateNote
+                        font.pixelSize: idGlobal.titlePixelSize
+                        font.bold: true
+                        color: idGlobal.infoPageTextColor
+                        wrapMode: Text.Wrap
+                        Layout.fillWidth: true
+                    }
 
                     Flow {
                         Layout.fillWidth: true
