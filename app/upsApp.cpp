@@ -12,6 +12,20 @@
 #include <QApplication>
 #include <QDate>
 
+namespace
+{
+// While the database is still open, the event log tells which alarm mails never went out.
+void logUnsentMails(AppState &s, const QVector<UnsentMail> &unsent)
+{
+  if (unsent.isEmpty() || !s.storage.database)
+    return;
+  for (const UnsentMail &mail : unsent)
+    s.storage.database->PrepareInserIntoTable_EVENTS_TABLE(
+        mail.deviceName, s.loop.currentDate, s.loop.currentTime,
+        languageText(s.language, TextSlot::mailNotSentAtExit).arg(mail.emailIndex + 1));
+}
+} // namespace
+
 upsApp::upsApp()
 {
   AppState &s = appState();
@@ -56,7 +70,9 @@ upsApp::~upsApp()
 {
   stopLink();
   AppState &s = appState();
-  // Mails still waiting are dropped, one on its way is stopped.
+  // Mails still waiting or on their way get a few seconds; those left over are logged.
+  refreshDateAndTime();
+  logUnsentMails(s, mailOutbox->finish(mailExitWait));
   s.mailOutbox = nullptr;
   mailOutbox.reset();
   s.storage.database = nullptr;
