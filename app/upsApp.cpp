@@ -57,6 +57,9 @@ upsApp::upsApp()
 
   connect(&mainTimer, &QTimer::timeout, this, &upsApp::SystemLoop);
   mainTimer.start(100);
+  pcShutdownResumeTimer.setSingleShot(true);
+  pcShutdownResumeTimer.setInterval(60 * 1000);
+  connect(&pcShutdownResumeTimer, &QTimer::timeout, this, &upsApp::resumeAfterPcShutdown);
 
   s.link.set(LinkFlag::portSuspended, true);
   s.loop.fullRefreshPending = true;
@@ -69,6 +72,7 @@ upsApp::upsApp()
 upsApp::~upsApp()
 {
   stopLink();
+  pcShutdownResumeTimer.stop();
   AppState &s = appState();
   // Mails still waiting or on their way get a few seconds; those left over are logged.
   refreshDateAndTime();
@@ -82,7 +86,7 @@ upsApp::~upsApp()
   QCoreApplication::quit();
 }
 
-// Ends all work on the device: also used when the PC shuts down.
+// Ends all work on the device when the program ends.
 void upsApp::stopLink()
 {
   AppState &s = appState();
