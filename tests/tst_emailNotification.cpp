@@ -241,7 +241,6 @@ private slots:
     originalPath = qgetenv("PATH");
     qputenv("PATH", tools.path().toLocal8Bit() + ':' + originalPath);
     QCOMPARE(QStandardPaths::findExecutable(QStringLiteral("shutdown")), stub.fileName());
-    qRegisterMetaType<PcShutdownStruct>();
     previousHandler = qInstallMessageHandler(collectMailWarnings);
     certificate = certificateDir.filePath(QStringLiteral("cert.pem"));
     key = certificateDir.filePath(QStringLiteral("key.pem"));
@@ -464,7 +463,7 @@ private slots:
 
   // A server that takes the connection and never answers holds up only its mail: the device's
   // next events are logged while the mail still waits for the server, and closing the application
-  // stops the mail.
+  // stops the mail once the wait at the end is over.
   void unansweringServerDoesNotHoldUpTheLoop()
   {
     MailServer server({"--hang"});
