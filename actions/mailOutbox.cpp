@@ -1,6 +1,16 @@
 #include "mailOutbox.h"
 
+#include "common/logging.h"
+
 #include <curl/curl.h>
+
+namespace
+{
+UnsentMail summaryOf(const AlarmMail &mail)
+{
+  return {mail.emailIndex, mail.deviceName};
+}
+} // namespace
 
 MailOutbox::MailOutbox()
 {
@@ -11,14 +21,7 @@ MailOutbox::MailOutbox()
 
 MailOutbox::~MailOutbox()
 {
-  {
-    std::lock_guard<std::mutex> lock(mutex);
-    closing = true;
-    queue.clear();
-  }
-  stop = true;
-  wake.notify_all();
-  worker.join();
+  finish(mailExitWait);
   curl_global_cleanup();
 }
 
@@ -26,6 +29,11 @@ void MailOutbox::post(AlarmMail mail)
 {
   {
     std::lock_guard<std::mutex> lock(mutex);
+    if (closing) {
+      qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "not sent: the program is ending";
+      return;
+    }
+    ++unfinished;
     queue.push_back(std::move(mail));
   }
   wake.notify_one();
@@ -35,6 +43,32 @@ void MailOutbox::setCaFile(const QString &path)
 {
   std::lock_guard<std::mutex> lock(mutex);
   caFile = path;
+}
+
+QVector<UnsentMail> MailOutbox::finish(std::chrono::milliseconds limit)
+{
+  QVector<UnsentMail> unsent;
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    if (finished)
+      return unsent;
+    finished = true;
+    drained.wait_for(lock, limit, [this] { return queue.empty() && !sending; });
+    closing = true;
+    for (const AlarmMail &mail : queue)
+      unsent << summaryOf(mail);
+    queue.clear();
+  }
+  stop = true; // cuts the mail on its way short
+  wake.notify_all();
+  worker.join();
+  if (cutByFinish)
+    unsent.prepend(*cutByFinish); // it was posted before those still waiting
+  unfinished = 0;
+  for (const UnsentMail &mail : unsent)
+    qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "of" << mail.deviceName
+                      << "not sent before the program ended";
+  return unsent;
 }
 
 void MailOutbox::run()
@@ -49,9 +83,18 @@ void MailOutbox::run()
         return;
       mail = std::move(queue.front());
       queue.pop_front();
+      sending = summaryOf(mail);
       settings.caFile = caFile;
     }
     settings.stop = &stop;
-    sendAlarmMail(mail, settings);
+    const int result = sendAlarmMail(mail, settings);
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      if (result != 0 && stop)
+        cutByFinish = sending;
+      sending.reset();
+      --unfinished;
+    }
+    drained.notify_all();
   }
 }

@@ -2,6 +2,8 @@
 
 #include "pcActions.h"
 
+#include "common/logging.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -105,6 +107,9 @@ PcShutdownOutcome runPcShutdownStep(PcShutdownState &sd, const PcShutdownInputs 
       if (in.dryRun) {
         qCDebug(lcActions) << "System_Shutdown";
       } else if (!sd.issued && !sd.command && (!sd.retryTime.isValid() || now >= sd.retryTime)) {
+        if (in.mailsPending)
+          qCWarning(lcMail)
+              << "the PC shuts down at the end of the device's delay with e-mails still on their way";
         startShutdownCommand(sd, shutdownCommand(in.fastStartup));
         takeOutcome(sd, now, outcome); // a command that is not there fails at once
       }
@@ -115,4 +120,22 @@ PcShutdownOutcome runPcShutdownStep(PcShutdownState &sd, const PcShutdownInputs 
   }
   sd.lastDelay = delay;
   return outcome;
+}
+
+int pcShutdownSecondsLeft(const PcShutdownState &sd, const QDateTime &now)
+{
+  if (!sd.armed || sd.issued)
+    return -1;
+  const qint64 left = now.msecsTo(sd.shutdownTime);
+  return left <= 0 ? 0 : static_cast<int>((left + 999) / 1000);
+}
+
+void resetPcShutdown(PcShutdownState &sd)
+{
+  sd.command.reset();
+  sd.outcome = PcShutdownState::Outcome::none;
+  sd.armed = false;
+  sd.issued = false;
+  sd.failureLogged = false;
+  sd.retryTime = QDateTime();
 }

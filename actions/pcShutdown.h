@@ -1,6 +1,8 @@
 // Shutting the PC down when the device asks for it (buffer operation or IPC shutdown) and the user
 // enabled it: after the device's delay, the system's shutdown command runs and the application
 // lets go of the device. A command that fails is reported and tried again at most every 10 s.
+// The end of the device's delay is also the device's deadline: e-mails still on their way then
+// do not hold the command up.
 #pragma once
 
 #include <QDateTime>
@@ -31,11 +33,12 @@ constexpr int shutdownRetrySeconds = 10;
 
 // What the shutdown step reads in a tick.
 struct PcShutdownInputs {
-  bool enabled = false;     // the user allows the device to shut the PC down
-  bool fastStartup = false; // Windows: a hybrid shutdown, for fast start-up
-  bool requested = false;   // the device asks for the shutdown
-  int delaySeconds = 0;     // after this delay
-  bool dryRun = false;      // debug and demo builds only log the moment
+  bool enabled = false;      // the user allows the device to shut the PC down
+  bool fastStartup = false;  // Windows: a hybrid shutdown, for fast start-up
+  bool requested = false;    // the device asks for the shutdown
+  int delaySeconds = 0;      // after this delay
+  bool dryRun = false;       // debug and demo builds only log the moment
+  bool mailsPending = false; // e-mails still waiting or on their way
   QDateTime now;
 };
 
@@ -49,3 +52,11 @@ struct PcShutdownOutcome {
 
 // One step per main-loop tick.
 PcShutdownOutcome runPcShutdownStep(PcShutdownState &state, const PcShutdownInputs &inputs);
+
+// Whole seconds left until the command at `now`, rounded up (0 once the time has come); -1 while no
+// countdown runs or once the command succeeded.
+int pcShutdownSecondsLeft(const PcShutdownState &state, const QDateTime &now);
+
+// Forgets the countdown and the command, for a PC that did not go down after all: the device's
+// next request starts a new countdown.
+void resetPcShutdown(PcShutdownState &state);

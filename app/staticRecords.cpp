@@ -50,6 +50,7 @@ void fillPcShutdownRecord(PcShutdownStruct &r, const LanguageTable &lang)
 {
   r.groupBoxPcShutdown_Text = languageText(lang, 130);
   r.shutdownTime_Text = languageText(lang, 131);
+  r.pcShutdownConfirm_Text = languageText(lang, TextSlot::pcShutdownConfirm);
   r.u_pcShutdown_image = Pictures::pcShutdown;
   r.u_pcShutdown_image_color = Pictures::pcShutdown;
 }

@@ -121,13 +121,8 @@ void upsApp::runTickSteps()
 
   // Every tick: a shutdown request still runs out when the link has just dropped, since the
   // device may be about to cut the power.
-  runPcShutdownStep(s, [this] {
-    stopLink();
-    // The loop stops with the link: the pages and the log learn of it now.
-    runConnectionEventStep();
-    runInterpretationStep();
-    runStatusWindowStep();
-  });
+  if (runPcShutdownStep(s, [this] { suspendForPcShutdown(); }))
+    emit sendToQml_ShutdownWindow(s.ui.shutdownWindow); // the countdown, once a second
 
   // The rest of the tick refreshes what an interpreter run may have changed.
   if (!loop.uiRefreshPending && !loop.ftdiRefreshRunning)

@@ -254,6 +254,9 @@ void upsApp::receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked)
   else
     s.ui.processData.fastStartup = checked;
   storeShutdownChoice(deviceRows(s), shutdownChoice(s));
+  // The page shows the choice at once, also while no device sends data.
+  if (checkBoxNr == 3)
+    emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 }
 
 void upsApp::receiveFromQml_SetGetSetting(int settingsNumber)

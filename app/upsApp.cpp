@@ -12,6 +12,20 @@
 #include <QApplication>
 #include <QDate>
 
+namespace
+{
+// While the database is still open, the event log tells which alarm mails never went out.
+void logUnsentMails(AppState &s, const QVector<UnsentMail> &unsent)
+{
+  if (unsent.isEmpty() || !s.storage.database)
+    return;
+  for (const UnsentMail &mail : unsent)
+    s.storage.database->PrepareInserIntoTable_EVENTS_TABLE(
+        mail.deviceName, s.loop.currentDate, s.loop.currentTime,
+        languageText(s.language, TextSlot::mailNotSentAtExit).arg(mail.emailIndex + 1));
+}
+} // namespace
+
 upsApp::upsApp()
 {
   AppState &s = appState();
@@ -43,6 +57,9 @@ upsApp::upsApp()
 
   connect(&mainTimer, &QTimer::timeout, this, &upsApp::SystemLoop);
   mainTimer.start(100);
+  pcShutdownResumeTimer.setSingleShot(true);
+  pcShutdownResumeTimer.setInterval(60 * 1000);
+  connect(&pcShutdownResumeTimer, &QTimer::timeout, this, &upsApp::resumeAfterPcShutdown);
 
   s.link.set(LinkFlag::portSuspended, true);
   s.loop.fullRefreshPending = true;
@@ -55,8 +72,11 @@ upsApp::upsApp()
 upsApp::~upsApp()
 {
   stopLink();
+  pcShutdownResumeTimer.stop();
   AppState &s = appState();
-  // Mails still waiting are dropped, one on its way is stopped.
+  // Mails still waiting or on their way get a few seconds; those left over are logged.
+  refreshDateAndTime();
+  logUnsentMails(s, mailOutbox->finish(mailExitWait));
   s.mailOutbox = nullptr;
   mailOutbox.reset();
   s.storage.database = nullptr;
@@ -66,7 +86,7 @@ upsApp::~upsApp()
   QCoreApplication::quit();
 }
 
-// Ends all work on the device: also used when the PC shuts down.
+// Ends all work on the device when the program ends.
 void upsApp::stopLink()
 {
   AppState &s = appState();

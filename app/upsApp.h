@@ -88,6 +88,8 @@ private:
   void runSignalOutputsStep();
   void runProductionWindowStep();
   void stopLink();
+  void suspendForPcShutdown();
+  void resumeAfterPcShutdown();
 
 public:
   EventControl_DataBaseModel *eventLogModel() const { return eventModel; }
@@ -100,8 +102,14 @@ public:
   bool importDatabase(const QString &fileName, bool keepEventLog);
 
   QTimer mainTimer;
+  // After a successful shutdown command: when it runs out with the program still running, the
+  // PC did not go down, and the link and the loop resume.
+  QTimer pcShutdownResumeTimer;
   SerialPort *serialPort = nullptr;
   Ups_DataBase *database = nullptr;
   EventControl_DataBaseModel *eventModel = nullptr;
   std::unique_ptr<MailOutbox> mailOutbox;
+
+private:
+  uint8_t linkFlagsBeforeShutdown = 0; // the user's port choice, for a PC that keeps running
 };

@@ -21,6 +21,8 @@ struct PcShutdownStruct {
   Q_PROPERTY(QString groupBoxPcShutdown_Text MEMBER groupBoxPcShutdown_Text)
   Q_PROPERTY(QString shutdownTime_Text MEMBER shutdownTime_Text)
   Q_PROPERTY(bool pcShutdownEnable MEMBER pcShutdownEnable)
+  Q_PROPERTY(QString pcShutdownConfirm_Text MEMBER pcShutdownConfirm_Text)
+  Q_PROPERTY(QString pcShutdownCountdown_Text MEMBER pcShutdownCountdown_Text)
 
 public:
   QString u_pcShutdown_image;
@@ -28,6 +30,8 @@ public:
   QString groupBoxPcShutdown_Text;
   QString shutdownTime_Text;
   bool pcShutdownEnable{false};
+  QString pcShutdownConfirm_Text;   // the question before the user allows the shutdown
+  QString pcShutdownCountdown_Text; // the seconds left while the device asks; empty otherwise
 };
 
 struct StatusWindowStruct {

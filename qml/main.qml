@@ -24,6 +24,9 @@ ApplicationWindow {
     // The newest copies of the back end's records; each signal replaces the whole copy.
     property var process: processData
     property bool closeConfirmed: false
+    // Seconds left until the PC shuts down at the device's request; empty while none is asked for.
+    property string pcShutdownCountdown: shutdownWindow.pcShutdownCountdown_Text
+    property bool pcShutdownAnnounced: false
 
     width: 1280
     height: 800
@@ -98,15 +101,26 @@ ApplicationWindow {
             idGlobal.signal24Bezeichnung = signalOutputs.signal24_Bezeichnung
             idGlobal.signal34Bezeichnung = signalOutputs.signal34_Bezeichnung
         }
+        function onSendToQml_ShutdownWindow(shutdownWindow) {
+            root.pcShutdownCountdown = shutdownWindow.pcShutdownCountdown_Text
+        }
     }
 
     // Tray icon: shows the window again and announces new events.
     QSystemTrayIcon {
         id: idTrayIcon
+        objectName: "trayIcon"
         visible: systemTrayAvailable
         icon: iconTray
-        toolTip: companyData.appName
+        toolTip: root.pcShutdownCountdown !== "" ? companyData.appName + "\n" + root.pcShutdownCountdown
+                                                 : companyData.appName
         onActivated: root.showFromTray()
+    }
+    // The tray announces the countdown when it starts; its tool tip follows every second.
+    onPcShutdownCountdownChanged: {
+        if (pcShutdownCountdown !== "" && !pcShutdownAnnounced)
+            idTrayIcon.showMessage(companyData.appName, pcShutdownCountdown)
+        pcShutdownAnnounced = pcShutdownCountdown !== ""
     }
     Connections {
         target: idGlobal
@@ -250,7 +264,7 @@ ApplicationWindow {
         anchors.left: idButtonsVertical.right
         anchors.right: parent.right
         anchors.top: idButtonsHorizontal.bottom
-        anchors.bottom: idFootArea.top
+        anchors.bottom: idShutdownBanner.visible ? idShutdownBanner.top : idFootArea.top
 
         SwipeView {
             id: idSwipeView
@@ -286,6 +300,31 @@ ApplicationWindow {
             anchors.bottom: parent.bottom
             visible: idSwipeView.currentIndex >= idGlobal.pageParameterGeneral
                      && idSwipeView.currentIndex <= idGlobal.pageOverload
+        }
+    }
+
+    // The PC shutdown the device asked for, on every page until it happens or the request ends.
+    Rectangle {
+        id: idShutdownBanner
+        objectName: "pcShutdownBanner"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: idFootArea.top
+        height: idShutdownText.implicitHeight + 2 * idGlobal.spacing
+        visible: root.pcShutdownCountdown !== ""
+        color: "#c0392b"
+
+        Label {
+            id: idShutdownText
+            objectName: "pcShutdownCountdownLabel"
+            anchors.centerIn: parent
+            width: parent.width - 2 * idGlobal.pageMargin
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: root.pcShutdownCountdown
+            color: "white"
+            font.pixelSize: idGlobal.titlePixelSize
+            font.bold: true
         }
     }
 

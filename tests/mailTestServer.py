@@ -4,6 +4,8 @@
 Listens on 127.0.0.1 and prints "PORT <n>" once it accepts connections, then one line per
 event, flushed at once:
 
+    DATA                    a client has sent a message; it is answered now, or after the
+                            --delay
     MAIL <n>                message n (1, 2, ...) was stored as <dir>/<n>.json (and as it
                             came, <dir>/<n>.eml)
     CONNECT / CLOSED        a client connected / closed its connection (--hang only)
@@ -19,11 +21,13 @@ Options:
     --starttls CERT KEY     offer STARTTLS and require it before MAIL
     --auth USER:PASSWORD    require a login with these credentials
     --hang                  accept connections and never answer
+    --delay SECONDS         take this long to accept each message (a slow server)
 
 Recipients beginning with "reject" are refused with 550. The server stops when stdin closes.
 """
 
 import argparse
+import asyncio
 import base64
 import email
 import email.policy
@@ -75,8 +79,9 @@ def parsed(envelope):
 
 
 class Store:
-    def __init__(self, folder):
+    def __init__(self, folder, delay):
         self.folder = folder
+        self.delay = delay
         self.count = 0
         self.lock = threading.Lock()
 
@@ -87,6 +92,9 @@ class Store:
         return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
+        say("DATA")
+        if self.delay:
+            await asyncio.sleep(self.delay)
         with self.lock:
             self.count += 1
             number = self.count
@@ -133,6 +141,7 @@ def main():
     parser.add_argument("--starttls", nargs=2, metavar=("CERT", "KEY"))
     parser.add_argument("--auth")
     parser.add_argument("--hang", action="store_true")
+    parser.add_argument("--delay", type=float, default=0)
     args = parser.parse_args()
     if args.hang:
         hang()
@@ -152,7 +161,7 @@ def main():
 
         options.update(authenticator=authenticator, auth_required=True,
                        auth_require_tls=bool(args.starttls))
-    controller = Controller(Store(args.dir), hostname="127.0.0.1", port=free_port(),
+    controller = Controller(Store(args.dir, args.delay), hostname="127.0.0.1", port=free_port(),
                             server_hostname="localhost", **options)
     controller.start()
     say("PORT %d" % controller.port)

@@ -148,6 +148,24 @@ QString lastEvent()
   return rows.isEmpty() ? QString() : rows.last().section(QLatin1Char('|'), 2);
 }
 
+// Rows of the event log in the database file the application left behind: "device|event".
+QStringList eventsInFile(const QString &file)
+{
+  QStringList rows;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("left behind"));
+    db.setDatabaseName(file);
+    if (db.open()) {
+      QSqlQuery query(db);
+      query.exec(QStringLiteral("SELECT device, event FROM EventsTable ORDER BY id"));
+      while (query.next())
+        rows << query.value(0).toString() + QLatin1Char('|') + query.value(1).toString();
+    }
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("left behind"));
+  return rows;
+}
+
 const QString user = QStringLiteral("alarm@example.org");
 const QString password = QStringLiteral("s3cret!");
 } // namespace
@@ -157,6 +175,8 @@ class EmailNotificationTest : public QObject
   Q_OBJECT
 
   QTemporaryDir dataHome;
+  QTemporaryDir tools; // the stub shutdown command
+  QByteArray originalPath;
   QTemporaryDir certificateDir;
   QString certificate;
   QString key;
@@ -212,6 +232,15 @@ private slots:
   {
     // The event log written for mails goes to the application data folder of a scratch home.
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+    // The simulator's buffer operation asks for the PC shutdown: only ever the stub may run.
+    QFile stub(tools.filePath(QStringLiteral("shutdown")));
+    QVERIFY(stub.open(QIODevice::WriteOnly));
+    stub.write("#!/bin/sh\necho \"$*\" >> \"$0.log\"\n");
+    stub.close();
+    QVERIFY(stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner));
+    originalPath = qgetenv("PATH");
+    qputenv("PATH", tools.path().toLocal8Bit() + ':' + originalPath);
+    QCOMPARE(QStandardPaths::findExecutable(QStringLiteral("shutdown")), stub.fileName());
     previousHandler = qInstallMessageHandler(collectMailWarnings);
     certificate = certificateDir.filePath(QStringLiteral("cert.pem"));
     key = certificateDir.filePath(QStringLiteral("key.pem"));
@@ -223,6 +252,8 @@ private slots:
     QVERIFY(openssl.waitForFinished(30000));
     QCOMPARE(openssl.exitCode(), 0);
   }
+
+  void cleanupTestCase() { qputenv("PATH", originalPath); }
 
   void init()
   {
@@ -432,7 +463,7 @@ private slots:
 
   // A server that takes the connection and never answers holds up only its mail: the device's
   // next events are logged while the mail still waits for the server, and closing the application
-  // stops the mail.
+  // stops the mail once the wait at the end is over.
   void unansweringServerDoesNotHoldUpTheLoop()
   {
     MailServer server({"--hang"});
@@ -455,6 +486,113 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(server.lines().contains(QStringLiteral("CLOSED")), 10000);
     QCOMPARE(server.lines().filter(QRegularExpression(QStringLiteral("^(CONNECT|CLOSED|MARK)"))),
              (QStringList{"CONNECT", "MARK events logged", "CLOSED"}));
+  }
+
+  // The device's delay is also its deadline: a mail still on its way to a slow server does not
+  // hold the PC shutdown past it (the loop goes on meanwhile and says so in the mail log), and a
+  // mail done within the delay has arrived before the command runs.
+  void shutdownGoesAheadAtTheDevicesDeadline_data()
+  {
+    QTest::addColumn<int>("delaySeconds");
+    QTest::addColumn<bool>("mailDoneFirst");
+    QTest::newRow("mail slower than the delay") << 1 << false;
+    QTest::newRow("mail within the delay") << 30 << true;
+  }
+  void shutdownGoesAheadAtTheDevicesDeadline()
+  {
+    QFETCH(int, delaySeconds);
+    QFETCH(bool, mailDoneFirst);
+    QFile::remove(tools.filePath(QStringLiteral("shutdown.log")));
+    MailServer server({"--delay", "5"});
+    QVERIFY(server.port);
+    resetAppState();
+    auto app = std::make_unique<upsApp>();
+    AppState &s = appState();
+    QDateTime clock = QDateTime(QDate(2024, 3, 1), QTime(8, 0));
+    s.pcActions.now = [&clock] { return clock; };
+    app->mainTimer.start(3600 * 1000); // only the test ticks
+    auto tick = [&app] { QMetaObject::invokeMethod(app.get(), "SystemLoop", Qt::DirectConnection); };
+    tick();
+    s.link.set(LinkFlag::autoDetect, true); // no device answers, no interpreter replaces the request
+    s.link.set(LinkFlag::portSuspended, true);
+
+    s.mailOutbox->post(plainMail(server.port));
+    QTRY_VERIFY(server.lines().contains(QStringLiteral("DATA"))); // on its way
+    QVERIFY(!s.mailOutbox->idle());
+    s.ui.shutdownWindow.pcShutdownEnable = true;
+    s.process.pcShutdownRequest = true;
+    s.process.pcShutdownDelay = delaySeconds;
+    tick();
+    QCOMPARE(s.ui.shutdownWindow.pcShutdownCountdown_Text,
+             QStringLiteral("PC shutdown in %1 s").arg(delaySeconds));
+    if (mailDoneFirst) {
+      QTRY_COMPARE_WITH_TIMEOUT(server.mails().size(), 1, 10000);
+      QTRY_VERIFY(s.mailOutbox->idle());
+    }
+    clock = clock.addSecs(delaySeconds);
+    tick();
+    QVERIFY(s.pcActions.shutdown.command); // at the deadline, whatever the mail does
+    QCOMPARE(server.mails().size(), mailDoneFirst ? 1 : 0);
+    QTRY_VERIFY(s.pcActions.shutdown.outcome == PcShutdownState::Outcome::succeeded);
+    clock = clock.addMSecs(100);
+    tick();
+    QVERIFY(!app->mainTimer.isActive());
+    QCOMPARE(s.ui.shutdownWindow.pcShutdownCountdown_Text, QStringLiteral("PC shutdown command issued"));
+    const QStringList stillOnItsWay = warnings().filter(QStringLiteral("e-mails still on their way"));
+    QCOMPARE(stillOnItsWay.size(), mailDoneFirst ? 0 : 1);
+    // This PC does not go down here: the mail finishes all the same.
+    QTRY_COMPARE_WITH_TIMEOUT(server.mails().size(), 1, 10000);
+  }
+
+  // At the end of the program the mails still waiting or on their way get a few seconds: a slow
+  // server still gets its mail, and no row says otherwise.
+  void slowMailStillGoesOutAtExit()
+  {
+    MailServer server({"--delay", "1"});
+    QVERIFY(server.port);
+    resetAppState();
+    auto app = std::make_unique<upsApp>();
+    AlarmMail second = plainMail(server.port);
+    second.emailIndex = 1;
+    appState().mailOutbox->post(plainMail(server.port));
+    appState().mailOutbox->post(second);
+    app.reset();
+    QCOMPARE(server.mails().size(), 2);
+    QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(QLatin1Char('\n'))));
+    QVERIFY(eventsInFile(workDir->path() + QStringLiteral("/upsData.db"))
+                .filter(QStringLiteral("not sent"))
+                .isEmpty());
+  }
+
+  // A server that never answers holds the end of the program for the wait and no longer; the mails
+  // left over are named in the mail log and in the event log, oldest first.
+  void unsentMailsAreLoggedAtExit()
+  {
+    MailServer server({"--hang"});
+    QVERIFY(server.port);
+    resetAppState();
+    auto app = std::make_unique<upsApp>();
+    AlarmMail second = plainMail(server.port);
+    second.emailIndex = 1;
+    second.deviceName = QStringLiteral("VS-1700-0");
+    appState().mailOutbox->post(plainMail(server.port));
+    appState().mailOutbox->post(second);
+    QTRY_VERIFY(server.lines().contains(QStringLiteral("CONNECT")));
+    QElapsedTimer closing;
+    closing.start();
+    app.reset();
+    // The mail client alone would wait 30 s for the server's greeting.
+    QVERIFY2(closing.elapsed() < mailExitWait.count() + 10000,
+             qPrintable(QString::number(closing.elapsed())));
+    QVERIFY(closing.elapsed() >= mailExitWait.count() - 100); // the mails had their time
+    QTRY_VERIFY(server.lines().contains(QStringLiteral("CLOSED")));
+    const QStringList left = warnings().filter(QStringLiteral("not sent before the program ended"));
+    QCOMPARE(left, (QStringList{"e-mail 1 of \"VT-40A\" not sent before the program ended",
+                                "e-mail 2 of \"VS-1700-0\" not sent before the program ended"}));
+    const QStringList rows = eventsInFile(workDir->path() + QStringLiteral("/upsData.db"));
+    QCOMPARE(rows.filter(QStringLiteral("not sent")),
+             (QStringList{"VT-40A|E-mail 1 was not sent before the program ended",
+                          "VS-1700-0|E-mail 2 was not sent before the program ended"}));
   }
 };
 

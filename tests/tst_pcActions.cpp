@@ -130,6 +130,18 @@ class PcActionsTest : public QObject
     QVERIFY(shutdown().command);
     QTRY_VERIFY(shutdown().outcome != PcShutdownState::Outcome::running);
   }
+  // A device found by the scan and lost again: no interpreter runs, the last request stays.
+  void chooseFoundDevice(const QString &model)
+  {
+    appState().catalogue.currentCatalogueIndex = static_cast<uint8_t>(catalogueIndexOf(model));
+    appState().link.set(LinkFlag::autoDetect, true);
+  }
+  // The countdown as the window last received it.
+  static QString countdownSent(const QSignalSpy &records)
+  {
+    return records.isEmpty() ? QString()
+                             : records.last().first().value<PcShutdownStruct>().pcShutdownCountdown_Text;
+  }
 
 private slots:
   void initTestCase()
@@ -137,6 +149,7 @@ private slots:
 #ifdef Q_OS_WIN
     QSKIP("programs and the shutdown command are shell scripts here");
 #endif
+    qRegisterMetaType<PcShutdownStruct>();
     QVERIFY(tools.isValid());
     toolDir = tools.path() + "/my tools";
     QVERIFY(QDir().mkpath(toolDir));
@@ -273,9 +286,11 @@ private slots:
   }
 
   // Enabled, the device asks with 60 s: the command runs at the first tick 60 s after the request,
-  // also with no device answering; once it succeeded the application lets go of the device.
+  // also with no device answering; once it succeeded the event log says so and the application
+  // lets go of the device.
   void shutdownRunsAfterTheDevicesDelay()
   {
+    chooseFoundDevice("VT-40A");
     requestShutdown(true);
     tickAt(0);
     tickAt(59900);
@@ -284,11 +299,106 @@ private slots:
     tickAt(60000);
     waitForShutdownCommand();
     QCOMPARE(linesOf(shutdownLog), QStringList{"-h +0"});
+    QVERIFY(!loggedEvents().contains("VT-40A|PC shutdown command issued"));
     tickAt(60100);
     QVERIFY(!app->mainTimer.isActive());
     QVERIFY(appState().link.has(LinkFlag::portSuspended));
+    QCOMPARE(loggedEvents().filter("PC shutdown").last(),
+             QStringLiteral("VT-40A|PC shutdown command issued"));
+    QVERIFY(app->pcShutdownResumeTimer.isActive());
     tickAt(70000);
     QVERIFY(!shutdown().command); // issued once
+  }
+
+  // The window gets the seconds left whenever they change, rounded up; the countdown goes when the
+  // request goes, and the command's success replaces it.
+  void countdownFollowsTheRequest()
+  {
+    QSignalSpy records(app.get(), &upsApp::sendToQml_ShutdownWindow);
+    requestShutdown(true, 60);
+    tickAt(0);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC shutdown in 60 s"));
+    tickAt(500);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC shutdown in 60 s"));
+    tickAt(1000);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC shutdown in 59 s"));
+    const int sent = records.size();
+    tickAt(1100);
+    QCOMPARE(records.size(), sent); // nothing new to show
+    tickAt(59001);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC shutdown in 1 s"));
+    requestShutdown(false);
+    tickAt(59500);
+    QCOMPARE(countdownSent(records), QString());
+    QCOMPARE(appState().ui.shutdownWindow.pcShutdownCountdown_Text, QString());
+
+    // German, and the delay changed by the device starts the countdown again.
+    setCurrentLanguage(appState().language, 1);
+    requestShutdown(true, 30);
+    tickAt(60000);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC wird in 30 s heruntergefahren"));
+    requestShutdown(true, 5);
+    tickAt(70000);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC wird in 5 s heruntergefahren"));
+    tickAt(75000);
+    waitForShutdownCommand();
+    tickAt(75100);
+    QCOMPARE(countdownSent(records), QStringLiteral("Befehl zum Herunterfahren des PCs erteilt"));
+  }
+
+  // A PC still running a minute after the command: the link's settings come back as the user had
+  // them (the port itself reopens against the simulator in tst_pcShutdownWindow), the loop runs
+  // again, the event log says the shutdown did not happen, and only a new request of the device
+  // starts a new countdown.
+  void shutdownThatDoesNotHappenResumesTheLink_data()
+  {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("automatic");
+    QTest::newRow("found by the scan") << "VT-40A" << true;
+    QTest::newRow("port closed by hand") << "" << false;
+  }
+  void shutdownThatDoesNotHappenResumesTheLink()
+  {
+    QFETCH(QString, model);
+    QFETCH(bool, automatic);
+    AppState &s = appState();
+    if (automatic)
+      chooseFoundDevice(model);
+    QSignalSpy records(app.get(), &upsApp::sendToQml_ShutdownWindow);
+    requestShutdown(true, 5);
+    tickAt(0);
+    tickAt(5000);
+    waitForShutdownCommand();
+    tickAt(5100);
+    QVERIFY(!app->mainTimer.isActive());
+    QVERIFY(s.link.has(LinkFlag::portSuspended));
+
+    // The minute is over at once.
+    app->pcShutdownResumeTimer.setInterval(0);
+    QTRY_VERIFY(app->mainTimer.isActive());
+    app->pcShutdownResumeTimer.setInterval(60 * 1000);
+    QCOMPARE(app->mainTimer.interval(), 3600 * 1000);
+    QVERIFY(s.link.has(LinkFlag::portSuspended));
+    QCOMPARE(s.link.has(LinkFlag::autoDetect), automatic);
+    QCOMPARE(loggedEvents().filter("PC shutdown").last(),
+             model + QStringLiteral("|PC shutdown did not happen; monitoring resumed"));
+    QCOMPARE(countdownSent(records), QString());
+    QVERIFY(!shutdown().armed);
+
+    // The request from before the command is gone; the device's next one counts.
+    tickAt(70000);
+    QCOMPARE(countdownSent(records), QString());
+    requestShutdown(true, 5);
+    tickAt(80000);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC shutdown in 5 s"));
+    tickAt(84900);
+    QVERIFY(!shutdown().command);
+    tickAt(85000);
+    waitForShutdownCommand();
+    QCOMPARE(linesOf(shutdownLog).size(), 2);
+    tickAt(85100);
+    QVERIFY(!app->mainTimer.isActive());
+    QCOMPARE(loggedEvents().count(model + "|PC shutdown command issued"), 2);
   }
 
   void requestThatGoesAwayDropsTheCountdown()

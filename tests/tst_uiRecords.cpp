@@ -17,7 +17,7 @@ struct RecordShape {
 
 const RecordShape recordShapes[] = {
     {&StartWindowStruct::staticMetaObject, 1, "currentDevice", "currentDevice"},
-    {&PcShutdownStruct::staticMetaObject, 5, "u_pcShutdown_image", "pcShutdownEnable"},
+    {&PcShutdownStruct::staticMetaObject, 7, "u_pcShutdown_image", "pcShutdownCountdown_Text"},
     {&StatusWindowStruct::staticMetaObject, 5, "poti_image", "infotextQT"},
     {&MainWindowStruct::staticMetaObject, 16, "setFactorySettings_Bezeichnung",
      "overloadBehaviorParamter_Button"},

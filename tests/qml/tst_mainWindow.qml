@@ -205,4 +205,26 @@ TestCase {
         compare(shown["qrc:/images/led/led_grey.png"] === true, data.blinks)
         compare(item("extraMessageLabel").text, "Device parameters")
     }
+
+    // The countdown of a PC shutdown shows on every page and in the tray's tool tip; it goes with
+    // the request. The tray announces it once, not every second.
+    function test_pcShutdownCountdown() {
+        var banner = item("pcShutdownBanner")
+        var tray = findChild(window, "trayIcon")
+        verify(tray !== null)
+        verify(!banner.visible)
+        compare(tray.toolTip, companyData.appName)
+        click("buttonEvent")
+        cppClass.send("sendToQml_ShutdownWindow", { pcShutdownCountdown_Text: "PC shutdown in 42 s" })
+        verify(banner.visible)
+        compare(item("pcShutdownCountdownLabel").text, "PC shutdown in 42 s")
+        compare(tray.toolTip, companyData.appName + "\nPC shutdown in 42 s")
+        verify(window.pcShutdownAnnounced)
+        cppClass.send("sendToQml_ShutdownWindow", { pcShutdownCountdown_Text: "PC shutdown in 41 s" })
+        compare(item("pcShutdownCountdownLabel").text, "PC shutdown in 41 s")
+        cppClass.send("sendToQml_ShutdownWindow", {})
+        verify(!banner.visible)
+        compare(tray.toolTip, companyData.appName)
+        verify(!window.pcShutdownAnnounced)
+    }
 }

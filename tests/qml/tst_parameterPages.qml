@@ -393,6 +393,36 @@ Item {
             tryVerify(function() { return !box.visible })
         }
 
+        // Letting the device shut this PC down asks first: while the question is open and after a
+        // "no" nothing reaches the back end and the box ends unticked; "yes" sends the tick once.
+        // Unticking needs no question (see "PC shutdown off" above).
+        function test_pcShutdownTickNeedsConfirmation_data() {
+            return [
+                { tag: "no", yes: false, calls: [] },
+                { tag: "yes", yes: true, calls: ["IpcPage_CheckBox(3,true)"] }
+            ]
+        }
+
+        function test_pcShutdownTickNeedsConfirmation(row) {
+            var page = createPage("ipc")
+            cppClass.send("sendToQml_ShutdownWindow", merged(shutdownRecord, {
+                pcShutdownEnable: false, pcShutdownConfirm_Text: "Shut this computer down when the UPS asks?" }))
+            var box = find(page, "pcShutdownCheckBox")
+            var question = find(page, "pcShutdownConfirmBox")
+            verify(!box.checked)
+            mouseClick(box)
+            tryVerify(function() { return question.opened })
+            compare(findChild(question.contentItem, "messageBoxText").text,
+                    "Shut this computer down when the UPS asks?")
+            verify(box.checked)
+            compare(cppClass.calls, [])
+            answer(question, row.yes)
+            compare(cppClass.calls, row.calls)
+            if (row.yes) // the back end takes the choice
+                cppClass.send("sendToQml_ShutdownWindow", merged(shutdownRecord, { pcShutdownEnable: true }))
+            compare(box.checked, row.yes)
+        }
+
         // Overwriting actions ask first: "no" sends nothing, "yes" sends the command once.
         function test_backupBarConfirmation_data() {
             return [

@@ -156,13 +156,16 @@ General.ParameterScrollPage {
                 Layout.fillWidth: true
                 spacing: idGlobal.spacing
 
+                // Letting the device shut this PC down can cost unsaved work: the user confirms it.
                 MyCheckBoxIpc {
                     id: idPcShutdown
                     objectName: "pcShutdownCheckBox"
                     Layout.fillWidth: true
                     number: 3
+                    askBeforeTicking: true
                     text: page.sd.groupBoxPcShutdown_Text
                     deviceChecked: page.sd.pcShutdownEnable
+                    onTickToConfirm: idPcShutdownConfirm.open()
                 }
 
                 // Fast start-up changes how this PC shuts down, so it is offered with the shutdown.
@@ -176,6 +179,22 @@ General.ParameterScrollPage {
                     enabled: idPcShutdown.checked
                 }
             }
+        }
+    }
+
+    MyMessageBox {
+        id: idPcShutdownConfirm
+        objectName: "pcShutdownConfirmBox"
+        messageBoxTitle: page.sd.pcShutdownConfirm_Text
+        yesText: idGlobal.yesText
+        noText: idGlobal.noText
+        onYesValueChanged: {
+            if (yesValue)
+                idPcShutdown.confirmTick(true)
+        }
+        onNoValueChanged: {
+            if (noValue)
+                idPcShutdown.confirmTick(false)
         }
     }
 }
