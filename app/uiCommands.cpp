@@ -127,6 +127,7 @@ void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
   s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
   // The titles follow the chosen model at once; the routing flags stay those the device reported.
   fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
+  s.loop.signalOutputsSent = s.ui.signalOutputs;
   emit sendToQml_SignalOutputs(s.ui.signalOutputs);
 }
 
