@@ -272,7 +272,7 @@ void fillLamps(const InterpretationContext &c, const InterpretationState &st)
     red.set(true, blinkFast, text(c, 82));
   if (mode == 4 || mode == 6)
     red.set(true, blinkSlow);
-  if (st.statusWord & bit(12))
+  if (st.has(Condition::SystemError)) // bit 12 means this only on the battery families
     red.set(true, 0, text(c, 160));
   if (mode == 1)
     red.set(false, 0);
