@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace
@@ -197,6 +198,7 @@ private slots:
   {
     QFETCH(QString, text);
     QFETCH(QByteArray, payload);
+    appState().link.setStatus(DeviceStatusFlag::offline, false);
     app->receiveFromQml_SetBufferTime(text);
     QCOMPARE(queued(1), payload);
   }
@@ -204,13 +206,37 @@ private slots:
   void ipcTimesAreClampedOnCapacitorModels()
   {
     app->receiveFromQml_GetDevicesImage(QStringLiteral("VS-1700-0"));
+    appState().link.setStatus(DeviceStatusFlag::offline, false);
     app->receiveFromQml_SetIpcTime(2, QStringLiteral("5000")); // shutdown time, at most 600 s
     QCOMPARE(queued(1), QByteArray::fromHex("05180258"));
     app->receiveFromQml_SetIpcTime(1, QStringLiteral("0")); // delay, at least 1 s
     QCOMPARE(queued(1), QByteArray::fromHex("05190001"));
+    app->receiveFromQml_SetIpcTime(2, QStringLiteral("4294967296")); // however large
+    QCOMPARE(queued(1), QByteArray::fromHex("05180258"));
     app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    appState().link.setStatus(DeviceStatusFlag::offline, false);
     app->receiveFromQml_SetIpcTime(3, QStringLiteral("5000"));
     QCOMPARE(queued(1), QByteArray::fromHex("051A1388"));
+  }
+
+  // A device that does not answer is sent nothing: no time, routing word or read is queued.
+  void nothingIsQueuedWhileOffline()
+  {
+    AppState &s = appState();
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VS-1700-0"));
+    QVERIFY(s.link.hasStatus(DeviceStatusFlag::offline));
+    const QVector<std::function<void()>> commands{
+        [&] { app->receiveFromQml_SetBufferTime(QStringLiteral("300")); },
+        [&] { app->receiveFromQml_SetIpcTime(1, QStringLiteral("30")); },
+        [&] { app->receiveFromQml_SetIpcTime(2, QStringLiteral("120")); },
+        [&] { app->receiveFromQml_SetIpcTime(3, QStringLiteral("7")); },
+        [&] { app->receiveFromQml_SetSignalOut(14, true, 1); },
+        [&] { app->receiveFromQml_SetGetSetting(3); },
+    };
+    for (int i = 0; i < commands.size(); ++i) {
+      commands.at(i)();
+      QVERIFY2(queued(1).isEmpty() && queued(2).isEmpty(), qPrintable(QString::number(i)));
+    }
   }
 
   void relayRoutingIsQueuedWhileOnline()
