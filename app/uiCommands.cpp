@@ -114,7 +114,7 @@ void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
   if (!validCatalogueIndex(s, currentDevice))
     return;
   s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
-  // The titles follow the chosen model at once; the routing flags stay those the device reported.
+  // The titles follow the chosen model at once; the next tick builds its table afresh.
   fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
   s.loop.signalOutputsSent = s.ui.signalOutputs;
   emit sendToQml_SignalOutputs(s.ui.signalOutputs);
