@@ -6,6 +6,7 @@
 #include "interpreterPass.h"
 #include "loopHooks.h"
 #include "pcShutdownStep.h"
+#include "signalOutputsRecord.h"
 #include "stateParts.h"
 #include "staticRecords.h"
 #include "systemSettingsLoad.h"
@@ -13,7 +14,6 @@
 #include "common/logging.h"
 #include "devices/deviceIdentification.h"
 #include "devices/pageRecords.h"
-#include "devices/signalRows.h"
 #include "link/linkCycle.h"
 #include "link/serialPort.h"
 #include "storage/eventControlModel.h"
@@ -304,30 +304,18 @@ void upsApp::runParameterWindowStep()
   }
 }
 
-// The relay table follows the routing the device reports: it is sent whenever it differs from what
-// the pages last received. Another model gets a table built afresh; the routing words held until
-// then are the previous device's, so they are dropped until the new device reports its own.
+// The relay table follows the routing the device reports, and is built afresh for another model.
 void upsApp::runSignalOutputsStep()
 {
   AppState &s = appState();
-  DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
-  SignalOutputsStruct &so = s.ui.signalOutputs;
   const bool identified = s.link.has(LinkFlag::deviceIdentified);
-  bool rebuild = takeRecordUpdate(entry.signalOutputsChanged, identified, s.loop.signalOutputsIdentifiedSeen);
-  if (entry.name != s.loop.signalOutputsModel) {
-    s.loop.signalOutputsModel = entry.name;
-    s.fields.rxField604 = s.fields.rxField605 = s.fields.rxField606 = 0;
-    rebuild = true;
-  }
-  if (rebuild) {
-    so = SignalOutputsStruct{};
-    fillSignalOutputsLabels(so, entry, s.language);
-    fillSignalOutputsRouting(so, s.fields, s.process.ipcState);
-  }
-  if (rebuild || !sameSignalOutputs(so, s.loop.signalOutputsSent)) {
-    s.loop.signalOutputsSent = so;
-    emit sendToQml_SignalOutputs(so);
-  }
+  const bool rebuild = takeRecordUpdate(currentCatalogueEntry(s).signalOutputsChanged, identified,
+                                        s.loop.signalOutputsIdentifiedSeen) ||
+                       signalOutputsModelChanged(s);
+  if (rebuild)
+    buildSignalOutputs(s);
+  if (takeSignalOutputsChange(s) || rebuild)
+    emit sendToQml_SignalOutputs(s.ui.signalOutputs);
 }
 
 void upsApp::runProductionWindowStep()

@@ -2,6 +2,7 @@
 #include "upsApp.h"
 
 #include "settingsRoutine.h"
+#include "signalOutputsRecord.h"
 #include "stateParts.h"
 
 #include "actions/autostart.h"
@@ -114,9 +115,8 @@ void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
   if (!validCatalogueIndex(s, currentDevice))
     return;
   s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
-  // The titles follow the chosen model at once; the next tick builds its table afresh.
-  fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
-  s.loop.signalOutputsSent = s.ui.signalOutputs;
+  buildSignalOutputs(s);
+  takeSignalOutputsChange(s);
   emit sendToQml_SignalOutputs(s.ui.signalOutputs);
 }
 

@@ -370,6 +370,28 @@ private slots:
     QTEST(so.signal34_Inverted_enabled, "thirdRelay");
   }
 
+  // The routing words held belong to the device they came from: the same model keeps showing them,
+  // another one starts without routing until its device reports.
+  void chosenModelTableShowsOnlyItsDevicesRouting()
+  {
+    AppState &s = appState();
+    const int vt = catalogueIndexOf(QStringLiteral("VT-40A"));
+    app->receiveFromQml_GetSignalOutputs(vt);
+    s.fields.rxField604 = 0x8001;
+    s.fields.rxField605 = 0x0002;
+    QSignalSpy signalTable(app.get(), &upsApp::sendToQml_SignalOutputs);
+    app->receiveFromQml_GetSignalOutputs(vt);
+    auto so = signalTable.last().at(0).value<SignalOutputsStruct>();
+    QVERIFY(so.signal14_Row1 && so.signal14_Inverted && so.signal24_Row2);
+
+    app->receiveFromQml_GetSignalOutputs(catalogueIndexOf(QStringLiteral("VS-1700-0")));
+    so = signalTable.last().at(0).value<SignalOutputsStruct>();
+    QCOMPARE(so.signal_Label_Row2, QStringLiteral("IPC shutdown"));
+    QVERIFY(!so.signal14_Row1 && !so.signal14_Inverted && !so.signal24_Row2);
+    QCOMPARE(s.fields.rxField604, uint16_t(0));
+    QCOMPARE(signalTable.count(), 2);
+  }
+
   // Backups go into the chosen folder as upsData_<date>.db, whether it comes as a URL or a path.
   void backupCopiesTheDatabaseIntoTheFolder_data()
   {
