@@ -75,6 +75,10 @@ struct LoopState {
   bool signalOutputsIdentifiedSeen = false;
   bool shutdownIdentifiedSeen = false; // the PC shutdown choices are read when the device appears
   QString currentPotiPicture;          // set by the device family code
+
+  // The relay table as the pages last received it, and the model it was built for.
+  SignalOutputsStruct signalOutputsSent;
+  QString signalOutputsModel;
 };
 
 // State of the user commands.

@@ -6,6 +6,7 @@
 #include "interpreterPass.h"
 #include "loopHooks.h"
 #include "pcShutdownStep.h"
+#include "signalOutputsRecord.h"
 #include "stateParts.h"
 #include "staticRecords.h"
 #include "systemSettingsLoad.h"
@@ -323,15 +324,18 @@ void upsApp::runParameterWindowStep()
   }
 }
 
+// The relay table follows the routing the device reports, and is built afresh for another model.
 void upsApp::runSignalOutputsStep()
 {
   AppState &s = appState();
   const bool identified = s.link.has(LinkFlag::deviceIdentified);
-  if (takeRecordUpdate(currentCatalogueEntry(s).signalOutputsChanged, identified,
-                       s.loop.signalOutputsIdentifiedSeen)) {
-    fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
+  const bool rebuild = takeRecordUpdate(currentCatalogueEntry(s).signalOutputsChanged, identified,
+                                        s.loop.signalOutputsIdentifiedSeen) ||
+                       signalOutputsModelChanged(s);
+  if (rebuild)
+    buildSignalOutputs(s);
+  if (takeSignalOutputsChange(s) || rebuild)
     emit sendToQml_SignalOutputs(s.ui.signalOutputs);
-  }
 }
 
 void upsApp::runProductionWindowStep()

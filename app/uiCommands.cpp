@@ -2,11 +2,13 @@
 #include "upsApp.h"
 
 #include "settingsRoutine.h"
+#include "signalOutputsRecord.h"
 #include "stateParts.h"
 
 #include "actions/autostart.h"
 #include "devices/currentDevice.h"
 #include "devices/pageRecords.h"
+#include "devices/parameterEncoding.h"
 #include "link/requestCycle.h"
 #include "link/serialPort.h"
 #include "storage/databaseBackup.h"
@@ -14,8 +16,6 @@
 #include "storage/upsDataBase.h"
 
 #include <QDate>
-
-#include <algorithm>
 
 #include <optional>
 
@@ -26,16 +26,6 @@ constexpr uint16_t parametersAnsweredField = 99;
 constexpr uint16_t bufferTimeField = 1301;
 constexpr uint16_t relayRoutingFields[3] = {604, 605, 606};
 constexpr uint16_t ipcTimeFields[3] = {1305, 1304, 1306}; // delay, shutdown, idle
-
-// A whole number 0-65535 typed by the user; anything else is no value at all.
-std::optional<uint16_t> wholeNumber(const QString &text)
-{
-  bool ok = false;
-  const uint value = text.trimmed().toUInt(&ok, 10);
-  if (!ok || value > 0xFFFF)
-    return std::nullopt;
-  return static_cast<uint16_t>(value);
-}
 
 // A bare field id: asks the device to report that field.
 QByteArray fieldRead(uint16_t id)
@@ -125,8 +115,8 @@ void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
   if (!validCatalogueIndex(s, currentDevice))
     return;
   s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
-  // The titles follow the chosen model at once; the routing flags stay those the device reported.
-  fillSignalOutputsLabels(s.ui.signalOutputs, currentCatalogueEntry(s), s.language);
+  buildSignalOutputs(s);
+  takeSignalOutputsChange(s);
   emit sendToQml_SignalOutputs(s.ui.signalOutputs);
 }
 
@@ -291,23 +281,22 @@ void upsApp::receiveFromQml_SetSignalOut(int signalNr, bool signalOutput, int ro
 void upsApp::receiveFromQml_SetBufferTime(QString second)
 {
   AppState &s = appState();
-  const std::optional<uint16_t> value = wholeNumber(second);
-  if (value)
+  const std::optional<uint16_t> value = wholeNumberText(second);
+  if (value && online(s))
     queueRequest(s.requests, 1, fieldWrite(bufferTimeField, *value));
 }
 
 void upsApp::receiveFromQml_SetIpcTime(int fieldNr, QString second)
 {
   AppState &s = appState();
-  std::optional<uint16_t> value = wholeNumber(second);
-  if (!value || fieldNr < 1 || fieldNr > 3)
+  if (fieldNr < 1 || fieldNr > 3 || !online(s))
     return;
   const ParameterLimits &limits = currentCatalogueEntry(s).limits;
   const ValueRange ranges[3] = {limits.ipcDelay, limits.ipcShutdown, limits.ipcIdle};
-  const ValueRange &range = ranges[fieldNr - 1];
-  if (range.isSet())
-    value = static_cast<uint16_t>(std::clamp<int>(*value, range.minimum, range.maximum));
-  queueRequest(s.requests, 1, fieldWrite(ipcTimeFields[fieldNr - 1], *value));
+  // Models with limits take any whole number as the nearest time they allow.
+  const std::optional<uint16_t> value = wholeNumberInRange(second, ranges[fieldNr - 1]);
+  if (value)
+    queueRequest(s.requests, 1, fieldWrite(ipcTimeFields[fieldNr - 1], *value));
 }
 
 void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath)

@@ -2,7 +2,11 @@
 
 #include "uiRecords.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QStandardPaths>
 #include <QUrl>
 
 void fillCompanyData(CompanyDataStruct &c, VendorData &vendor, const QString &applicationDir)
@@ -62,26 +66,67 @@ void fillCompanyData(CompanyDataStruct &c, VendorData &vendor, const QString &ap
   c.show_icon_inTaskbar = false;
 }
 
-QString resolvePicturePath(const QString &path)
+namespace
 {
-  return resolvePicturePath(path, QDir::currentPath());
-}
-
-QString resolvePicturePath(const QString &path, const QString &workingDir)
+// Pictures outside the resources lie in <base>/app/images. In a development build tree
+// ("build-…", possibly with a release/debug sub-folder) the base is the folder above it.
+QString workingPictureFolder(const QString &workingDir)
 {
-  if (path.isEmpty())
-    return QString();
-  if (path.contains(QLatin1String("qrc:")))
-    return path;
-
-  // Pictures outside the resources lie in <base>/app/images. In a development build tree
-  // ("build-…", possibly with a release/debug sub-folder) the base is the folder above it.
   QString base = QDir::cleanPath(workingDir);
   if (base.contains(QLatin1String("build-"))) {
     if (base.contains(QLatin1String("/release")) || base.contains(QLatin1String("/debug")))
       base = QDir::cleanPath(base + QLatin1String("/.."));
     base = QDir::cleanPath(base + QLatin1String("/.."));
   }
-  // fromLocalFile gives "file:///C:/…" on Windows and "file:///home/…" on Linux alike.
-  return QUrl::fromLocalFile(base + QLatin1String("/app") + path).toString();
+  return base + QLatin1String("/app");
+}
+
+// fromLocalFile gives "file:///C:/…" on Windows and "file:///home/…" on Linux alike.
+QString pictureUrl(const QString &folder, const QString &path)
+{
+  return QUrl::fromLocalFile(folder + path).toString();
+}
+} // namespace
+
+QStringList pictureFolders(const QString &workingDir)
+{
+  QStringList folders{workingPictureFolder(workingDir)};
+  if (QCoreApplication::instance()) // the build puts the pictures beside the program
+    folders << QCoreApplication::applicationDirPath() + QLatin1String("/app");
+  for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    folders << data + QLatin1String("/talvane");
+  return folders;
+}
+
+QString resolvePicturePath(const QString &path)
+{
+  if (path.isEmpty() || path.contains(QLatin1String("qrc:")))
+    return resolvePicturePath(path, QStringList{});
+  // The pages ask for the same pictures on every pass: each is looked up on disk once.
+  static QHash<QString, QString> found;
+  const QString workingDir = QDir::currentPath();
+  const QString key = workingDir + QLatin1Char('\n') + path;
+  auto known = found.constFind(key);
+  if (known != found.constEnd())
+    return *known;
+  return found[key] = resolvePicturePath(path, pictureFolders(workingDir));
+}
+
+QString resolvePicturePath(const QString &path, const QString &workingDir)
+{
+  return resolvePicturePath(path, QStringList{workingPictureFolder(workingDir)});
+}
+
+QString resolvePicturePath(const QString &path, const QStringList &folders)
+{
+  if (path.isEmpty())
+    return QString();
+  if (path.contains(QLatin1String("qrc:")))
+    return path;
+  for (const QString &folder : folders) {
+    if (QFileInfo::exists(folder + path))
+      return pictureUrl(folder, path);
+  }
+  // Found nowhere: named where the first folder would hold it.
+  return folders.isEmpty() ? QString() : pictureUrl(folders.constFirst(), path);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct CompanyDataStruct;
 
@@ -39,7 +40,15 @@ inline const QString qtInformationText = QStringLiteral("Based on Qt 5.11.1 (Min
 // Fills the look and the maker's data; keeps `applicationDir` in `vendor`.
 void fillCompanyData(CompanyDataStruct &company, VendorData &vendor, const QString &applicationDir);
 
-// Turns a picture path into a URL that QML can load: "qrc:" URLs stay as they are, other paths
-// name files of the images folder beside the program (see the implementation for the folder rule).
+// Turns a picture path ("/images/…") into a URL that QML can load: "qrc:" URLs stay as they are;
+// other paths name the file in the first of `pictureFolders` that has it (in the first folder
+// when none has it).
 QString resolvePicturePath(const QString &path);
+// The same with the working-directory folder alone, or with the given folders in their order.
 QString resolvePicturePath(const QString &path, const QString &workingDir);
+QString resolvePicturePath(const QString &path, const QStringList &folders);
+
+// Where pictures outside the resources are looked for, in this order: app/ below the working
+// directory (above a "build-…" tree), app/ beside the program, and talvane/ in each data folder
+// of the system (e.g. /usr/share/talvane).
+QStringList pictureFolders(const QString &workingDir);

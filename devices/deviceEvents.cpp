@@ -14,24 +14,21 @@ QString ProcessData::*const relayTexts[3] = {&ProcessData::signalRelayText14, &P
 QString ProcessData::*const relayImages[3] = {
     &ProcessData::signalRelayImage14, &ProcessData::signalRelayImage24, &ProcessData::signalRelayImage34};
 constexpr int relayContactBits[3] = {5, 6, 7};
+constexpr int relayTextCauses = 2; // a relay's text names its first causes in row order, no more
 
-void showRelays(DeviceEventState &events, uint16_t relayWord, const SignalOutputsStruct &so, ProcessData &pd,
+void showRelays(uint16_t relayWord, const SignalOutputsStruct &so, ProcessData &pd,
                 const bool (&active)[deviceEventRows], const QStringList &labels)
 {
   for (int r = 0; r < 3; ++r) {
     bool cause = false;
     QString text;
-    int &counter = events.relayTextCounters[r];
+    int named = 0;
     for (int k = 0; k < deviceEventRows; ++k) {
       if (!active[k] || !(so.*routedRows[k][r]) || !(so.*enabledRows[k][r]))
         continue;
       cause = true;
-      if (counter == 2) { // the relay text keeps at most two causes
-        text.clear();
-        counter = 0;
-      }
-      text += labels.value(k) + QLatin1Char('\n');
-      ++counter;
+      if (named++ < relayTextCauses)
+        text += labels.value(k) + QLatin1Char('\n');
     }
     const bool inverted = so.*invertedRelays[r];
     const bool contact = ((relayWord >> relayContactBits[r]) & 1u) != 0;
@@ -56,7 +53,7 @@ DeviceEventPass runDeviceEvents(DeviceEventState &ev, const InterpretationState 
       stateList += QStringLiteral("▪ ") + labels.value(k) + QLatin1Char('\n');
   }
   processData.devStatusText = stateList;
-  showRelays(ev, process.relayWord, signalOutputs, processData, active, labels);
+  showRelays(process.relayWord, signalOutputs, processData, active, labels);
 
   DeviceEventPass pass;
   bool logged = false;

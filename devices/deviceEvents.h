@@ -17,7 +17,6 @@ struct SignalOutputsStruct;
 struct DeviceEventState {
   bool previousSignal[deviceEventRows] = {};
   bool firstPass = true; // conditions present at start are logged without actions
-  int relayTextCounters[3] = {};
 };
 
 // Where a pass writes its event log rows, and their time stamp.

@@ -4,6 +4,7 @@
 #include "common/uiRecords.h"
 #include "common/vendorData.h"
 #include "deviceCatalogue.h"
+#include "link/rxFields.h"
 #include "signalRows.h"
 
 void fillDeviceParameterRecord(DeviceParameterStruct &r, const DeviceCatalogueEntry &e)
@@ -82,4 +83,18 @@ void fillSignalOutputsLabels(SignalOutputsStruct &r, const DeviceCatalogueEntry 
   for (int row = 0; row < signalRows; ++row)
     r.*rowLabels[row] = e.signalRowLabels.value(row);
   r.ipcSignalNumber = e.signalRowLabels.isEmpty() ? 0 : ipcSignalRow;
+}
+
+void fillSignalOutputsRouting(SignalOutputsStruct &r, const RxFields &fields, bool ipcState)
+{
+  const uint16_t words[signalRelays] = {fields.rxField604, fields.rxField605, fields.rxField606};
+  for (int relay = 0; relay < signalRelays; ++relay) {
+    const auto routed = [&words, relay](int bit) { return ((words[relay] >> bit) & 1u) != 0; };
+    r.*invertedRelays[relay] = routed(15);
+    const bool reservedForIpc = ipcState && routed(ipcSignalRow - 1);
+    for (int row = 1; row <= signalRows; ++row) {
+      r.*routedRows[row - 1][relay] = routed(row - 1);
+      r.*enabledRows[row - 1][relay] = row == ipcSignalRow ? reservedForIpc : !reservedForIpc;
+    }
+  }
 }

@@ -16,3 +16,10 @@ void fillSignalOutputsLabels(SignalOutputsStruct &r, const DeviceCatalogueEntry 
 
 // Row of the IPC shutdown signal in the relay table.
 constexpr int ipcSignalRow = 3;
+
+struct RxFields;
+
+// The relay table's check boxes from the device's routing words (fields 604-606: bit k-1 = row k
+// drives the relay, bit 15 = the relay's output is inverted), and which rows the user may change:
+// while the IPC state is active a relay that carries the IPC row is reserved for it.
+void fillSignalOutputsRouting(SignalOutputsStruct &r, const RxFields &fields, bool ipcState);

@@ -240,6 +240,26 @@ uint16_t clampedToRange(uint16_t value, const ValueRange &range)
   return static_cast<uint16_t>(std::clamp<int>(value, range.minimum, range.maximum));
 }
 
+std::optional<uint16_t> wholeNumberInRange(const QString &text, const ValueRange &range)
+{
+  const QString digits = text.trimmed();
+  if (digits.isEmpty())
+    return std::nullopt;
+  // Read every digit; a number past 16 bits only needs to be known as too large.
+  constexpr uint32_t tooLarge = 0x10000;
+  uint32_t value = 0;
+  for (const QChar c : digits) {
+    if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+      return std::nullopt;
+    value = std::min(value * 10 + static_cast<uint32_t>(c.unicode() - '0'), tooLarge);
+  }
+  if (range.isSet())
+    return static_cast<uint16_t>(std::clamp<int64_t>(value, range.minimum, range.maximum));
+  if (value >= tooLarge)
+    return std::nullopt;
+  return static_cast<uint16_t>(value);
+}
+
 QString parameterSetText(const QVector<ParameterPair> &pairs)
 {
   QString text;

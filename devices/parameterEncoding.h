@@ -40,6 +40,11 @@ std::optional<uint16_t> wholeNumberText(const QString &text);
 // `value` moved into `range` when the range is set; unchanged otherwise.
 uint16_t clampedToRange(uint16_t value, const ValueRange &range);
 
+// A whole number typed into a text box for a value limited to `range`: moved into the range when
+// it is set, however many digits it has; without a range only 0-65535 is a value. Anything but
+// digits gives nothing.
+std::optional<uint16_t> wholeNumberInRange(const QString &text, const ValueRange &range);
+
 // "107:2200 105:2760 " — every pair followed by one blank.
 QString parameterSetText(const QVector<ParameterPair> &pairs);
 

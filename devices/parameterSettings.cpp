@@ -249,14 +249,14 @@ void setLimitsListChoice(const ParameterContext &c, int comboBoxNr, const QStrin
 
 void setLimitsTextBox(const ParameterContext &c, int textBoxNr, const QString &text)
 {
-  const std::optional<uint16_t> typed = wholeNumberText(text);
   const ParameterLayout layout = layoutInUse(c);
-  if (!typed || layout == ParameterLayout::None)
+  if (layout == ParameterLayout::None)
     return;
   const DeviceCatalogueEntry &entry = c.entry;
   ProcessData &pd = c.processData;
   if (layout == ParameterLayout::Battery) {
-    if (textBoxNr == 0)
+    const std::optional<uint16_t> typed = wholeNumberText(text);
+    if (textBoxNr == 0 && typed)
       queueWrite(c, parameterQueue, 1303, *typed); // maximum buffer time, minutes
     return;
   }
@@ -275,10 +275,13 @@ void setLimitsTextBox(const ParameterContext &c, int textBoxNr, const QString &t
   if (textBoxNr < 0 || textBoxNr > 3)
     return;
   const Box &box = boxes[textBoxNr];
-  const uint16_t value = clampedToRange(*typed, box.range);
+  // A value past the model's limits is sent, and shown, as the nearest one the model takes.
+  const std::optional<uint16_t> value = wholeNumberInRange(text, box.range);
+  if (!value)
+    return;
   if (box.shown)
-    *box.shown = QString::number(value);
-  queueWrite(c, parameterQueue, box.id, value);
+    *box.shown = QString::number(*value);
+  queueWrite(c, parameterQueue, box.id, *value);
 }
 
 void setManagementListChoice(const ParameterContext &c, int comboBoxNr, const QString &text)

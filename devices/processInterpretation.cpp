@@ -8,8 +8,8 @@
 #include "link/buildOptions.h"
 #include "link/linkState.h"
 #include "link/rxFields.h"
+#include "pageRecords.h"
 #include "parameterSettings.h"
-#include "signalRows.h"
 #include "valueText.h"
 
 namespace
@@ -235,22 +235,6 @@ void fillParameterSelections(const InterpretationContext &c, const Interpretatio
   pd.ipcIdleTime = QString::number(f.rxField1306);
 }
 
-// Routing words of the relays: which rows drive each relay, and which rows the user may change.
-// While the IPC state is active a relay that carries the IPC row is reserved for it.
-void fillRelayRows(const InterpretationContext &c, const InterpretationState &st)
-{
-  SignalOutputsStruct &so = c.signalOutputs;
-  const uint16_t words[3] = {c.fields.rxField604, c.fields.rxField605, c.fields.rxField606};
-  for (int r = 0; r < 3; ++r) {
-    so.*invertedRelays[r] = (words[r] & bit(15)) != 0;
-    const bool reservedForIpc = st.ipcState && (words[r] & bit(2)) != 0;
-    for (int row = 1; row <= eventRows; ++row) {
-      so.*routedRows[row - 1][r] = (words[r] & bit(row - 1)) != 0;
-      so.*enabledRows[row - 1][r] = row == 3 ? reservedForIpc : !reservedForIpc;
-    }
-  }
-}
-
 void raiseEventSignals(InterpretationState &st, const FamilyTraits &traits)
 {
   for (int row = 0; row < eventRows; ++row) {
@@ -288,7 +272,7 @@ void fillLamps(const InterpretationContext &c, const InterpretationState &st)
     red.set(true, blinkFast, text(c, 82));
   if (mode == 4 || mode == 6)
     red.set(true, blinkSlow);
-  if (st.statusWord & bit(12))
+  if (st.has(Condition::SystemError)) // bit 12 means this only on the battery families
     red.set(true, 0, text(c, 160));
   if (mode == 1)
     red.set(false, 0);
@@ -550,7 +534,7 @@ void runFamilyHandler(const InterpretationContext &c, const FamilyTraits &traits
   fillParameterSelections(c, st, entry);
   fillSwitchStates(c, st, entry);
   fillOverloadPictures(c, entry);
-  fillRelayRows(c, st);
+  fillSignalOutputsRouting(c.signalOutputs, c.fields, st.ipcState);
   raiseEventSignals(st, traits);
   fillLamps(c, st);
   if (identified) {

@@ -143,6 +143,31 @@ private slots:
     QCOMPARE(s.ui.processData.signalRelayImage14, QStringLiteral("qrc:/images/instrumente/Schalter_zu.png"));
     QCOMPARE(s.ui.processData.signalRelayText14, QStringLiteral("Buffer operation\n"));
   }
+
+  // A relay with more causes than its text holds names the first ones in row order, the same ones
+  // on every pass.
+  void relayTextNamesTheFirstCauses_data()
+  {
+    QTest::addColumn<uint>("statusWord");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one") << 0x1u << "Mains operation\n";
+    QTest::newRow("two") << (0x1u | (1u << 3)) << "Mains operation\nBuffer mode not possible\n";
+    QTest::newRow("three") << (0x1u | (1u << 3) | (1u << 7)) << "Mains operation\nBuffer mode not possible\n";
+    QTest::newRow("three without the first")
+        << ((1u << 3) | (1u << 6) | (1u << 7)) << "Buffer mode not possible\nExchange battery\n";
+  }
+
+  void relayTextNamesTheFirstCauses()
+  {
+    QFETCH(uint, statusWord);
+    QFETCH(QString, text);
+    InterpretedDevice &s = device("VT-40A");
+    s.fields.rxField606 = 0x00C9; // relay 34: rows 1, 4, 7 and 8
+    for (int i = 0; i < 4; ++i) {
+      pass(statusWord);
+      QCOMPARE(s.ui.processData.signalRelayText34, text);
+    }
+  }
 };
 
 QTEST_GUILESS_MAIN(DeviceEventsTest)

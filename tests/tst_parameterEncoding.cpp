@@ -136,6 +136,37 @@ private slots:
     QCOMPARE(value ? int(*value) : none, expected);
   }
 
+  // Typed into a box whose value the model limits: any whole number lands inside the limits.
+  void typedNumbersInRange_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("inside") << "900" << 2 << 3600 << 900;
+    QTest::newRow("below") << "1" << 2 << 3600 << 2;
+    QTest::newRow("above") << "5000" << 2 << 3600 << 3600;
+    QTest::newRow("above 16 bits") << "70000" << 2 << 3600 << 3600;
+    QTest::newRow("above 32 bits") << "4294967296" << 2 << 3600 << 3600;
+    QTest::newRow("thirty digits") << "123456789012345678901234567890" << 2 << 3600 << 3600;
+    QTest::newRow("range up to 65535") << "99999999" << 0 << 65535 << 65535;
+    QTest::newRow("letters") << "70000s" << 2 << 3600 << none;
+    QTest::newRow("negative") << "-5" << 2 << 3600 << none;
+    QTest::newRow("empty") << " " << 2 << 3600 << none;
+    QTest::newRow("no range") << "65535" << 0 << 0 << 65535;
+    QTest::newRow("no range, too large") << "65536" << 0 << 0 << none;
+  }
+
+  void typedNumbersInRange()
+  {
+    QFETCH(QString, text);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(int, expected);
+    const std::optional<uint16_t> value = wholeNumberInRange(text, ValueRange{minimum, maximum});
+    QCOMPARE(value ? int(*value) : none, expected);
+  }
+
   void clampingToTheCatalogueLimits()
   {
     const ValueRange bufferTime{2, 3600};

@@ -209,6 +209,14 @@ private slots:
                                    << "textBox" << 0 << "70000" << QByteArray();
     QTest::newRow("capacitor max buffer time clamped") << "VS-1700-0"
                                                        << "textBox" << 0 << "5000" << QByteArray("05170E10");
+    QTest::newRow("capacitor max buffer time above 16 bits")
+        << "VS-1700-0"
+        << "textBox" << 0 << "70000" << QByteArray("05170E10");
+    QTest::newRow("capacitor min buffer time of many digits")
+        << "VS-5000-0"
+        << "textBox" << 1 << "123456789012345678901234567890" << QByteArray("05160E10");
+    QTest::newRow("capacitor buffer time not a number") << "VS-1700-0"
+                                                        << "textBox" << 0 << "70000s" << QByteArray();
     QTest::newRow("min buffer time 1 sent as 2") << "VS-1700-0"
                                                  << "textBox" << 1 << "1" << QByteArray("05160002");
     QTest::newRow("min buffer time 5000 sent as 3600") << "VS-5000-0"
@@ -268,6 +276,9 @@ private slots:
     setLimitsTextBox(dev(), 1, QStringLiteral("1"));
     QCOMPARE(dev().ui.processData.bufferTimeMin_Value, QStringLiteral("2"));
     setLimitsTextBox(dev(), 0, QStringLiteral("5000"));
+    QCOMPARE(dev().ui.processData.bufferTimeMax_Value, QStringLiteral("3600"));
+    dev().ui.processData.bufferTimeMax_Value = QStringLiteral("120");
+    setLimitsTextBox(dev(), 0, QStringLiteral("70000"));
     QCOMPARE(dev().ui.processData.bufferTimeMax_Value, QStringLiteral("3600"));
   }
 

@@ -250,6 +250,32 @@ private slots:
              QStringLiteral("qrc:/images/company/norvex/devices/VT_40A/status/over_current_mode.gif"));
   }
 
+  // Status bit 12 is the system error on the battery families and state-of-charge monitoring on
+  // the capacitor ones: only the system error lights the red lamp.
+  void redLampShowsTheSystemErrorOnly_data()
+  {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("systemError");
+    QTest::newRow("VK") << "VK-10A-2U" << true;
+    QTest::newRow("VT") << "VT-40A" << true;
+    QTest::newRow("VKL") << "VKL-20A-0U" << true;
+    QTest::newRow("VS") << "VS-1700-0" << false;
+    QTest::newRow("VS 5000") << "VS-5000-0" << false;
+  }
+
+  void redLampShowsTheSystemErrorOnly()
+  {
+    QFETCH(QString, model);
+    QFETCH(bool, systemError);
+    InterpretedDevice &s = device(model, 0x1001); // mains and bit 12
+    pass(s);
+    const ProcessData &pd = s.ui.processData;
+    QCOMPARE(pd.red_image, systemError ? QStringLiteral("qrc:/images/led/led_red.png")
+                                       : QStringLiteral("qrc:/images/led/led_grey.png"));
+    QCOMPARE(pd.red_image_tact, 0);
+    QCOMPARE(pd.signal_Label_ledRed.contains(QStringLiteral("System error")), systemError);
+  }
+
   void relayRowsShowTheRouting()
   {
     InterpretedDevice &s = device("VT-40A");

@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace
@@ -197,6 +198,7 @@ private slots:
   {
     QFETCH(QString, text);
     QFETCH(QByteArray, payload);
+    appState().link.setStatus(DeviceStatusFlag::offline, false);
     app->receiveFromQml_SetBufferTime(text);
     QCOMPARE(queued(1), payload);
   }
@@ -204,13 +206,37 @@ private slots:
   void ipcTimesAreClampedOnCapacitorModels()
   {
     app->receiveFromQml_GetDevicesImage(QStringLiteral("VS-1700-0"));
+    appState().link.setStatus(DeviceStatusFlag::offline, false);
     app->receiveFromQml_SetIpcTime(2, QStringLiteral("5000")); // shutdown time, at most 600 s
     QCOMPARE(queued(1), QByteArray::fromHex("05180258"));
     app->receiveFromQml_SetIpcTime(1, QStringLiteral("0")); // delay, at least 1 s
     QCOMPARE(queued(1), QByteArray::fromHex("05190001"));
+    app->receiveFromQml_SetIpcTime(2, QStringLiteral("4294967296")); // however large
+    QCOMPARE(queued(1), QByteArray::fromHex("05180258"));
     app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    appState().link.setStatus(DeviceStatusFlag::offline, false);
     app->receiveFromQml_SetIpcTime(3, QStringLiteral("5000"));
     QCOMPARE(queued(1), QByteArray::fromHex("051A1388"));
+  }
+
+  // A device that does not answer is sent nothing: no time, routing word or read is queued.
+  void nothingIsQueuedWhileOffline()
+  {
+    AppState &s = appState();
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VS-1700-0"));
+    QVERIFY(s.link.hasStatus(DeviceStatusFlag::offline));
+    const QVector<std::function<void()>> commands{
+        [&] { app->receiveFromQml_SetBufferTime(QStringLiteral("300")); },
+        [&] { app->receiveFromQml_SetIpcTime(1, QStringLiteral("30")); },
+        [&] { app->receiveFromQml_SetIpcTime(2, QStringLiteral("120")); },
+        [&] { app->receiveFromQml_SetIpcTime(3, QStringLiteral("7")); },
+        [&] { app->receiveFromQml_SetSignalOut(14, true, 1); },
+        [&] { app->receiveFromQml_SetGetSetting(3); },
+    };
+    for (int i = 0; i < commands.size(); ++i) {
+      commands.at(i)();
+      QVERIFY2(queued(1).isEmpty() && queued(2).isEmpty(), qPrintable(QString::number(i)));
+    }
   }
 
   void relayRoutingIsQueuedWhileOnline()
@@ -342,6 +368,28 @@ private slots:
     QVERIFY(!so.signal_Label_Row1.isEmpty());
     QTEST(!so.signal34_Bezeichnung.isEmpty(), "thirdRelay");
     QTEST(so.signal34_Inverted_enabled, "thirdRelay");
+  }
+
+  // The routing words held belong to the device they came from: the same model keeps showing them,
+  // another one starts without routing until its device reports.
+  void chosenModelTableShowsOnlyItsDevicesRouting()
+  {
+    AppState &s = appState();
+    const int vt = catalogueIndexOf(QStringLiteral("VT-40A"));
+    app->receiveFromQml_GetSignalOutputs(vt);
+    s.fields.rxField604 = 0x8001;
+    s.fields.rxField605 = 0x0002;
+    QSignalSpy signalTable(app.get(), &upsApp::sendToQml_SignalOutputs);
+    app->receiveFromQml_GetSignalOutputs(vt);
+    auto so = signalTable.last().at(0).value<SignalOutputsStruct>();
+    QVERIFY(so.signal14_Row1 && so.signal14_Inverted && so.signal24_Row2);
+
+    app->receiveFromQml_GetSignalOutputs(catalogueIndexOf(QStringLiteral("VS-1700-0")));
+    so = signalTable.last().at(0).value<SignalOutputsStruct>();
+    QCOMPARE(so.signal_Label_Row2, QStringLiteral("IPC shutdown"));
+    QVERIFY(!so.signal14_Row1 && !so.signal14_Inverted && !so.signal24_Row2);
+    QCOMPARE(s.fields.rxField604, uint16_t(0));
+    QCOMPARE(signalTable.count(), 2);
   }
 
   // Backups go into the chosen folder as upsData_<date>.db, whether it comes as a URL or a path.

@@ -1,6 +1,7 @@
 #include "common/uiRecords.h"
 #include "common/vendorData.h"
 
+#include <QUuid>
 #include <QtTest>
 
 class VendorDataTest : public QObject
@@ -65,6 +66,50 @@ private slots:
     QFETCH(QString, workingDir);
     QFETCH(QString, url);
     QCOMPARE(resolvePicturePath(path, workingDir), url);
+  }
+
+  // A picture kept on disk is taken from the first folder that has it: below the working
+  // directory, beside the program, then in the installed data folder.
+  void picturesAreFoundWhereTheyAre_data()
+  {
+    QTest::addColumn<QStringList>("holders"); // folders that have the file: work, program, data
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("working directory") << QStringList{"work", "program", "data"} << "work";
+    QTest::newRow("beside the program") << QStringList{"program", "data"} << "program";
+    QTest::newRow("installed") << QStringList{"data"} << "data";
+    QTest::newRow("nowhere") << QStringList{} << "work";
+  }
+
+  void picturesAreFoundWhereTheyAre()
+  {
+    QFETCH(QStringList, holders);
+    QFETCH(QString, taken);
+    QTemporaryDir work, data;
+    // The program's own folder is the test's; the file gets a name no other run uses.
+    const QString path =
+        QStringLiteral("/images/test/%1.png").arg(QUuid::createUuid().toString(QUuid::Id128));
+    const QMap<QString, QString> folders{{"work", work.path() + "/app"},
+                                         {"program", QCoreApplication::applicationDirPath() + "/app"},
+                                         {"data", data.path() + "/talvane"}};
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const QString programFolder = folders.value("program");
+    const bool programFolderExisted = QFileInfo::exists(programFolder);
+    QStringList created;
+    for (const QString &holder : holders) {
+      const QString file = folders.value(holder) + path;
+      QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+      QFile f(file);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      created << file;
+    }
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    const QString url = resolvePicturePath(path);
+    QDir::setCurrent(previous);
+    for (const QString &file : created)
+      QFile::remove(file);
+    QDir(programFolderExisted ? programFolder + "/images/test" : programFolder).removeRecursively();
+    QCOMPARE(url, QUrl::fromLocalFile(folders.value(taken) + path).toString());
   }
 };
 

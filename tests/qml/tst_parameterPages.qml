@@ -162,6 +162,11 @@ Item {
                   call: "SetLimitsList_ComboBox(1,10A)" },
                 { tag: "max buffer time", page: "general", name: "bufferTimeMaxTextBox", action: "type",
                   text: "300", call: "ParameterSetLimitsList_TextBox(0,300)" },
+                // The back end moves a number past the model's limit to the limit, however large.
+                { tag: "max buffer time above 16 bits", page: "general", name: "bufferTimeMaxTextBox",
+                  action: "type", text: "70000", call: "ParameterSetLimitsList_TextBox(0,70000)" },
+                { tag: "IPC delay above 16 bits", page: "ipc", name: "ipcTimeTextBox1", action: "type",
+                  text: "99999", call: "SetIpcTime(1,99999)" },
                 { tag: "min buffer time", page: "general", name: "bufferTimeMinTextBox", action: "type",
                   text: "25", call: "ParameterSetLimitsList_TextBox(1,25)" },
                 { tag: "charge level low", page: "general", name: "stateOfChargeLowTextBox", action: "type",

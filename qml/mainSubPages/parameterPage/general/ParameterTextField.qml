@@ -2,7 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 
-// A labelled whole-number field (0..65535) for a device setting. While the user edits it, records
+// A labelled whole-number field for a device setting; the back end moves a number past the model's
+// limits to the nearest one it takes, however many digits it has. While the user edits it, records
 // do not overwrite the text; when the user finishes with a changed value, userEdited is emitted
 // and the typed value stays shown until the device reports it or `holdMs` has passed. Leaving the
 // field unchanged or with an unusable text sends nothing and shows the device's value again.
@@ -53,7 +54,7 @@ RowLayout {
         selectByMouse: true
         activeFocusOnTab: true
         inputMethodHints: Qt.ImhDigitsOnly
-        validator: IntValidator { bottom: 0; top: 65535 }
+        validator: RegularExpressionValidator { regularExpression: /[0-9]+/ }
         Accessible.name: row.label
         Component.onCompleted: text = row.deviceText
 
