@@ -80,11 +80,12 @@ bool runPcShutdownStep(AppState &s, const std::function<void()> &suspendLink)
   if (!outcome.issued)
     return showCountdown(s, countdownText(s, in.now));
 
+  // The link is let go first, so that the command is the newest row of the log and the tray.
+  if (suspendLink)
+    suspendLink();
   const QString issued = languageText(s.language, TextSlot::pcShutdownIssued);
   logShutdownEvent(s, issued);
   showCountdown(s, issued); // stays on show while the PC goes down
-  if (suspendLink)
-    suspendLink();
   return true;
 }
 
