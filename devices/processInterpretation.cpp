@@ -548,34 +548,9 @@ void runFamilyHandler(const InterpretationContext &c, const FamilyTraits &traits
   if (traits.kind == TextKind::Vs)
     fillSlaveUnits(c, st, entry);
 }
-} // namespace
-
-void resetProcessValues(InterpretationState &process, ProcessData &pd)
+// Grey lamps, no status picture and "-.-" for the values: nothing measured to show.
+void clearMeasuredValues(ProcessData &pd)
 {
-  process.operatingMode = 1;
-  pd.masterOperationModus = offlineMessage;
-  pd.red_image = pd.yellow_image = pd.green_image = Pictures::ledGrey;
-  pd.red_image_tact = pd.yellow_image_tact = pd.green_image_tact = 0;
-  pd.signal_Label_ledRed.clear();
-  pd.signal_Label_ledYellow.clear();
-  pd.signal_Label_ledGreen.clear();
-  pd.master_image.clear();
-  pd.masterAdding_AnimatedImag.clear();
-  const QString noVolts = QStringLiteral("-.- V");
-  const QString noAmperes = QStringLiteral("-.- A");
-  pd.chargeVoltage = noVolts;
-  pd.chargeCurrent = noAmperes;
-  pd.masterInput_text = noVolts;
-  pd.masterOutput_text = noVolts + QLatin1Char('\n') + noAmperes;
-  pd.usvBufferInOutText.clear();
-  pd.usvBufferDischargeOutText.clear();
-  pd.masterTemperatur.clear();
-}
-
-void showNoConnection(ProcessData &pd, const QString &heading, const QString &unknown)
-{
-  pd.masterOperationModus = heading;
-  pd.masterOperationModusExtra.clear();
   pd.red_image = pd.yellow_image = pd.green_image = Pictures::ledGrey;
   pd.red_image_tact = pd.yellow_image_tact = pd.green_image_tact = 0;
   pd.signal_Label_ledRed.clear();
@@ -593,6 +568,21 @@ void showNoConnection(ProcessData &pd, const QString &heading, const QString &un
   pd.usvBufferInOutText.clear();
   pd.usvBufferDischargeOutText.clear();
   pd.masterTemperatur.clear();
+}
+} // namespace
+
+void resetProcessValues(InterpretationState &process, ProcessData &pd)
+{
+  process.operatingMode = 1;
+  pd.masterOperationModus = offlineMessage;
+  clearMeasuredValues(pd);
+}
+
+void showNoConnection(ProcessData &pd, const QString &heading, const QString &unknown)
+{
+  pd.masterOperationModus = heading;
+  pd.masterOperationModusExtra.clear();
+  clearMeasuredValues(pd);
   for (QString *unit :
        {&pd.slave1_text, &pd.slave2_text, &pd.slave3_text, &pd.slave1_image, &pd.slave2_image,
         &pd.slave3_image, &pd.pfeilNachLinks1_image, &pd.pfeilNachLinks2_image, &pd.pfeilNachLinks3_image,

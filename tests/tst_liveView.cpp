@@ -1,10 +1,7 @@
 // The real window and back end against the simulator: what the pages show when the link ends
 // (device silent, Disconnect, simulator gone and back) and when another model is plugged in.
-#include "app/appState.h"
-#include "app/qmlContext.h"
-#include "app/upsApp.h"
-#include "common/vendorData.h"
 #include "devices/currentDevice.h"
+#include "realWindow.h"
 #include "simulatorProcess.h"
 #include "storage/eventControlModel.h"
 #include "temporaryWorkingDirectory.h"
@@ -42,8 +39,8 @@ class LiveViewTest : public QObject
 
   std::unique_ptr<TemporaryWorkingDirectory> workDir;
   std::unique_ptr<SimulatorProcess> simulator;
-  std::unique_ptr<QQmlApplicationEngine> engine;
-  std::unique_ptr<upsApp> app;
+  std::unique_ptr<RealWindow> real;
+  upsApp *app = nullptr;
   QQuickWindow *window = nullptr;
   QString devicePath; // the simulator's port, the same path whichever simulator runs
 
@@ -56,20 +53,9 @@ class LiveViewTest : public QObject
     QVERIFY(!simulator->ports.isEmpty());
   }
 
-  // The item named `name`, looked for along the visual tree (delegates included).
-  static QQuickItem *findItem(QQuickItem *root, const QString &name)
-  {
-    if (root->objectName() == name)
-      return root;
-    for (QQuickItem *child : root->childItems())
-      if (QQuickItem *found = findItem(child, name))
-        return found;
-    return nullptr;
-  }
-
   QQuickItem *item(const QString &name)
   {
-    QQuickItem *found = findItem(window->contentItem(), name);
+    QQuickItem *found = real->item(name);
     if (!found)
       qWarning() << "no item" << name;
     return found;
@@ -78,9 +64,8 @@ class LiveViewTest : public QObject
   // The texts of page `index` and of the frame around the pages.
   QStringList pageTexts(int index)
   {
-    window->findChild<QObject *>(QStringLiteral("idGlobal"))->setProperty("currentPage", index);
+    [&] { QVERIFY(real->showPage(index)); }();
     auto *swipe = window->findChild<QQuickItem *>(QStringLiteral("idSwipeView"));
-    [&] { QTRY_COMPARE(swipe->property("currentIndex").toInt(), index); }();
     QStringList texts;
     if (auto *page = swipe->property("currentItem").value<QQuickItem *>())
       collectTexts(page, texts);
@@ -181,24 +166,15 @@ private slots:
     devicePath = workDir->path() + QStringLiteral("/ups");
     // Pictures outside the resources are looked up below the working directory.
     QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir->path() + QStringLiteral("/app")));
-    resetAppState();
-    AppState &s = appState();
-    s.scan.extraPorts = QStringList{devicePath};
-    fillCompanyData(s.ui.companyData, s.vendor, QStringLiteral(TALVANE_BUILD_DIR));
-    engine = std::make_unique<QQmlApplicationEngine>();
-    app = std::make_unique<upsApp>();
-    publishQmlContext(*engine, app.get(), app->eventLogModel());
-    engine->load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
-    QVERIFY(!engine->rootObjects().isEmpty());
-    window = qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
+    real = std::make_unique<RealWindow>(QStringList{devicePath});
+    app = real->app.get();
+    window = real->window;
     QVERIFY(window);
-    window->resize(1280, 800);
   }
 
   void cleanup()
   {
-    engine.reset();
-    app.reset();
+    real.reset();
     simulator.reset();
     workDir.reset();
   }

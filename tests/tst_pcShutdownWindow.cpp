@@ -4,11 +4,8 @@
 // says so; when the PC keeps running, the port opens again, the device comes back, the log says
 // the shutdown did not happen and the device's next request starts a new countdown, which mains
 // operation ends. The countdown runs on a clock the test moves.
-#include "app/appState.h"
-#include "app/qmlContext.h"
-#include "app/upsApp.h"
-#include "common/vendorData.h"
 #include "link/serialPort.h"
+#include "realWindow.h"
 #include "simulatorProcess.h"
 #include "storage/eventControlModel.h"
 #include "temporaryWorkingDirectory.h"
@@ -43,11 +40,6 @@ QStringList linesOf(const QString &path)
   return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-void clickOn(QQuickWindow *window, QQuickItem *item)
-{
-  const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-  QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-}
 } // namespace
 
 class PcShutdownWindowTest : public QObject
@@ -83,20 +75,13 @@ private slots:
     TemporaryWorkingDirectory workDir;
     // Pictures outside the resources are looked up below the working directory.
     QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir.path() + QStringLiteral("/app")));
-    resetAppState();
+    RealWindow real(simulator.ports);
+    QQuickWindow *window = real.window;
+    QVERIFY(window);
+    upsApp *app = real.app.get();
     AppState &s = appState();
-    s.scan.extraPorts = simulator.ports;
-    fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
-    QQmlApplicationEngine engine;
-    auto app = std::make_unique<upsApp>();
     QDateTime clock(QDate(2024, 3, 1), QTime(8, 0), Qt::UTC);
     s.pcActions.now = [&clock] { return clock; };
-    publishQmlContext(engine, app.get(), app->eventLogModel());
-    engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
-    QVERIFY(!engine.rootObjects().isEmpty());
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
-    QVERIFY(window);
-    window->resize(1280, 800);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QObject *global = window->findChild<QObject *>(QStringLiteral("idGlobal"));
     auto *banner = window->findChild<QQuickItem *>(QStringLiteral("pcShutdownBanner"));
@@ -129,7 +114,7 @@ private slots:
     QVERIFY(footer);
     auto *yes = footer->findChild<QQuickItem *>(QStringLiteral("messageBoxYesButton"));
     QVERIFY(yes);
-    clickOn(window, yes);
+    clickItem(window, yes);
     QTRY_VERIFY(s.ui.shutdownWindow.pcShutdownEnable);
     QTRY_VERIFY(checkBox->property("checked").toBool());
     QCOMPARE(shown(), QString());

@@ -1,11 +1,8 @@
 // The signal-contact table of the real window against the device simulator: it shows the relay
 // routing the device reports, a click writes the routing word with exactly that bit changed, the
 // box follows the device's read-back, and another model brings its own routing.
-#include "app/appState.h"
-#include "app/qmlContext.h"
-#include "app/upsApp.h"
-#include "common/vendorData.h"
 #include "devices/signalRows.h"
+#include "realWindow.h"
 #include "simulatorProcess.h"
 #include "storage/eventControlModel.h"
 #include "temporaryWorkingDirectory.h"
@@ -24,16 +21,6 @@ constexpr int signalContactsPage = 4;
 // The routing words of the simulator's presets (fields 604, 605, 606).
 constexpr uint16_t batteryRouting[3] = {0x0001, 0x0002, 0x0040}; // mains, buffer, exchange battery
 constexpr uint16_t capacitorRouting[3] = {0x0001, 0x0004, 0x0000};
-
-QQuickItem *findItem(QQuickItem *item, const QString &name)
-{
-  if (item->objectName() == name)
-    return item;
-  for (QQuickItem *child : item->childItems())
-    if (QQuickItem *found = findItem(child, name))
-      return found;
-  return nullptr;
-}
 
 // The check box of `relay` (0-2 for 14, 24, 34) in table row `row` (0 = output inverted).
 QQuickItem *box(QQuickItem *page, int row, int relay)
@@ -80,11 +67,6 @@ QStringList routingBeyond(const SignalOutputsStruct &so, const uint16_t (&words)
   return extra;
 }
 
-void click(QQuickWindow *window, QQuickItem *item)
-{
-  const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-  QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-}
 } // namespace
 
 class SignalContactsTest : public QObject
@@ -106,23 +88,12 @@ private slots:
     auto simulator = std::make_unique<SimulatorProcess>(QStringList{"--model", "VT-40A", "--link", portLink});
     QVERIFY(!simulator->ports.isEmpty());
 
-    resetAppState();
-    AppState &s = appState();
-    s.scan.extraPorts = QStringList{portLink};
-    fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
-    QQmlApplicationEngine engine;
-    auto app = std::make_unique<upsApp>();
-    publishQmlContext(engine, app.get(), app->eventLogModel());
-    engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
-    QVERIFY(!engine.rootObjects().isEmpty());
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    RealWindow real(QStringList{portLink});
+    QQuickWindow *window = real.window;
     QVERIFY(window);
-    window->resize(1280, 800);
-    QObject *global = window->findChild<QObject *>(QStringLiteral("idGlobal"));
-    auto *swipe = window->findChild<QQuickItem *>(QStringLiteral("idSwipeView"));
-    QVERIFY(global && swipe);
-    global->setProperty("currentPage", signalContactsPage);
-    QTRY_COMPARE(swipe->property("currentIndex").toInt(), signalContactsPage);
+    upsApp *app = real.app.get();
+    AppState &s = appState();
+    QVERIFY(real.showPage(signalContactsPage));
     QQuickItem *page = findItem(window->contentItem(), QStringLiteral("signalOutputsPage"));
     QVERIFY(page);
 
@@ -147,7 +118,7 @@ private slots:
       for (const uint16_t written : {uint16_t(before | bit), before}) {
         const bool routed = written & bit;
         const int mark = simulator->collect().size();
-        click(window, b);
+        clickItem(window, b);
         const QString write = QStringLiteral("WRITE %1=%2 sub=0 cmd=0 arg=0").arg(c.field).arg(written);
         QTRY_COMPARE_WITH_TIMEOUT(simulator->matching("^WRITE ", mark), QStringList{write}, 5000);
         const int writtenAt = simulator->collect().size();
@@ -168,7 +139,7 @@ private slots:
     // Another model on the same port: the table shows that device's routing, not the last one's.
     simulator.reset();
     QTRY_VERIFY_WITH_TIMEOUT(!s.link.has(LinkFlag::deviceIdentified), 10000);
-    QSignalSpy tables(app.get(), &upsApp::sendToQml_SignalOutputs);
+    QSignalSpy tables(app, &upsApp::sendToQml_SignalOutputs);
     simulator = std::make_unique<SimulatorProcess>(QStringList{"--model", "VS-1700-0", "--link", portLink});
     QTRY_COMPARE_WITH_TIMEOUT(s.commands.statusDeviceName, QStringLiteral("VS-1700-0"), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified) && s.requests.subDevicePassDone, 10000);

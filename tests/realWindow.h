@@ -1,0 +1,76 @@
+// The real window and back end as the program builds them, for the tests that drive the pages
+// offscreen against the device simulator.
+#pragma once
+
+#include "app/appState.h"
+#include "app/qmlContext.h"
+#include "app/upsApp.h"
+#include "common/vendorData.h"
+#include "storage/eventControlModel.h"
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+#include <memory>
+
+// The item named `name` below `root`, looked for along the visual tree (delegates included).
+inline QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+  if (root->objectName() == name)
+    return root;
+  for (QQuickItem *child : root->childItems())
+    if (QQuickItem *found = findItem(child, name))
+      return found;
+  return nullptr;
+}
+
+// A left click in the middle of `item`.
+inline void clickItem(QQuickWindow *window, QQuickItem *item)
+{
+  const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+  QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+// A fresh application state, the back end and the main window on the serial ports `ports`. Check
+// `window` after construction: it is null when the window did not load.
+struct RealWindow {
+  std::unique_ptr<QQmlApplicationEngine> engine;
+  std::unique_ptr<upsApp> app;
+  QQuickWindow *window = nullptr;
+
+  explicit RealWindow(const QStringList &ports)
+  {
+    resetAppState();
+    AppState &s = appState();
+    s.scan.extraPorts = ports;
+    fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
+    engine = std::make_unique<QQmlApplicationEngine>();
+    app = std::make_unique<upsApp>();
+    publishQmlContext(*engine, app.get(), app->eventLogModel());
+    engine->load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    if (engine->rootObjects().isEmpty())
+      return;
+    window = qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
+    if (window)
+      window->resize(1280, 800);
+  }
+
+  // The window goes before the back end it shows.
+  ~RealWindow()
+  {
+    engine.reset();
+    app.reset();
+  }
+
+  QQuickItem *item(const QString &name) const { return findItem(window->contentItem(), name); }
+
+  // Shows page `index`; false when the swipe view did not get there.
+  bool showPage(int index) const
+  {
+    window->findChild<QObject *>(QStringLiteral("idGlobal"))->setProperty("currentPage", index);
+    auto *swipe = window->findChild<QQuickItem *>(QStringLiteral("idSwipeView"));
+    return QTest::qWaitFor([swipe, index] { return swipe->property("currentIndex").toInt() == index; }, 5000);
+  }
+};
