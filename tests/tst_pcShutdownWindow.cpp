@@ -134,6 +134,11 @@ private slots:
     QCOMPARE(shown(), QStringLiteral("PC shutdown command issued"));
     QVERIFY(!app->serialPort->isOpen());
     QVERIFY(loggedEvents().contains(QStringLiteral("VT-40A|PC shutdown command issued")));
+    // The link is let go: the window shows no connection, and the log says so.
+    QVERIFY(loggedEvents().contains(QStringLiteral("VT-40A|Disconnected")));
+    QQuickItem *mode = real.item(QStringLiteral("footOperationMode"));
+    QVERIFY(mode);
+    QTRY_VERIFY(mode->property("text").toString().startsWith(QStringLiteral("No connection since ")));
     // The event log still reaches the window: the newest row is the tray's message.
     QTRY_VERIFY(global->property("eventMessage_SystemTray")
                     .toString()
