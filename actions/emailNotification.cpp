@@ -4,7 +4,7 @@
 #include "actions/mail/mimePart.h"
 #include "actions/mailOutbox.h"
 #include "common/logging.h"
-#include "storage/eventControlModel.h"
+#include "storage/eventLogExport.h"
 
 #include <QDate>
 #include <QDir>
@@ -16,31 +16,37 @@
 
 namespace
 {
-// Writes the event log for a mail and keeps its content with the mail, so that the mail carries
-// the log as it was when the event occurred, whatever happens to the file later. The file goes
-// to the user's application data folder: the program's own folder is not writable once the
-// program is installed.
-void attachEventLog(EventControl_DataBaseModel *eventLog, AlarmMail &mail)
+// The mail will carry the event log as it is now: the rows up to the newest one, written on the
+// mail thread before the mail goes out. The file goes to the user's application data folder: the
+// program's own folder is not writable once the program is installed.
+void planEventLog(const EventLogSource &log, AlarmMail &mail)
 {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  const QString name = mailReportName(QDate::currentDate());
-  if (!eventLog || folder.isEmpty() || !QDir().mkpath(folder)) {
+  if (log.databaseFile.isEmpty() || folder.isEmpty()) {
     qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: no folder for it";
     return;
   }
-  const QString path = folder + QLatin1Char('/') + name;
-  QFile::remove(path); // a failed export must not leave the log of an earlier mail behind
-  eventLog->exportCSV_EVENTS_TABLE(path);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: cannot write"
-                      << path;
-    return;
-  }
-  mail.report = file.readAll();
-  mail.reportName = name;
+  mail.reportName = mailReportName(QDate::currentDate());
+  mail.reportFile = folder + QLatin1Char('/') + mail.reportName;
+  mail.log = log;
 }
 } // namespace
+
+bool writeMailReport(AlarmMail &mail)
+{
+  if (mail.reportFile.isEmpty())
+    return true;
+  const QString folder = QFileInfo(mail.reportFile).absolutePath();
+  // A failed export must not leave the log of an earlier mail behind.
+  QFile::remove(mail.reportFile);
+  if (QDir().mkpath(folder) && exportEventLog(mail.log.databaseFile, mail.reportFile, mail.log.lastId))
+    return true;
+  qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: cannot write"
+                    << mail.reportFile;
+  mail.reportFile.clear();
+  mail.reportName.clear();
+  return false;
+}
 
 QString mailReportName(const QDate &date)
 {
@@ -48,7 +54,7 @@ QString mailReportName(const QDate &date)
 }
 
 void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const MailEvent &event,
-                   EventControl_DataBaseModel *eventLog)
+                   const EventLogSource &log)
 {
   if (event.eventNumber < 1 || event.eventNumber > 31)
     return;
@@ -68,7 +74,7 @@ void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const Mai
     mail.eventLine = event.deviceName + QStringLiteral(" | ") + event.eventText + QStringLiteral(" | ") +
                      event.date + QStringLiteral(" | ") + event.time;
     if (config.attachReport)
-      attachEventLog(eventLog, mail);
+      planEventLog(log, mail);
     outbox->post(std::move(mail));
   }
 }
@@ -112,9 +118,16 @@ int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
     }
   }
   std::unique_ptr<MimeAttachment> report;
+  QFile reportFile(mail.reportFile);
   if (c.attachReport && mail.reportName.size() > 3) {
-    report = std::make_unique<MimeAttachment>(mail.report, mail.reportName);
-    message.addPart(report.get());
+    if (!mail.reportFile.isEmpty() && reportFile.open(QIODevice::ReadOnly))
+      report = std::make_unique<MimeAttachment>(&reportFile);
+    else if (mail.reportFile.isEmpty())
+      report = std::make_unique<MimeAttachment>(mail.report, mail.reportName);
+    if (report)
+      message.addPart(report.get());
+    else
+      qCWarning(lcMail) << "e-mail" << number << "goes without the event log: cannot read" << mail.reportFile;
   }
 
   if (!client.connectToHost()) {

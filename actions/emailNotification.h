@@ -13,7 +13,13 @@
 #include <atomic>
 
 class MailOutbox;
-class EventControl_DataBaseModel;
+
+// Where a mail's event log comes from: the database file, up to the newest row when the event
+// occurred.
+struct EventLogSource {
+  QString databaseFile;
+  qint64 lastId = -1;
+};
 
 // One mail as it was when its event occurred: the configuration, the texts and the event log.
 struct AlarmMail {
@@ -21,8 +27,10 @@ struct AlarmMail {
   EmailConfig config;
   QString deviceName;
   QString eventLine;  // "<device> | <event> | <date> | <time>"
-  QByteArray report;  // the event log as CSV
+  QByteArray report;  // the event log as CSV, for a mail put together by hand
   QString reportName; // empty when no log is attached
+  QString reportFile; // the event log written for the mail, read when it is sent
+  EventLogSource log; // what goes into reportFile
 };
 
 struct MailSendSettings {
@@ -42,9 +50,14 @@ struct MailEvent {
 
 // Called for every newly occurring device event: queues in `outbox` a mail for each of `emails` whose
 // mask has bit 0 (active) and the event's bit set, e-mail 1 first. When the event log is to be
-// attached, it is written from `eventLog` to the application data folder first and taken from there.
+// attached, it is written from `log` to the application data folder on the mail thread (see
+// writeMailReport) and read from there when the mail goes out.
 void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const MailEvent &event,
-                   EventControl_DataBaseModel *eventLog);
+                   const EventLogSource &log);
+
+// Writes the event log a mail carries, on the thread that sends it; without a log the mail goes
+// without it (false).
+bool writeMailReport(AlarmMail &mail);
 
 // Sends one mail and waits for the outcome: 0 sent, -1 connection failed, -2 login failed,
 // -3 sending failed. A failure is logged with its reason.

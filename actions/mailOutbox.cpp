@@ -87,6 +87,7 @@ void MailOutbox::run()
       settings.caFile = caFile;
     }
     settings.stop = &stop;
+    writeMailReport(mail);
     const int result = sendAlarmMail(mail, settings);
     {
       std::lock_guard<std::mutex> lock(mutex);

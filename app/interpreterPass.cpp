@@ -5,9 +5,21 @@
 #include "actions/emailNotification.h"
 #include "actions/programStart.h"
 #include "devices/deviceEvents.h"
+#include "storage/eventLogExport.h"
+#include "storage/upsDataBase.h"
+
+#include <QFileInfo>
 
 namespace
 {
+// The event log as it is now, for the mails that attach it.
+EventLogSource eventLogSource(const AppState &s)
+{
+  if (!s.storage.database)
+    return {};
+  return {QFileInfo(s.storage.database->fileName()).absoluteFilePath(), newestEventId()};
+}
+
 // The event actions of one pass: mails and program starts for new events, e-mail 1 first; the
 // program starts already waiting are checked against the events still present.
 void runEventActions(AppState &s, const DeviceEventPass &pass)
@@ -20,7 +32,7 @@ void runEventActions(AppState &s, const DeviceEventPass &pass)
       continue;
     const MailEvent event{k + 1, entry.name, entry.signalRowLabels.value(k), s.loop.currentDate,
                           s.loop.currentTime};
-    sendEventMail(s.mailOutbox, s.settings.email, event, s.storage.eventModel);
+    sendEventMail(s.mailOutbox, s.settings.email, event, eventLogSource(s));
     programStartEvent(programs, s.settings.program, now, k + 1, true, s.process.eventSignal[k]);
   }
   for (int k = 0; k < deviceEventRows; ++k) {

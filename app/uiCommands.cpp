@@ -13,9 +13,12 @@
 #include "link/serialPort.h"
 #include "storage/databaseBackup.h"
 #include "storage/eventControlModel.h"
+#include "storage/eventLogExport.h"
 #include "storage/upsDataBase.h"
 
 #include <QDate>
+#include <QFileInfo>
+#include <QThreadPool>
 
 #include <optional>
 
@@ -305,7 +308,12 @@ void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinat
     database->DeleteData_from_EVETS_TABLE();
     eventModel->updateModel_EVENTS_TABLE();
   } else if (buttonNr == 1) { // the CSV button, into the chosen folder
-    eventModel->exportCSV_EVENTS_TABLE(csvExportPath(destinationPath, QDate::currentDate()));
+    // Written on a worker thread: a long log must not hold up the main loop.
+    const QString databaseFile = QFileInfo(database->fileName()).absoluteFilePath();
+    const QString target = csvExportPath(destinationPath, QDate::currentDate());
+    const qint64 lastId = newestEventId();
+    QThreadPool::globalInstance()->start(
+        [databaseFile, target, lastId] { exportEventLog(databaseFile, target, lastId); });
   }
 }
 

@@ -1,10 +1,10 @@
 #include "eventControlModel.h"
 
+#include "eventLogExport.h"
+
 #include <QDate>
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTextStream>
 #include <QUrl>
 
 EventControl_DataBaseModel::EventControl_DataBaseModel(QObject *parent) : QSqlQueryModel(parent)
@@ -38,21 +38,7 @@ int EventControl_DataBaseModel::getId(int row) const
 
 void EventControl_DataBaseModel::exportCSV_EVENTS_TABLE(const QString &newPathFile)
 {
-  QFile file(newPathFile);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    return;
-  QTextStream out(&file);
-  // One pass over the table, independent of how many rows the view has fetched.
-  QSqlQuery query(QSqlDatabase::database());
-  query.setForwardOnly(true);
-  if (query.exec(QStringLiteral("SELECT device, date, time, event FROM EventsTable ORDER BY id DESC"))) {
-    while (query.next()) {
-      out << query.value(0).toString() << ';' << query.value(1).toString() << ';' << query.value(2).toString()
-          << ';' << query.value(3).toString() << '\n';
-    }
-  }
-  out.flush();
-  file.close();
+  exportEventLog(QSqlDatabase::database().databaseName(), newPathFile);
 }
 
 QString localPathOf(const QString &folderUrl)

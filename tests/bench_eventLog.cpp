@@ -1,13 +1,19 @@
 // Exporting a long event log and refreshing the event model over it: time and memory.
 // Run one case per process for a clean memory peak, e.g. bench_eventLog export:1000000
 #include "storage/eventControlModel.h"
+#include "storage/eventLogExport.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
+#include <QThreadPool>
+#include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace
@@ -79,6 +85,42 @@ private slots:
       ++lines;
     }
     QCOMPARE(lines, rows);
+  }
+
+  // The export as the event page and the mails run it, on a worker thread, while a 100 ms timer
+  // stands for the main loop and logs an event on every tick: the longest gap between two ticks.
+  void tickGapDuringExport_data() { exportLog_data(); }
+
+  void tickGapDuringExport()
+  {
+    QFETCH(int, rows);
+    const auto db = databaseWithLog(rows);
+    const QString file = QFileInfo(QStringLiteral("upsData.db")).absoluteFilePath();
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    int ticks = 0;
+    QTimer loop;
+    QObject::connect(&loop, &QTimer::timeout, [&] {
+      longestGap = std::max(longestGap, sinceTick.restart());
+      ++ticks;
+      QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE(QStringLiteral("VT-40A"), QStringLiteral("31.01.2024"),
+                                                     QStringLiteral("12:00:01"),
+                                                     QStringLiteral("Mains operation")));
+    });
+    std::atomic_bool done{false};
+    QElapsedTimer took;
+    took.start();
+    sinceTick.start();
+    loop.start(100);
+    QThreadPool::globalInstance()->start([&] {
+      exportEventLog(file, QStringLiteral("log.csv"), newestEventId());
+      done = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 600000);
+    loop.stop();
+    qInfo("export of %d rows took %lld ms; %d ticks, longest gap between two %lld ms", rows, took.elapsed(),
+          ticks, longestGap);
+    QVERIFY(ticks > 0);
   }
 
   void refreshModel_data() { exportLog_data(); }

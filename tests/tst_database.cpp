@@ -1,5 +1,6 @@
 // The database file, its row operations and the event log model, on a real SQLite file.
 #include "storage/eventControlModel.h"
+#include "storage/eventLogExport.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
 
@@ -172,6 +173,25 @@ private slots:
     model.updateModel_EVENTS_TABLE();
     model.exportCSV_EVENTS_TABLE("long.csv");
     QCOMPARE(fileContent("long.csv").count('\n'), 602);
+  }
+
+  // The export of a mail stops at the row that was newest when its event occurred, in blocks that
+  // leave the log writable between them: more rows than one block, and a row logged after the
+  // moment left out.
+  void exportStopsAtTheNewestRowOfItsMoment()
+  {
+    QSqlDatabase::database().transaction();
+    for (int i = 0; i < 45000; ++i)
+      db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00", QString::number(i));
+    QSqlDatabase::database().commit();
+    const qint64 moment = newestEventId();
+    db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:01", "later");
+    QVERIFY(exportEventLog(QFileInfo(db->fileName()).absoluteFilePath(), "mail.csv", moment));
+    const QByteArray csv = fileContent("mail.csv");
+    QCOMPARE(csv.count('\n'), 45000);
+    QVERIFY(csv.startsWith("VT-40A;31.01.2024;12:00:00;44999\n"));
+    QVERIFY(csv.endsWith(";0\n"));
+    QVERIFY(!exportEventLog(QFileInfo(db->fileName()).absoluteFilePath(), "no-such-folder/mail.csv"));
   }
 
   void exportPathComesFromTheChosenFolder_data()

@@ -171,6 +171,8 @@ private slots:
     app->receiveFromQml_DataBase_EventControl(1, QUrl::fromLocalFile(workDir->path()).toString());
     QFile csv(workDir->path() + QStringLiteral("/upsEvents_") +
               QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".csv"));
+    // Written on a worker thread; the file appears once it is complete.
+    QTRY_VERIFY(csv.exists());
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QCOMPARE(csv.readAll(), QByteArray("VT-40A;31.01.2024;12:00:00;Mains operation\n"));
 

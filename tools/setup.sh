@@ -10,7 +10,7 @@ packages=(
   qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
   qml-module-qt-labs-platform qml-module-qtquick-layouts qml-module-qtquick-window2
   qml-module-qtcharts qml-module-qttest
-  libcurl4-openssl-dev libftdi1-dev
+  libcurl4-openssl-dev libftdi1-dev libsqlite3-dev
   xvfb xauth socat openssl ca-certificates python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
   libbenchmark-dev libgtest-dev time
 )
