@@ -3,6 +3,8 @@
 // subsystem the parts that subsystem owns or reads.
 #pragma once
 
+#include "sentRecords.h"
+
 #include "common/languageTable.h"
 #include "common/tickCountdown.h"
 #include "common/timedMessage.h"
@@ -76,9 +78,7 @@ struct LoopState {
   bool shutdownIdentifiedSeen = false; // the PC shutdown choices are read when the device appears
   QString currentPotiPicture;          // set by the device family code
 
-  // The relay table as the pages last received it, and the model it was built for.
-  SignalOutputsStruct signalOutputsSent;
-  QString signalOutputsModel;
+  QString signalOutputsModel; // the model the relay table was built for
 };
 
 // State of the user commands.
@@ -120,6 +120,7 @@ struct AppState {
   MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
   UiRecords ui;
+  SentRecords sent; // the copies of the records that the pages received last
   LanguageTable language;
   VendorData vendor;
 };

@@ -39,6 +39,7 @@ void upsApp::resumeAfterPcShutdown()
   noteShutdownNotHappened(s);
   s.link.set(LinkFlag::autoDetect, (linkFlagsBeforeShutdown & LinkFlag::autoDetect) != 0);
   s.link.set(LinkFlag::portSuspended, (linkFlagsBeforeShutdown & LinkFlag::portSuspended) != 0);
-  emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
+  if (s.sent.shutdownWindow.take(s.ui.shutdownWindow))
+    emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
   mainTimer.start();
 }

@@ -1,6 +1,6 @@
 // Commands of the program-start and e-mail pages: each change is stored for the selected device at
 // once; and the settings buttons of the main window, which take the device's parameters and its
-// event-action settings together.
+// event-action settings together. Like every command, each one has the records sent again.
 #include "upsApp.h"
 
 #include "settingsRoutine.h"
@@ -11,36 +11,42 @@
 
 void upsApp::receiveFromQml_SetProgramStartEvent_CheckBox(int programStartNr, uint checkBoxNr, bool checked)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   storeProgramStartEvent(s.settings, deviceRows(s), programStartNr, checkBoxNr, checked);
 }
 
 void upsApp::receiveFromQml_SetProgramStartPath_FileDialog(QString programStartPath, int programStartNr)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   storeProgramStartPath(s.settings, deviceRows(s), programStartNr, programStartPath);
 }
 
 void upsApp::receiveFromQml_SetProgramstartTimeConfig(int programStartNr, int textField, int value)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   storeProgramDelay(s.settings, deviceRows(s), programStartNr, textField, value);
 }
 
 void upsApp::receiveFromQml_SetEmailEvent_CheckBox(int emailNr, uint checkBoxNr, bool checked)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   storeEmailEvent(s.settings, deviceRows(s), emailNr, checkBoxNr, checked);
 }
 
 void upsApp::receiveFromQml_SetEmailConfig(int emailNr, int textField, QString textValue)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   storeEmailConfig(s.settings, deviceRows(s), emailNr, textField, textValue);
 }
 
 void upsApp::receiveFromQml_SetEmailMessage(int emailNr, int textField, QString textValue)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   storeEmailMessage(s.settings, deviceRows(s), emailNr, textField, textValue);
 }
@@ -48,6 +54,7 @@ void upsApp::receiveFromQml_SetEmailMessage(int emailNr, int textField, QString 
 // The program page's test button: 0 starts the first program, 1 the second.
 void upsApp::receiveFromQml_SetProgramStartTest(int programStartNr)
 {
+  appState().sent.forgetAll();
   if (programStartNr >= 0 && programStartNr < programStarts)
     startProgram(appState().settings.program[programStartNr].path);
 }

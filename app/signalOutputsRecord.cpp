@@ -22,11 +22,3 @@ void buildSignalOutputs(AppState &s)
   fillSignalOutputsLabels(so, entry, s.language);
   fillSignalOutputsRouting(so, s.fields, s.process.ipcState);
 }
-
-bool takeSignalOutputsChange(AppState &s)
-{
-  if (sameSignalOutputs(s.ui.signalOutputs, s.loop.signalOutputsSent))
-    return false;
-  s.loop.signalOutputsSent = s.ui.signalOutputs;
-  return true;
-}

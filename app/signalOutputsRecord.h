@@ -1,5 +1,5 @@
 // The relay table record of the signal-contact page: built for the model in use from the routing
-// words the device reports, and sent whenever it differs from what the pages last received.
+// words the device reports.
 #pragma once
 
 struct AppState;
@@ -11,6 +11,3 @@ bool signalOutputsModelChanged(const AppState &s);
 // For another model the routing words still held are the previous device's, so they are dropped
 // until the new device reports its own.
 void buildSignalOutputs(AppState &s);
-
-// Whether the record differs from the one the pages last received; it counts as received then.
-bool takeSignalOutputsChange(AppState &s);

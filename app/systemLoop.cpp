@@ -103,7 +103,8 @@ void upsApp::runTickSteps()
   runParameterTransferStep(parameterContext(s), s.parameterTransfer);
   if (s.scan.modelUpdateRequested) {
     s.scan.modelUpdateRequested = false;
-    emit sendToQml_StartWindow(s.ui.startWindow);
+    if (s.sent.startWindow.take(s.ui.startWindow))
+      emit sendToQml_StartWindow(s.ui.startWindow);
   }
 
   // Every start and end of the live link is logged, whether or not an interpreter runs.
@@ -122,7 +123,8 @@ void upsApp::runTickSteps()
 
   // Every tick: a shutdown request still runs out when the link has just dropped, since the
   // device may be about to cut the power.
-  if (runPcShutdownStep(s, [this] { suspendForPcShutdown(); }))
+  if (runPcShutdownStep(s, [this] { suspendForPcShutdown(); }) &&
+      s.sent.shutdownWindow.take(s.ui.shutdownWindow))
     emit sendToQml_ShutdownWindow(s.ui.shutdownWindow); // the countdown, once a second
 
   // The rest of the tick refreshes what an interpreter run may have changed.
@@ -141,7 +143,8 @@ void upsApp::runTickSteps()
 
   runStatusWindowStep();
 
-  emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
+  if (s.sent.shutdownWindow.take(s.ui.shutdownWindow))
+    emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 
   if (!settingsSent && !currentCatalogueEntry(s).name.isEmpty())
     sendActionSettingsRecords();
@@ -206,8 +209,10 @@ void upsApp::runUserConfigStep()
 void upsApp::sendActionSettingsRecords()
 {
   AppState &s = appState();
-  emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
-  emit sendToQml_EmailWindow(s.ui.emailWindow);
+  if (s.sent.programstartWindow.take(s.ui.programstartWindow))
+    emit sendToQml_ProgramstartWindow(s.ui.programstartWindow);
+  if (s.sent.emailWindow.take(s.ui.emailWindow))
+    emit sendToQml_EmailWindow(s.ui.emailWindow);
 }
 
 void upsApp::runFullRefresh()
@@ -216,17 +221,23 @@ void upsApp::runFullRefresh()
   if (!s.loop.fullRefreshPending)
     return;
   s.loop.fullRefreshPending = false;
+  s.sent.forgetAll();                // every record goes out again, also where nothing changed
   requestSettingsReload(s.settings); // the next tick sends the action records with their new labels
   fillProgramstartLabels(s.ui.programstartWindow, s.language);
   fillEmailLabels(s.ui.emailWindow, s.language);
   fillMainWindowRecord(s.ui.mainWindow, s.language);
+  s.sent.mainWindow.take(s.ui.mainWindow);
   emit sendToQml_mainWindow(s.ui.mainWindow);
   fillIpcSettingRecord(s.ui.ipcWindow, s.language);
+  s.sent.ipcWindow.take(s.ui.ipcWindow);
   emit sendToQml_ipcWindow(s.ui.ipcWindow);
   fillPcShutdownRecord(s.ui.shutdownWindow, s.language);
+  s.sent.shutdownWindow.take(s.ui.shutdownWindow);
   emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
   fillSystemWindowRecord(s.ui.systemWindow, s.language);
+  s.sent.systemWindow.take(s.ui.systemWindow);
   emit sendToQml_SystemWindow(s.ui.systemWindow);
+  s.sent.statusWindow.take(s.ui.statusWindow);
   emit sendToQml_StatusWindow(s.ui.statusWindow);
   runProductionWindowStep();
 }
@@ -253,7 +264,8 @@ void upsApp::runInterpretationStep()
   } else if (s.loop.startWindowPending) {
     s.loop.startWindowPending = false;
     resetRequestCycle(s.requests);
-    emit sendToQml_StartWindow(s.ui.startWindow);
+    if (s.sent.startWindow.take(s.ui.startWindow))
+      emit sendToQml_StartWindow(s.ui.startWindow);
   }
 
   ProcessData &pd = s.ui.processData;
@@ -268,7 +280,8 @@ void upsApp::runInterpretationStep()
   const bool modelKnown = !currentCatalogueEntry(s).name.isEmpty();
   pd.parameterGeneral_PageEnabled = modelKnown;
   pd.parameterIpcSetting_PageEnabled = modelKnown;
-  emit sendToQml_ProcessData(pd);
+  if (s.sent.processData.take(pd))
+    emit sendToQml_ProcessData(pd);
 }
 
 // The link is live while the identified device answers; whatever ends it (silence, Disconnect, a
@@ -308,7 +321,8 @@ void upsApp::runStatusWindowStep()
     st.deviceInfoTitel = text(7);
   if (!identified && loop.statusIdentifiedSeen)
     st.poti_image.clear();
-  emit sendToQml_StatusWindow(st);
+  if (s.sent.statusWindow.take(st))
+    emit sendToQml_StatusWindow(st);
   loop.statusOfflineSeen = offline;
   loop.statusIdentifiedSeen = identified;
 }
@@ -320,7 +334,8 @@ void upsApp::runParameterWindowStep()
   if (takeRecordUpdate(currentCatalogueEntry(s).parametersChanged, identified,
                        s.loop.parameterIdentifiedSeen)) {
     fillDeviceParameterRecord(s.ui.parameterWindow, currentCatalogueEntry(s));
-    emit sendToQml_Parameter(s.ui.parameterWindow);
+    if (s.sent.parameterWindow.take(s.ui.parameterWindow))
+      emit sendToQml_Parameter(s.ui.parameterWindow);
   }
 }
 
@@ -334,7 +349,7 @@ void upsApp::runSignalOutputsStep()
                        signalOutputsModelChanged(s);
   if (rebuild)
     buildSignalOutputs(s);
-  if (takeSignalOutputsChange(s) || rebuild)
+  if (s.sent.signalOutputs.take(s.ui.signalOutputs))
     emit sendToQml_SignalOutputs(s.ui.signalOutputs);
 }
 
@@ -364,5 +379,6 @@ void upsApp::runProductionWindowStep()
   p.firmwareUpdateWithFtdi = (entry.updateFlags & UpdateFlag::ftdiUpdate) != 0 &&
                              (mode == 1 || mode == 2 || (s.process.statusWord & 0x80u) != 0 ||
                               s.link.hasStatus(DeviceStatusFlag::offline));
-  emit sendToQml_ProductionWindow(p);
+  if (s.sent.productionWindow.take(p))
+    emit sendToQml_ProductionWindow(p);
 }

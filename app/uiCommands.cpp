@@ -1,4 +1,6 @@
 // The commands of the pages: every user action reaches the back end through one of these slots.
+// Each command forgets the records the pages last received, so that the next tick sends them
+// again: a page that showed the user's change at once learns the outcome, also of a refused one.
 #include "upsApp.h"
 
 #include "settingsRoutine.h"
@@ -65,6 +67,7 @@ bool validCatalogueIndex(const AppState &s, int index)
 
 QString upsApp::receiveFromQml_GetDevicesImage(QString comboboxCurrentText)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   LinkState &link = s.link;
   const int identifiedIndex = s.catalogue.currentCatalogueIndex;
@@ -114,27 +117,31 @@ QString upsApp::devicePicture(const QString &modelName) const
 
 void upsApp::receiveFromQml_GetSignalOutputs(int currentDevice)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (!validCatalogueIndex(s, currentDevice))
     return;
   s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
   buildSignalOutputs(s);
-  takeSignalOutputsChange(s);
+  s.sent.signalOutputs.take(s.ui.signalOutputs);
   emit sendToQml_SignalOutputs(s.ui.signalOutputs);
 }
 
 void upsApp::receiveFromQml_GetParameter(int currentDevice)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (!validCatalogueIndex(s, currentDevice))
     return;
   s.catalogue.currentCatalogueIndex = static_cast<uint8_t>(currentDevice);
   fillDeviceParameterRecord(s.ui.parameterWindow, currentCatalogueEntry(s));
+  s.sent.parameterWindow.take(s.ui.parameterWindow);
   emit sendToQml_Parameter(s.ui.parameterWindow);
 }
 
 void upsApp::receiveFromQml_ReloadLanguage(int currentLanguage)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (s.commands.ignoreFirstLanguageCall) { // the page reports its initial selection once
     s.commands.ignoreFirstLanguageCall = false;
@@ -151,6 +158,7 @@ void upsApp::receiveFromQml_ReloadLanguage(int currentLanguage)
 
 void upsApp::receiveFromQml_setTemperatureUnit(QString currentTemperatureUnit, int currentTemperatureUnitNr)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (s.commands.ignoreFirstTemperatureUnitCall) {
     s.commands.ignoreFirstTemperatureUnitCall = false;
@@ -163,6 +171,7 @@ void upsApp::receiveFromQml_setTemperatureUnit(QString currentTemperatureUnit, i
 
 void upsApp::receiveFromQml_Communication_ComPort(int comPortNr)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (s.link.has(LinkFlag::autoDetect))
     return;
@@ -173,6 +182,7 @@ void upsApp::receiveFromQml_Communication_ComPort(int comPortNr)
 
 void upsApp::receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (!s.loop.generalSettingsLoaded)
     return;
@@ -235,6 +245,7 @@ void upsApp::receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked)
 
 void upsApp::receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (checkBoxNr == 4) {
     setIpcMode(parameterContext(s), checked);
@@ -248,12 +259,13 @@ void upsApp::receiveFromQml_IpcPage_CheckBox(int checkBoxNr, bool checked)
     s.ui.processData.fastStartup = checked;
   storeShutdownChoice(deviceRows(s), shutdownChoice(s));
   // The page shows the choice at once, also while no device sends data.
-  if (checkBoxNr == 3)
+  if (checkBoxNr == 3 && s.sent.shutdownWindow.take(s.ui.shutdownWindow))
     emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
 }
 
 void upsApp::receiveFromQml_SetGetSetting(int settingsNumber)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (settingsNumber != 3) {
     runSettingsRoutine(s, s.parameterTransfer, settingsNumber);
@@ -266,6 +278,7 @@ void upsApp::receiveFromQml_SetGetSetting(int settingsNumber)
 
 void upsApp::receiveFromQml_SetSignalOut(int signalNr, bool signalOutput, int rowCount)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (currentCatalogueEntry(s).relaySuffix14.isEmpty() || rowCount < 0 || rowCount > 14)
     return;
@@ -283,6 +296,7 @@ void upsApp::receiveFromQml_SetSignalOut(int signalNr, bool signalOutput, int ro
 
 void upsApp::receiveFromQml_SetBufferTime(QString second)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   const std::optional<uint16_t> value = wholeNumberText(second);
   if (value && online(s))
@@ -291,6 +305,7 @@ void upsApp::receiveFromQml_SetBufferTime(QString second)
 
 void upsApp::receiveFromQml_SetIpcTime(int fieldNr, QString second)
 {
+  appState().sent.forgetAll();
   AppState &s = appState();
   if (fieldNr < 1 || fieldNr > 3 || !online(s))
     return;
@@ -304,6 +319,7 @@ void upsApp::receiveFromQml_SetIpcTime(int fieldNr, QString second)
 
 void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath)
 {
+  appState().sent.forgetAll();
   if (buttonNr == 0) { // the clear button, after the user confirmed
     database->DeleteData_from_EVETS_TABLE();
     eventModel->updateModel_EVENTS_TABLE();
@@ -319,6 +335,7 @@ void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinat
 
 void upsApp::receiveFromQml_BackupFile(int checkBoxNr, QString destinationPath)
 {
+  appState().sent.forgetAll();
   if (checkBoxNr == 0) // import the chosen file as the application's database
     importDatabase(localPathOf(destinationPath), false);
   else if (checkBoxNr == 1) // copy the database into the chosen folder

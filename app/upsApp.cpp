@@ -108,4 +108,5 @@ void upsApp::stopLink()
 // The commands below are filled in by the subsystems that own their state.
 void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QString, QString, QString, QString)
 {
+  appState().sent.forgetAll();
 }

@@ -1,7 +1,5 @@
 #include "signalRows.h"
 
-#include <QMetaProperty>
-
 #define TALVANE_ROW(field, n)                                                                                \
   {                                                                                                          \
     &SignalOutputsStruct::signal14_##field##n, &SignalOutputsStruct::signal24_##field##n,                    \
@@ -31,14 +29,3 @@ QString SignalOutputsStruct::*const rowLabels[signalRows] = {
     &SignalOutputsStruct::signal_Label_Row9,  &SignalOutputsStruct::signal_Label_Row10,
     &SignalOutputsStruct::signal_Label_Row11, &SignalOutputsStruct::signal_Label_Row12,
     &SignalOutputsStruct::signal_Label_Row13, &SignalOutputsStruct::signal_Label_Row14};
-
-bool sameSignalOutputs(const SignalOutputsStruct &a, const SignalOutputsStruct &b)
-{
-  const QMetaObject &meta = SignalOutputsStruct::staticMetaObject;
-  for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
-    const QMetaProperty property = meta.property(i);
-    if (property.readOnGadget(&a) != property.readOnGadget(&b))
-      return false;
-  }
-  return true;
-}

@@ -16,6 +16,3 @@ extern const SignalRowMember invertedRelays[signalRelays];
 extern const SignalRowMember invertedEnabledRelays[signalRelays];
 // [row 0-13]: the row's title.
 extern QString SignalOutputsStruct::*const rowLabels[signalRows];
-
-// Whether two records would show the same table (every property equal).
-bool sameSignalOutputs(const SignalOutputsStruct &a, const SignalOutputsStruct &b);

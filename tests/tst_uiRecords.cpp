@@ -1,5 +1,6 @@
 // QML binds to the records' property names and the back end's method names: check the interface.
 #include "app/upsApp.h"
+#include "common/recordEquality.h"
 #include "common/uiRecords.h"
 
 #include <QtTest>
@@ -31,6 +32,38 @@ const RecordShape recordShapes[] = {
     {&ProcessData::staticMetaObject, 166, "masterDeviceDetailsLabel", "IpcCheckboxChecked"},
     {&CompanyDataStruct::staticMetaObject, 50, "imageVertical", "show_icon_inTaskbar"},
 };
+
+// A value of the property's type that a default record does not hold.
+QVariant otherValue(const QMetaProperty &p)
+{
+  switch (p.userType()) {
+  case QMetaType::QString:
+    return QStringLiteral("x");
+  case QMetaType::QStringList:
+    return QStringList{QStringLiteral("x")};
+  case QMetaType::Int:
+    return 7;
+  case QMetaType::Bool:
+    return true;
+  case QMetaType::Double:
+    return 0.5;
+  default:
+    return {};
+  }
+}
+
+// Changing any one property makes the record differ from a default one.
+template <typename Record> void everyPropertyTakesPart()
+{
+  const QMetaObject &meta = Record::staticMetaObject;
+  QVERIFY(sameRecord(Record{}, Record{}));
+  for (int i = 0; i < meta.propertyCount(); ++i) {
+    const QMetaProperty p = meta.property(i);
+    Record changed{};
+    QVERIFY2(p.writeOnGadget(&changed, otherValue(p)), p.name());
+    QVERIFY2(!sameRecord(Record{}, changed), p.name());
+  }
+}
 } // namespace
 
 class UiRecordsTest : public QObject
@@ -120,6 +153,25 @@ private slots:
     const int index = meta->indexOfProperty(property.toLatin1().constData());
     QVERIFY(index >= 0);
     QCOMPARE(QString::fromLatin1(meta->property(index).typeName()), type);
+  }
+
+  // The loop sends a record only when it differs from the copy sent last: the comparison must see
+  // every property (tools/make_record_equality.py writes it from the records).
+  void comparisonSeesEveryProperty()
+  {
+    everyPropertyTakesPart<StartWindowStruct>();
+    everyPropertyTakesPart<PcShutdownStruct>();
+    everyPropertyTakesPart<StatusWindowStruct>();
+    everyPropertyTakesPart<MainWindowStruct>();
+    everyPropertyTakesPart<IpcSettingStruct>();
+    everyPropertyTakesPart<SystemWindowStruct>();
+    everyPropertyTakesPart<ProductionWindowStruct>();
+    everyPropertyTakesPart<DeviceParameterStruct>();
+    everyPropertyTakesPart<SignalOutputsStruct>();
+    everyPropertyTakesPart<ProgramstartWindowStruct>();
+    everyPropertyTakesPart<EmailWindowStruct>();
+    everyPropertyTakesPart<ProcessData>();
+    everyPropertyTakesPart<CompanyDataStruct>();
   }
 
   void defaultRecordIsEmpty()
