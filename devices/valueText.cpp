@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -62,16 +63,32 @@ QString temperatureText(uint16_t raw, bool fahrenheit, const QString &unitText)
   return (shown < 0 ? QStringLiteral("-") : QString()) + QString::number(std::fabs(shown), 'f', 1) + unitText;
 }
 
-int listIndexOf(const QStringList &list, uint32_t value, int divisor)
+QVector<double> listNumbers(const QStringList &list)
 {
   static const QRegularExpression notNumber(QStringLiteral("[^0-9.,]"));
-  for (int i = 0; i < list.size(); ++i) {
-    QString number = list.at(i);
+  QVector<double> numbers;
+  numbers.reserve(list.size());
+  for (const QString &entry : list) {
+    QString number = entry;
     number.remove(notNumber).replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double entry = number.toDouble(&ok);
-    if (ok && std::llround(entry * divisor) == static_cast<long long>(value))
+    const double value = number.toDouble(&ok);
+    numbers << (ok ? value : std::numeric_limits<double>::quiet_NaN());
+  }
+  return numbers;
+}
+
+int numberIndexOf(const QVector<double> &numbers, uint32_t value, int divisor)
+{
+  for (int i = 0; i < numbers.size(); ++i) {
+    const double entry = numbers.at(i);
+    if (!std::isnan(entry) && std::llround(entry * divisor) == static_cast<long long>(value))
       return i;
   }
   return -1;
+}
+
+int listIndexOf(const QStringList &list, uint32_t value, int divisor)
+{
+  return numberIndexOf(listNumbers(list), value, divisor);
 }

@@ -1,5 +1,6 @@
 #include "common/languageTable.h"
 #include "devices/deviceCatalogue.h"
+#include "devices/valueText.h"
 
 #include <QtTest>
 
@@ -103,6 +104,41 @@ private slots:
     QCOMPARE(values.first(), first);
     QCOMPARE(values.at(1), second);
     QCOMPARE(values.last(), last);
+  }
+
+  // The numbers read once with the lists find, for every list of every model, the index that parsing
+  // the texts finds: for each entry's own value, its neighbours one unit off and values far outside.
+  void readListNumbersFindWhatTheTextsFind()
+  {
+    DeviceCatalogue c;
+    buildDeviceCatalogue(c, lang, true);
+    int compared = 0;
+    for (int i = 1; i < c.catalogueCount; ++i) {
+      const ParameterTexts &p = c.entries[i].parameter;
+      const ParameterListNumbers &n = p.numbers;
+      const std::pair<const QStringList *, const QVector<double> *> lists[] = {
+          {&p.bufferThresholdList, &n.bufferThreshold}, {&p.turnOnCurrentLimitList, &n.turnOnCurrentLimit},
+          {&p.endOfChargeList, &n.endOfCharge},         {&p.chargeCurrentList, &n.chargeCurrent},
+          {&p.deepDischargeList, &n.deepDischarge},     {&p.bufferCurrentLimitList, &n.bufferCurrentLimit}};
+      for (const auto &[texts, numbers] : lists) {
+        QCOMPARE(numbers->size(), texts->size());
+        QList<uint32_t> values{0, 1, 65535};
+        for (const double number : *numbers) {
+          const auto hundredths = static_cast<uint32_t>(std::llround(number * 100));
+          values << hundredths - 1 << hundredths << hundredths + 1;
+        }
+        for (const uint32_t value : values) {
+          for (const int divisor : {100, 10}) {
+            const QString where = c.entries[i].name + QLatin1Char(' ') + texts->value(0) + QLatin1Char(' ') +
+                                  QString::number(value) + QLatin1Char('/') + QString::number(divisor);
+            QVERIFY2(numberIndexOf(*numbers, value, divisor) == listIndexOf(*texts, value, divisor),
+                     qPrintable(where));
+            ++compared;
+          }
+        }
+      }
+    }
+    QVERIFY(compared > 3000);
   }
 
   void entriesCarryTheirModelData()

@@ -384,6 +384,10 @@ private slots:
     QCOMPARE(listIndexOf(list, 2000), 0);
     QCOMPARE(listIndexOf(list, 750), 3);
     QCOMPARE(listIndexOf(list, 1999), -1);
+    const QVector<double> numbers = listNumbers(QStringList{"20V", "A", "7,5A", " 2.5 V"});
+    QCOMPARE(numberIndexOf(numbers, 750), 2);
+    QCOMPARE(numberIndexOf(numbers, 250), 3);
+    QCOMPARE(numberIndexOf(numbers, 0), -1); // the entry without a number matches nothing
   }
 };
 
