@@ -88,12 +88,12 @@ QStringList valueList(double start, double step, int count, const char *unit)
 
 void readListNumbers(ParameterTexts &p)
 {
-  p.numbers.bufferThreshold = listNumbers(p.bufferThresholdList);
-  p.numbers.turnOnCurrentLimit = listNumbers(p.turnOnCurrentLimitList);
-  p.numbers.endOfCharge = listNumbers(p.endOfChargeList);
-  p.numbers.chargeCurrent = listNumbers(p.chargeCurrentList);
-  p.numbers.deepDischarge = listNumbers(p.deepDischargeList);
-  p.numbers.bufferCurrentLimit = listNumbers(p.bufferCurrentLimitList);
+  p.numbers.bufferThreshold = listHundredths(p.bufferThresholdList);
+  p.numbers.turnOnCurrentLimit = listHundredths(p.turnOnCurrentLimitList);
+  p.numbers.endOfCharge = listHundredths(p.endOfChargeList);
+  p.numbers.chargeCurrent = listHundredths(p.chargeCurrentList);
+  p.numbers.deepDischarge = listHundredths(p.deepDischargeList);
+  p.numbers.bufferCurrentLimit = listHundredths(p.bufferCurrentLimitList);
 }
 
 void fillValueLists(DeviceCatalogueEntry &e, const ModelDescription &m)

@@ -37,10 +37,10 @@ struct ValueRange {
   bool isSet() const { return maximum > 0; }
 };
 
-// The numbers of a model's value lists (one per entry, in list order), read once when the catalogue
-// is built so the interpretation pass looks a reported value up without parsing the texts.
+// A model's value lists in hundredths (one number per entry, in list order), read once when the
+// catalogue is built so the interpretation pass looks a reported value up without parsing the texts.
 struct ParameterListNumbers {
-  QVector<double> bufferThreshold, turnOnCurrentLimit, endOfCharge, chargeCurrent, deepDischarge,
+  QVector<qint64> bufferThreshold, turnOnCurrentLimit, endOfCharge, chargeCurrent, deepDischarge,
       bufferCurrentLimit;
 };
 

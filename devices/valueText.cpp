@@ -3,13 +3,20 @@
 #include <QRegularExpression>
 
 #include <cmath>
-#include <limits>
 
 namespace
 {
 constexpr uint32_t hoursPerYear = 8784; // 366 days
 constexpr uint32_t hoursPerWeek = 168;
 constexpr double lowestShownCelsius = -50.0;
+
+// The number of a list entry with its unit letters and blanks stripped ("20.1V", "7,5 A").
+double entryNumber(QString entry, bool *ok)
+{
+  static const QRegularExpression notNumber(QStringLiteral("[^0-9.,]"));
+  entry.remove(notNumber).replace(QLatin1Char(','), QLatin1Char('.'));
+  return entry.toDouble(ok);
+}
 } // namespace
 
 QString hundredthsText(uint32_t value, const QString &unit)
@@ -63,32 +70,30 @@ QString temperatureText(uint16_t raw, bool fahrenheit, const QString &unitText)
   return (shown < 0 ? QStringLiteral("-") : QString()) + QString::number(std::fabs(shown), 'f', 1) + unitText;
 }
 
-QVector<double> listNumbers(const QStringList &list)
+int listIndexOf(const QStringList &list, uint32_t value, int divisor)
 {
-  static const QRegularExpression notNumber(QStringLiteral("[^0-9.,]"));
-  QVector<double> numbers;
-  numbers.reserve(list.size());
-  for (const QString &entry : list) {
-    QString number = entry;
-    number.remove(notNumber).replace(QLatin1Char(','), QLatin1Char('.'));
+  for (int i = 0; i < list.size(); ++i) {
     bool ok = false;
-    const double value = number.toDouble(&ok);
-    numbers << (ok ? value : std::numeric_limits<double>::quiet_NaN());
-  }
-  return numbers;
-}
-
-int numberIndexOf(const QVector<double> &numbers, uint32_t value, int divisor)
-{
-  for (int i = 0; i < numbers.size(); ++i) {
-    const double entry = numbers.at(i);
-    if (!std::isnan(entry) && std::llround(entry * divisor) == static_cast<long long>(value))
+    const double entry = entryNumber(list.at(i), &ok);
+    if (ok && std::llround(entry * divisor) == static_cast<long long>(value))
       return i;
   }
   return -1;
 }
 
-int listIndexOf(const QStringList &list, uint32_t value, int divisor)
+QVector<qint64> listHundredths(const QStringList &list)
 {
-  return numberIndexOf(listNumbers(list), value, divisor);
+  QVector<qint64> hundredths;
+  hundredths.reserve(list.size());
+  for (const QString &entry : list) {
+    bool ok = false;
+    const double value = entryNumber(entry, &ok);
+    hundredths << (ok ? std::llround(value * 100) : noListNumber);
+  }
+  return hundredths;
+}
+
+int hundredthsIndexOf(const QVector<qint64> &hundredths, uint32_t value)
+{
+  return hundredths.indexOf(static_cast<qint64>(value));
 }
