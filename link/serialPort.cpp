@@ -30,8 +30,10 @@ SerialPort::SerialPort(LinkContext context, PortEnumerator enumerate, QObject *p
     : QObject(parent), state(context), port(new QSerialPort), enumerate(std::move(enumerate))
 {
   connect(port, &QSerialPort::readyRead, this, &SerialPort::SerialReceived);
-  connect(&enumeration, &QFutureWatcher<QStringList>::finished, this,
-          [this] { takeSystemPorts(enumeration.result()); });
+  connect(&enumeration, &QFutureWatcher<QStringList>::finished, this, [this] {
+    if (enumeration.isFinished()) // not a late signal of a listing already taken
+      takeSystemPorts(enumeration.result());
+  });
   configurePort();
   state.scan.systemPortsAge.invalidate();
   startPortEnumeration(); // under way while the rest of the application starts
@@ -108,13 +110,15 @@ QStringList SerialPort::availablePorts()
 
 void SerialPort::startPortEnumeration()
 {
-  if (enumeration.isRunning())
-    return;
+  if (enumerating)
+    return; // the listing under way has not been handed over yet
+  enumerating = true;
   enumeration.setFuture(QtConcurrent::run([list = enumerate] { return list(); }));
 }
 
 void SerialPort::takeSystemPorts(const QStringList &ports)
 {
+  enumerating = false;
   state.scan.systemPorts = ports;
   state.scan.systemPortsAge.start();
 }

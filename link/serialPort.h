@@ -68,4 +68,5 @@ private:
   QSerialPort *port;
   PortEnumerator enumerate;
   QFutureWatcher<QStringList> enumeration; // its result reaches this thread as a queued signal
+  bool enumerating = false;                // from the start of a listing until its list is taken
 };
