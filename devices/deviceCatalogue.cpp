@@ -1,6 +1,7 @@
 #include "deviceCatalogue.h"
 
 #include "common/languageTable.h"
+#include "valueText.h"
 
 namespace
 {
@@ -85,6 +86,16 @@ QStringList valueList(double start, double step, int count, const char *unit)
   return list;
 }
 
+void readListNumbers(ParameterTexts &p)
+{
+  p.numbers.bufferThreshold = listHundredths(p.bufferThresholdList);
+  p.numbers.turnOnCurrentLimit = listHundredths(p.turnOnCurrentLimitList);
+  p.numbers.endOfCharge = listHundredths(p.endOfChargeList);
+  p.numbers.chargeCurrent = listHundredths(p.chargeCurrentList);
+  p.numbers.deepDischarge = listHundredths(p.deepDischargeList);
+  p.numbers.bufferCurrentLimit = listHundredths(p.bufferCurrentLimitList);
+}
+
 void fillValueLists(DeviceCatalogueEntry &e, const ModelDescription &m)
 {
   ParameterTexts &p = e.parameter;
@@ -119,6 +130,7 @@ void fillValueLists(DeviceCatalogueEntry &e, const ModelDescription &m)
       p.bufferCurrentLimitList << "44A";
     }
   }
+  readListNumbers(p);
 }
 
 void fillParameterTexts(DeviceCatalogueEntry &e, const ModelDescription &m, const LanguageTable &lang)

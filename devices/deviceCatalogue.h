@@ -37,6 +37,13 @@ struct ValueRange {
   bool isSet() const { return maximum > 0; }
 };
 
+// A model's value lists in hundredths (one number per entry, in list order), read once when the
+// catalogue is built so the interpretation pass looks a reported value up without parsing the texts.
+struct ParameterListNumbers {
+  QVector<qint64> bufferThreshold, turnOnCurrentLimit, endOfCharge, chargeCurrent, deepDischarge,
+      bufferCurrentLimit;
+};
+
 // Labels and lists of the parameter pages.
 struct ParameterTexts {
   QString limitsFrameLabel;
@@ -73,6 +80,7 @@ struct ParameterTexts {
   QString bufferTimeMinLabel;
   QString bufferTime8hLabel;
   QString alarmLabel;
+  ParameterListNumbers numbers; // filled together with the lists above
 };
 
 struct ParameterLimits {

@@ -210,12 +210,12 @@ void fillParameterSelections(const InterpretationContext &c, const Interpretatio
   const bool capacitor = entry.isCapacitorModel();
   pd.limitsEnable_ComboBox1 = (st.relayWord & bit(10)) != 0;
   if (capacitor) {
-    pd.limitsSelText_ComboBox1 = listIndexOf(p.turnOnCurrentLimitList, f.rxField305);
+    pd.limitsSelText_ComboBox1 = hundredthsIndexOf(p.numbers.turnOnCurrentLimit, f.rxField305);
     pd.limitsEnable_ComboBox2 = pd.limitsEnable_ComboBox1;
-    pd.limitsSelText_ComboBox2 = listIndexOf(p.bufferThresholdList, f.rxField107);
+    pd.limitsSelText_ComboBox2 = hundredthsIndexOf(p.numbers.bufferThreshold, f.rxField107);
     pd.bufferTimeMin_Value = QString::number(f.rxField1302);
   } else {
-    pd.limitsSelText_ComboBox1 = listIndexOf(p.bufferThresholdList, f.rxField107);
+    pd.limitsSelText_ComboBox1 = hundredthsIndexOf(p.numbers.bufferThreshold, f.rxField107);
   }
   pd.bufferTimeMax_Value = QString::number(f.rxField1303);
   pd.bufferTimeMax_textBoxEnable = st.customBufferTime;
@@ -226,9 +226,10 @@ void fillParameterSelections(const InterpretationContext &c, const Interpretatio
   pd.managementEnable_ComboBox1 = (st.relayWord & bit(9)) != 0 && !pd.managementChecked_CheckBox1;
   pd.managementEnable_ComboBox2 = pd.managementEnable_ComboBox1;
   pd.managementEnable_ComboBox3 = true;
-  pd.managementSelText_ComboBox1 = listIndexOf(p.endOfChargeList, capacitor ? f.rxField108 : f.rxField105);
-  pd.managementSelText_ComboBox2 = listIndexOf(p.chargeCurrentList, f.rxField307);
-  pd.managementSelText_ComboBox3 = listIndexOf(p.deepDischargeList, f.rxField110);
+  pd.managementSelText_ComboBox1 =
+      hundredthsIndexOf(p.numbers.endOfCharge, capacitor ? f.rxField108 : f.rxField105);
+  pd.managementSelText_ComboBox2 = hundredthsIndexOf(p.numbers.chargeCurrent, f.rxField307);
+  pd.managementSelText_ComboBox3 = hundredthsIndexOf(p.numbers.deepDischarge, f.rxField110);
 
   pd.ipcShutdownTime = QString::number(f.rxField1304);
   pd.ipcDelayTime = QString::number(f.rxField1305);

@@ -9,6 +9,14 @@ namespace
 constexpr uint32_t hoursPerYear = 8784; // 366 days
 constexpr uint32_t hoursPerWeek = 168;
 constexpr double lowestShownCelsius = -50.0;
+
+// The number of a list entry with its unit letters and blanks stripped ("20.1V", "7,5 A").
+double entryNumber(QString entry, bool *ok)
+{
+  static const QRegularExpression notNumber(QStringLiteral("[^0-9.,]"));
+  entry.remove(notNumber).replace(QLatin1Char(','), QLatin1Char('.'));
+  return entry.toDouble(ok);
+}
 } // namespace
 
 QString hundredthsText(uint32_t value, const QString &unit)
@@ -64,14 +72,28 @@ QString temperatureText(uint16_t raw, bool fahrenheit, const QString &unitText)
 
 int listIndexOf(const QStringList &list, uint32_t value, int divisor)
 {
-  static const QRegularExpression notNumber(QStringLiteral("[^0-9.,]"));
   for (int i = 0; i < list.size(); ++i) {
-    QString number = list.at(i);
-    number.remove(notNumber).replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double entry = number.toDouble(&ok);
+    const double entry = entryNumber(list.at(i), &ok);
     if (ok && std::llround(entry * divisor) == static_cast<long long>(value))
       return i;
   }
   return -1;
+}
+
+QVector<qint64> listHundredths(const QStringList &list)
+{
+  QVector<qint64> hundredths;
+  hundredths.reserve(list.size());
+  for (const QString &entry : list) {
+    bool ok = false;
+    const double value = entryNumber(entry, &ok);
+    hundredths << (ok ? std::llround(value * 100) : noListNumber);
+  }
+  return hundredths;
+}
+
+int hundredthsIndexOf(const QVector<qint64> &hundredths, uint32_t value)
+{
+  return hundredths.indexOf(static_cast<qint64>(value));
 }

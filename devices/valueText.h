@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <cstdint>
 
@@ -22,3 +23,9 @@ QString operatingTimeText(uint32_t hours);
 QString temperatureText(uint16_t raw, bool fahrenheit, const QString &unitText);
 // Index of the first list entry ("20.1V", "5A") whose number equals value / divisor; -1 when none.
 int listIndexOf(const QStringList &list, uint32_t value, int divisor = 100);
+// The entries of a value list in hundredths, units and blanks stripped (noListNumber where an entry
+// has no number): read once when the list is built, so the cyclic lookup parses no text.
+constexpr qint64 noListNumber = -1; // reported values are unsigned and never match it
+QVector<qint64> listHundredths(const QStringList &list);
+// listIndexOf with the divisor 100 on the entries read by listHundredths.
+int hundredthsIndexOf(const QVector<qint64> &hundredths, uint32_t value);

@@ -18,7 +18,8 @@ struct PortScanState {
   bool modelUpdateRequested = false; // the UI should show the device model again
   bool deviceFound = false;          // the automatic scan has just found an identified device
   QStringList extraPorts;            // ports named on the command line
-  // The system's port list: enumerating it costs milliseconds, so it is taken at most every 2 s.
+  // The system's port list: enumerating it costs milliseconds, so a worker thread takes it about
+  // every 2 s; the age is invalid until the first list has arrived.
   QStringList systemPorts;
   QElapsedTimer systemPortsAge;
   // Connection lamp blinking.

@@ -4,6 +4,7 @@
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <exception>
 
@@ -15,11 +16,27 @@ constexpr int baudMismatchMinimum = 5;
 constexpr qint64 systemPortListLifetimeMs = 2000;
 } // namespace
 
-SerialPort::SerialPort(LinkContext context, QObject *parent)
-    : QObject(parent), state(context), port(new QSerialPort)
+QStringList systemPortNames()
+{
+  QStringList names;
+  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+    names << info.portName();
+  return names;
+}
+
+SerialPort::SerialPort(LinkContext context, QObject *parent) : SerialPort(context, systemPortNames, parent) {}
+
+SerialPort::SerialPort(LinkContext context, PortEnumerator enumerate, QObject *parent)
+    : QObject(parent), state(context), port(new QSerialPort), enumerate(std::move(enumerate))
 {
   connect(port, &QSerialPort::readyRead, this, &SerialPort::SerialReceived);
+  connect(&enumeration, &QFutureWatcher<QStringList>::finished, this, [this] {
+    if (enumeration.isFinished()) // not a late signal of a listing already taken
+      takeSystemPorts(enumeration.result());
+  });
   configurePort();
+  state.scan.systemPortsAge.invalidate();
+  startPortEnumeration(); // under way while the rest of the application starts
 }
 
 SerialPort::~SerialPort()
@@ -78,16 +95,32 @@ QString SerialPort::portName() const
   return port->portName();
 }
 
-QStringList SerialPort::availablePorts() const
+QStringList SerialPort::availablePorts()
 {
   PortScanState &scan = state.scan;
-  if (!scan.systemPortsAge.isValid() || scan.systemPortsAge.elapsed() >= systemPortListLifetimeMs) {
-    scan.systemPorts.clear();
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-      scan.systemPorts << info.portName();
-    scan.systemPortsAge.start();
+  if (!scan.systemPortsAge.isValid()) {
+    // Nothing listed yet: only the first call, at start, waits for the enumeration begun with the port.
+    enumeration.waitForFinished();
+    takeSystemPorts(enumeration.result());
+  } else if (scan.systemPortsAge.elapsed() >= systemPortListLifetimeMs) {
+    startPortEnumeration();
   }
   return scan.systemPorts + scan.extraPorts;
+}
+
+void SerialPort::startPortEnumeration()
+{
+  if (enumerating)
+    return; // the listing under way has not been handed over yet
+  enumerating = true;
+  enumeration.setFuture(QtConcurrent::run([list = enumerate] { return list(); }));
+}
+
+void SerialPort::takeSystemPorts(const QStringList &ports)
+{
+  enumerating = false;
+  state.scan.systemPorts = ports;
+  state.scan.systemPortsAge.start();
 }
 
 bool SerialPort::checkPortIndex(int index)

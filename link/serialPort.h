@@ -5,11 +5,19 @@
 #include "linkContext.h"
 
 #include <QByteArray>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QSerialPort;
+
+// Lists the system's serial port names; runs on a worker thread.
+using PortEnumerator = std::function<QStringList()>;
+// The system's ports as the operating system reports them (udev on Linux, which takes milliseconds).
+QStringList systemPortNames();
 
 class SerialPort : public QObject
 {
@@ -18,6 +26,8 @@ class SerialPort : public QObject
 public:
   // The port works on the link's state in `context`, which must outlive it.
   explicit SerialPort(LinkContext context, QObject *parent = nullptr);
+  // As above with the routine that lists the system's ports (tests give a stand-in).
+  SerialPort(LinkContext context, PortEnumerator enumerate, QObject *parent = nullptr);
   ~SerialPort() override;
 
   // Closes the port and sets it up for 9600 Bd 8N1; the link pauses until reconfigured.
@@ -29,8 +39,10 @@ public:
   void closePort();
   bool isOpen() const;
 
-  // The system's serial ports followed by the ports named on the command line.
-  QStringList availablePorts() const;
+  // The system's serial ports followed by the ports named on the command line. The system's list is
+  // enumerated on a worker thread and refreshed about every 2 s; the call answers with the last list
+  // and waits only for the very first one, which is started when the port is made.
+  QStringList availablePorts();
   // The state the port works on.
   LinkContext &context() { return state; }
   const LinkContext &context() const { return state; }
@@ -49,7 +61,12 @@ public slots:
 
 private:
   void dropPortAfterFailure();
+  void startPortEnumeration();
+  void takeSystemPorts(const QStringList &ports);
 
   LinkContext state;
   QSerialPort *port;
+  PortEnumerator enumerate;
+  QFutureWatcher<QStringList> enumeration; // its result reaches this thread as a queued signal
+  bool enumerating = false;                // from the start of a listing until its list is taken
 };

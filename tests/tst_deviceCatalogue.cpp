@@ -1,5 +1,6 @@
 #include "common/languageTable.h"
 #include "devices/deviceCatalogue.h"
+#include "devices/valueText.h"
 
 #include <QtTest>
 
@@ -103,6 +104,38 @@ private slots:
     QCOMPARE(values.first(), first);
     QCOMPARE(values.at(1), second);
     QCOMPARE(values.last(), last);
+  }
+
+  // The numbers read once with the lists find, for every list of every model, the index that parsing
+  // the texts finds: for each entry's own value, its neighbours one unit off and values far outside.
+  void readListNumbersFindWhatTheTextsFind()
+  {
+    DeviceCatalogue c;
+    buildDeviceCatalogue(c, lang, true);
+    int compared = 0;
+    for (int i = 1; i < c.catalogueCount; ++i) {
+      const ParameterTexts &p = c.entries[i].parameter;
+      const ParameterListNumbers &n = p.numbers;
+      const std::pair<const QStringList *, const QVector<qint64> *> lists[] = {
+          {&p.bufferThresholdList, &n.bufferThreshold}, {&p.turnOnCurrentLimitList, &n.turnOnCurrentLimit},
+          {&p.endOfChargeList, &n.endOfCharge},         {&p.chargeCurrentList, &n.chargeCurrent},
+          {&p.deepDischargeList, &n.deepDischarge},     {&p.bufferCurrentLimitList, &n.bufferCurrentLimit}};
+      for (const auto &[texts, hundredths] : lists) {
+        QCOMPARE(hundredths->size(), texts->size());
+        QList<uint32_t> values{0, 1, 65535};
+        for (const qint64 number : *hundredths) {
+          const auto value = static_cast<uint32_t>(number);
+          values << value - 1 << value << value + 1;
+        }
+        for (const uint32_t value : values) {
+          const QString where = c.entries[i].name + QLatin1Char(' ') + texts->value(0) + QLatin1Char(' ') +
+                                QString::number(value);
+          QVERIFY2(hundredthsIndexOf(*hundredths, value) == listIndexOf(*texts, value), qPrintable(where));
+          ++compared;
+        }
+      }
+    }
+    QVERIFY(compared > 1500);
   }
 
   void entriesCarryTheirModelData()

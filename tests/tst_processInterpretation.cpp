@@ -384,6 +384,10 @@ private slots:
     QCOMPARE(listIndexOf(list, 2000), 0);
     QCOMPARE(listIndexOf(list, 750), 3);
     QCOMPARE(listIndexOf(list, 1999), -1);
+    const QVector<qint64> hundredths = listHundredths(QStringList{"20V", "A", "7,5A", " 2.5 V"});
+    QCOMPARE(hundredths, (QVector<qint64>{2000, noListNumber, 750, 250}));
+    QCOMPARE(hundredthsIndexOf(hundredths, 250), 3);
+    QCOMPARE(hundredthsIndexOf(hundredths, 0), -1); // the entry without a number matches nothing
   }
 };
 

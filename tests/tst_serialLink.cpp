@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace
@@ -77,6 +78,41 @@ private slots:
     QVERIFY(parts.fields.subDevicesSeen != 0); // a new identity, for the device layer to match
     QVERIFY(!sim.matching("^RX 9600 " + identificationRequest).isEmpty());
     QVERIFY(sim.matching("^BADRX").isEmpty());
+  }
+
+  // The system's ports are listed on another thread: while a listing hangs, the ticks go on with the
+  // last list (system ports first, then the command line's), and the new list arrives when it ends.
+  void ticksDoNotWaitForThePortListing()
+  {
+    QSemaphore release;
+    std::atomic<int> listings{0};
+    std::atomic<QThread *> listingThread{nullptr};
+    const PortEnumerator enumerate = [&] {
+      const int n = listings++;
+      if (n == 1) {
+        listingThread = QThread::currentThread();
+        release.acquire(); // the second listing hangs until the test lets it go
+      }
+      return n == 0 ? QStringList{"ttyFirst"} : QStringList{"ttyLater"};
+    };
+    LinkParts parts;
+    parts.scan.extraPorts = QStringList{"/dev/pts/extra"};
+    SerialPort port(parts.context(), enumerate);
+    QCOMPARE(port.availablePorts(), (QStringList{"ttyFirst", "/dev/pts/extra"}));
+
+    int ticksWhileHanging = 0;
+    QStringList seen;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      seen = port.availablePorts();
+      if (listings >= 2 && seen.constFirst() == QLatin1String("ttyFirst"))
+        ++ticksWhileHanging;
+    });
+    tick.start(10);
+    QTRY_VERIFY_WITH_TIMEOUT(ticksWhileHanging >= 10, 15000);
+    QVERIFY(listingThread.load() != QThread::currentThread());
+    release.release();
+    QTRY_COMPARE_WITH_TIMEOUT(seen, (QStringList{"ttyLater", "/dev/pts/extra"}), 15000);
   }
 
   // Manual mode with no model chosen: the device answers, but is not taken, so it is asked for its
