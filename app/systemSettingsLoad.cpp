@@ -1,6 +1,6 @@
 #include "systemSettingsLoad.h"
 
-#include "appState.h"
+#include "stateParts.h"
 
 #include "storage/systemSettings.h"
 #include "storage/upsDataBase.h"
@@ -33,7 +33,14 @@ void loadSystemSettings(AppState &s)
   s.commands.temperatureUnitText = stored.temperatureUnit == 1 ? QStringLiteral("°F") : QStringLiteral("°C");
 
   // An imported database may hold any number: a language the table does not have reads as English.
+  const int languageBefore = s.language.current;
   pd.currentLanguageNr = setCurrentLanguage(s.language, stored.language);
+  // The model texts (labels, lists, event names) follow the stored language from the start.
+  if (s.language.current != languageBefore) {
+    rebuildDeviceCatalogue(s);
+    currentCatalogueEntry(s).parametersChanged = true;
+    currentCatalogueEntry(s).signalOutputsChanged = true;
+  }
 
   pd.comPortList_currentNumber = stored.comPort;
 }

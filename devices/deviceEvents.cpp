@@ -16,10 +16,17 @@ QString ProcessData::*const relayImages[3] = {
 constexpr int relayContactBits[3] = {5, 6, 7};
 constexpr int relayTextCauses = 2; // a relay's text names its first causes in row order, no more
 
-void showRelays(uint16_t relayWord, const SignalOutputsStruct &so, ProcessData &pd,
-                const bool (&active)[deviceEventRows], const QStringList &labels)
+void showRelays(const DeviceCatalogueEntry &entry, uint16_t relayWord, const SignalOutputsStruct &so,
+                ProcessData &pd, const bool (&active)[deviceEventRows], const QStringList &labels)
 {
+  const QString *suffixes[3] = {&entry.relaySuffix14, &entry.relaySuffix24, &entry.relaySuffix34};
   for (int r = 0; r < 3; ++r) {
+    // A contact the model does not have shows nothing (capacitor models have two).
+    if (suffixes[r]->trimmed().isEmpty()) {
+      (pd.*relayTexts[r]).clear();
+      (pd.*relayImages[r]).clear();
+      continue;
+    }
     bool cause = false;
     QString text;
     int named = 0;
@@ -53,7 +60,7 @@ DeviceEventPass runDeviceEvents(DeviceEventState &ev, const InterpretationState 
       stateList += QStringLiteral("▪ ") + labels.value(k) + QLatin1Char('\n');
   }
   processData.devStatusText = stateList;
-  showRelays(process.relayWord, signalOutputs, processData, active, labels);
+  showRelays(entry, process.relayWord, signalOutputs, processData, active, labels);
 
   DeviceEventPass pass;
   bool logged = false;

@@ -74,6 +74,9 @@ Rectangle {
                 text: foot.process.masterOperationModus
                 font.pixelSize: idGlobal.fontPixelSize
                 color: idGlobal.infoPageVariableColor
+                // A narrow window breaks a long state ("No connection since …") rather than cut its time.
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
                 ToolTip.visible: idModeHover.containsMouse && truncated
                 ToolTip.text: text
@@ -126,6 +129,7 @@ Rectangle {
             font.pixelSize: foot.smallPixelSize
             color: idGlobal.infoPageTextColor
             verticalAlignment: Text.AlignTop
+            wrapMode: Text.Wrap
             elide: Text.ElideRight
             maximumLineCount: Math.max(1, Math.floor(height / (fontMetrics.height)))
             clip: true

@@ -131,6 +131,17 @@ private slots:
              QString::fromUtf8("▪ Mains operation\n▪ Output is switched off\n▪ System error\n"));
   }
 
+  // A capacitor model has contacts 14 and 24 only: the third shows nothing.
+  void contactTheModelLacksShowsNothing()
+  {
+    InterpretedDevice &s = device("VS-1700-0");
+    pass(0x1);
+    QVERIFY(!s.ui.processData.signalRelayImage14.isEmpty());
+    QVERIFY(!s.ui.processData.signalRelayImage24.isEmpty());
+    QVERIFY(s.ui.processData.signalRelayImage34.isEmpty());
+    QVERIFY(s.ui.processData.signalRelayText34.isEmpty());
+  }
+
   void relayFollowsItsRoutedRows()
   {
     InterpretedDevice &s = device("VT-40A");

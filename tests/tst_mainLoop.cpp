@@ -39,6 +39,17 @@ private slots:
     workDir.reset();
   }
 
+  // A language stored by an earlier run names the models' texts (labels, lists, event rows) from
+  // the first tick on, not only after the user changes it.
+  void storedLanguageNamesTheModelTexts()
+  {
+    appState().storage.database->UpdateRow_inDatabase("SystemMain", "language", "1", 1);
+    tick(*app);
+    const DeviceCatalogue &catalogue = appState().catalogue;
+    QVERIFY(catalogue.catalogueCount > 1);
+    QCOMPARE(catalogue.entries[1].signalRowLabels.value(0), QStringLiteral("Netzbetrieb"));
+  }
+
   void firstTickRefreshesTheTextRecordsTwice()
   {
     QSignalSpy mainWindow(app.get(), &upsApp::sendToQml_mainWindow);
