@@ -18,12 +18,7 @@ void upsApp::suspendForPcShutdown()
 {
   LinkState &link = appState().link;
   linkFlagsBeforeShutdown = link.linkFlags & userLinkFlags;
-  serialPort->closePort();
-  mainTimer.stop();
-  link.set(LinkFlag::autoDetect, false);
-  link.set(LinkFlag::deviceIdentified, false);
-  link.set(LinkFlag::awaitingFirstAnswer, false);
-  link.set(LinkFlag::portSuspended, true);
+  releaseDevice();
   pcShutdownResumeTimer.start();
   // The loop stops with the link: the pages and the log learn of it now.
   runConnectionEventStep();

@@ -161,12 +161,12 @@ void upsApp::runIdentificationStep()
   if (!identifyDevice(s.link, s.fields, s.catalogue))
     return;
   DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
-  // Another model than the one before: every page that depends on the model is rebuilt for it, and
-  // its state at start is logged without actions, as for a device found at start-up.
+  // Another model than the one before: its pages are rebuilt (the signal-contact step sees the
+  // model change itself), and its state at start is logged without actions, as for a device
+  // found at start-up.
   if (s.loop.identifiedModelIndex != s.catalogue.currentCatalogueIndex) {
     s.loop.identifiedModelIndex = s.catalogue.currentCatalogueIndex;
     entry.parametersChanged = true;
-    entry.signalOutputsChanged = true;
     s.events = DeviceEventState{};
   }
   s.commands.statusDeviceName = entry.name;

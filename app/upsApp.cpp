@@ -90,19 +90,26 @@ upsApp::~upsApp()
 void upsApp::stopLink()
 {
   AppState &s = appState();
-  serialPort->closePort();
-  mainTimer.stop();
+  releaseDevice();
   ProcessData &pd = s.ui.processData;
   pd.showCloseMessage = true;
   pd.appOpenAsMaximized_checkBox = false;
   pd.appOpenAsMaximized = false;
   s.loop.generalSettingsLoaded = false;
-  s.link.set(LinkFlag::autoDetect, false);
-  s.link.set(LinkFlag::deviceIdentified, false);
-  s.link.set(LinkFlag::awaitingFirstAnswer, false);
-  s.link.set(LinkFlag::portSuspended, true);
   disconnect(database, nullptr, nullptr, nullptr);
   disconnect(eventModel, nullptr, nullptr, nullptr);
+}
+
+// The port closes, the loop stops and nothing of the device counts as known any more.
+void upsApp::releaseDevice()
+{
+  LinkState &link = appState().link;
+  serialPort->closePort();
+  mainTimer.stop();
+  link.set(LinkFlag::autoDetect, false);
+  link.set(LinkFlag::deviceIdentified, false);
+  link.set(LinkFlag::awaitingFirstAnswer, false);
+  link.set(LinkFlag::portSuspended, true);
 }
 
 // The commands below are filled in by the subsystems that own their state.

@@ -88,6 +88,7 @@ private:
   void runSignalOutputsStep();
   void runProductionWindowStep();
   void stopLink();
+  void releaseDevice();
   void suspendForPcShutdown();
   void resumeAfterPcShutdown();
 
