@@ -17,6 +17,19 @@ QString connectionLampPicture(ConnectionLamp lamp)
   return Pictures::ledGrey;
 }
 
+int connectionLampLitMs(LampBlink blink)
+{
+  switch (blink) {
+  case LampBlink::connected:
+    return 700;
+  case LampBlink::searching:
+    return 400;
+  case LampBlink::steady:
+    break;
+  }
+  return 0;
+}
+
 void buildCommunicationStatusText(AppState &s, SerialPort &port)
 {
   ProcessData &pd = s.ui.processData;
@@ -25,4 +38,5 @@ void buildCommunicationStatusText(AppState &s, SerialPort &port)
   pd.textComPortLeft = s.link.has(LinkFlag::autoDetect) ? languageText(s.language, 141) : QString();
   pd.textComPort = status.portText;
   pd.imageComPort = connectionLampPicture(status.lamp);
+  pd.imageComPortLitMs = connectionLampLitMs(status.blink);
 }

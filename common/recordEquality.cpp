@@ -393,7 +393,7 @@ bool sameRecord(const ProcessData &a, const ProcessData &b)
          a.signalRelayImage24 == b.signalRelayImage24 && a.signalRelayImage34 == b.signalRelayImage34 &&
          a.potiText == b.potiText && a.textComPort == b.textComPort &&
          a.textComPortLeft == b.textComPortLeft && a.imageComPort == b.imageComPort &&
-         a.signal_Label_ledRed == b.signal_Label_ledRed &&
+         a.imageComPortLitMs == b.imageComPortLitMs && a.signal_Label_ledRed == b.signal_Label_ledRed &&
          a.signal_Label_ledYellow == b.signal_Label_ledYellow &&
          a.signal_Label_ledGreen == b.signal_Label_ledGreen && a.devStatusText == b.devStatusText &&
          a.advancedSettingsEnable_CheckBox1 == b.advancedSettingsEnable_CheckBox1 &&

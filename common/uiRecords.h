@@ -973,6 +973,7 @@ struct ProcessData {
   Q_PROPERTY(QString textComPort MEMBER textComPort)
   Q_PROPERTY(QString textComPortLeft MEMBER textComPortLeft)
   Q_PROPERTY(QString imageComPort MEMBER imageComPort)
+  Q_PROPERTY(int imageComPortLitMs MEMBER imageComPortLitMs)
   Q_PROPERTY(QString signal_Label_ledRed MEMBER signal_Label_ledRed)
   Q_PROPERTY(QString signal_Label_ledYellow MEMBER signal_Label_ledYellow)
   Q_PROPERTY(QString signal_Label_ledGreen MEMBER signal_Label_ledGreen)
@@ -1141,6 +1142,7 @@ public:
   QString textComPort;
   QString textComPortLeft;
   QString imageComPort;
+  int imageComPortLitMs = 0; // the lamp's lit phase when it blinks (its dark phase is fixed); 0: steady
   QString signal_Label_ledRed;
   QString signal_Label_ledYellow;
   QString signal_Label_ledGreen;

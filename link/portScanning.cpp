@@ -6,22 +6,6 @@ namespace
 {
 constexpr uint8_t lowSpeedWaitCycles = 30; // 3 s per port at 9600 Bd
 constexpr uint8_t retriesBeforeGivingUp = 4;
-constexpr int litTicksIdentified = 7;
-constexpr int litTicksSearching = 4;
-constexpr int darkTicks = 2;
-
-// Alternates the lamp between lit and dark phases; returns whether it is lit this tick.
-bool stepLampBlink(PortScanState &scan, bool identified)
-{
-  if (scan.lampPhaseTicks > 0) {
-    --scan.lampPhaseTicks;
-    return scan.lampLit;
-  }
-  scan.lampLit = !scan.lampLit;
-  scan.lampPhaseTicks =
-      (scan.lampLit ? (identified ? litTicksIdentified : litTicksSearching) : darkTicks) - 1;
-  return scan.lampLit;
-}
 } // namespace
 
 QString portNumberOf(const QString &portName)
@@ -105,7 +89,6 @@ void autoScanCycle(SerialPort &port, int &portIndex)
 ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters)
 {
   const LinkState &link = port.context().link;
-  PortScanState &scan = port.context().scan;
   const bool automatic = link.has(LinkFlag::autoDetect);
   const bool identified = link.has(LinkFlag::deviceIdentified);
 
@@ -133,11 +116,9 @@ ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool sho
   if (link.has(LinkFlag::portSuspended))
     lamp = ConnectionLamp::off;
 
-  if (link.has(LinkFlag::linkLostShown)) {
+  if (link.has(LinkFlag::linkLostShown))
     lamp = ConnectionLamp::yellow;
-    scan.lampLit = true;
-  } else if (!stepLampBlink(scan, identified)) {
-    lamp = ConnectionLamp::off;
-  }
+  else if (lamp != ConnectionLamp::off)
+    status.blink = identified ? LampBlink::connected : LampBlink::searching;
   return status;
 }

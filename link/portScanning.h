@@ -22,9 +22,6 @@ struct PortScanState {
   // every 2 s; the age is invalid until the first list has arrived.
   QStringList systemPorts;
   QElapsedTimer systemPortsAge;
-  // Connection lamp blinking.
-  bool lampLit = false;
-  int lampPhaseTicks = 0;
 };
 
 // The port name as shown to the user ("COM3" → "3").
@@ -40,11 +37,17 @@ void autoScanCycle(SerialPort &port, int &portIndex);
 // The colour of the connection lamp; which picture shows it is the window's business.
 enum class ConnectionLamp { off, green, yellow, red };
 
+// How the lit lamp blinks: long lit phases while a device is connected, short ones while one is
+// sought, steady while a lost link is shown. The window times the phases itself, so a blinking
+// lamp costs the back end nothing per tick.
+enum class LampBlink { steady, connected, searching };
+
 struct ConnectionStatus {
   ConnectionLamp lamp = ConnectionLamp::off;
+  LampBlink blink = LampBlink::steady;
   QString portText;
 };
 
-// The connection lamp and port text of this tick; steps the lamp's blinking. `noPortsListed`: the
-// system lists no serial port; `showLinkCounters`: service builds add the link speed and counter.
+// The connection lamp and port text of this tick. `noPortsListed`: the system lists no serial
+// port; `showLinkCounters`: service builds add the link speed and counter.
 ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters);

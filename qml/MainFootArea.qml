@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import "global"
 
 // Foot bar: the device and its operating mode, the active device states, the three lamps, the
 // signal relay contacts, the potentiometer position and the state of the serial link.
@@ -267,13 +268,14 @@ Rectangle {
 
             RowLayout {
                 spacing: 6
-                Image {
+                BlinkingLamp {
                     objectName: "footComPortImage"
                     Layout.preferredWidth: 16
                     Layout.preferredHeight: 16
                     sourceSize.width: 32
                     sourceSize.height: 32
-                    source: foot.process.imageComPort !== "" ? foot.process.imageComPort : "qrc:/images/led/led_grey.png"
+                    litSource: foot.process.imageComPort !== "" ? foot.process.imageComPort : "qrc:/images/led/led_grey.png"
+                    litMs: foot.process.imageComPortLitMs
                 }
                 Label {
                     Layout.fillWidth: true

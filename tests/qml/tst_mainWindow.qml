@@ -206,6 +206,19 @@ TestCase {
         compare(item("extraMessageLabel").text, "Device parameters")
     }
 
+    // The link's lamp blinks by itself with the lit phase the back end names (the dark phase is
+    // fixed), and stays lit without one, so a blinking lamp needs no record per phase.
+    function test_connectionLampBlinksByItself() {
+        var green = "qrc:/images/led/led_green.png"
+        var lamp = item("footComPortImage")
+        cppClass.send("sendToQml_ProcessData", { imageComPort: green, imageComPortLitMs: 300 })
+        tryCompare(lamp, "source", "qrc:/images/led/led_grey.png")
+        tryCompare(lamp, "source", green)
+        cppClass.send("sendToQml_ProcessData", { imageComPort: green, imageComPortLitMs: 0 })
+        verify(!lamp.blinking)
+        compare(String(lamp.source), green)
+    }
+
     // The countdown of a PC shutdown shows on every page and in the tray's tool tip; it goes with
     // the request. The tray announces it once, not every second.
     function test_pcShutdownCountdown() {
