@@ -11,7 +11,8 @@ Item {
 
     // Newest copies of the records this page shows.
     property var sys: systemWindow
-    property var proc: processData
+    property alias proc: idShownProcess.record
+    G.ShownRecord { id: idShownProcess; shown: idEventWindow.visible; record: processData }
     property var outputs: signalOutputs
 
     readonly property int maxContentWidth: 1200
@@ -69,7 +70,7 @@ Item {
     Connections {
         target: cppClass
         function onSendToQml_SystemWindow(systemWindow) { idEventWindow.sys = systemWindow }
-        function onSendToQml_ProcessData(processData) { idEventWindow.proc = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
         function onSendToQml_SignalOutputs(signalOutputs) { idEventWindow.outputs = signalOutputs }
     }
 

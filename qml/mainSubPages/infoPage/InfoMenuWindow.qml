@@ -9,7 +9,8 @@ Item {
     id: page
 
     property var status: statusWindow
-    property var process: processData
+    property alias process: idShownProcess.record
+    ShownRecord { id: idShownProcess; shown: page.visible; record: processData }
 
     readonly property int textSize: Math.max(14, companyData.infoPageFontPixelSize)
     readonly property var deviceLabels: lines(process.masterDeviceDetailsLabel)
@@ -30,7 +31,7 @@ Item {
     Connections {
         target: cppClass
         function onSendToQml_StatusWindow(statusWindow) { page.status = statusWindow }
-        function onSendToQml_ProcessData(processData) { page.process = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
     }
 
     // A plain line of the page.

@@ -11,7 +11,8 @@ Item {
 
     property var start: startWindow
     property var system: systemWindow
-    property var process: processData
+    property alias process: idShownProcess.record
+    ShownRecord { id: idShownProcess; shown: page.visible; record: processData }
     // Pictures already returned for a model name; a model the back end chose itself gets its
     // picture from a lookup that chooses nothing.
     property var pictureCache: ({})
@@ -58,7 +59,7 @@ Item {
             page.applyStartWindow()
         }
         function onSendToQml_SystemWindow(systemWindow) { page.system = systemWindow }
-        function onSendToQml_ProcessData(processData) { page.process = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
     }
 
     Component.onCompleted: applyStartWindow()

@@ -11,7 +11,8 @@ Item {
     id: idStatusWindow
 
     // Newest copies of the records this page shows. The production record has no initial copy.
-    property var proc: processData
+    property alias proc: idShownProcess.record
+    G.ShownRecord { id: idShownProcess; shown: idStatusWindow.visible; record: processData }
     property var status: statusWindow
     property var production: ({})
 
@@ -92,7 +93,7 @@ Item {
 
     Connections {
         target: cppClass
-        function onSendToQml_ProcessData(processData) { idStatusWindow.proc = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
         function onSendToQml_StatusWindow(statusWindow) { idStatusWindow.status = statusWindow }
         function onSendToQml_ProductionWindow(productionWindow) { idStatusWindow.production = productionWindow }
     }

@@ -11,7 +11,8 @@ Item {
 
     // Newest copies of the records this page shows.
     property var sys: systemWindow
-    property var proc: processData
+    property alias proc: idShownProcess.record
+    G.ShownRecord { id: idShownProcess; shown: idSystemWindow.visible; record: processData }
 
     readonly property var temperatureUnits: ["°C", "°F"]
     readonly property int maxContentWidth: 900
@@ -24,7 +25,7 @@ Item {
     Connections {
         target: cppClass
         function onSendToQml_SystemWindow(systemWindow) { idSystemWindow.sys = systemWindow }
-        function onSendToQml_ProcessData(processData) { idSystemWindow.proc = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
     }
 
     // The back end drops the first language and unit call after start, as they used to come from

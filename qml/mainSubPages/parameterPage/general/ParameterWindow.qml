@@ -10,12 +10,13 @@ ParameterScrollPage {
     id: page
 
     property var pw: parameterWindow
-    property var pd: processData
+    property alias pd: idShownProcess.record
+    ShownRecord { id: idShownProcess; shown: page.visible; record: processData }
 
     Connections {
         target: cppClass
         function onSendToQml_Parameter(parameterWindow) { page.pw = parameterWindow }
-        function onSendToQml_ProcessData(processData) { page.pd = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
     }
 
     readonly property bool hasDevice: pw.limitsFrameLabel !== "" || pw.managementFrameLabel !== ""

@@ -12,14 +12,15 @@ General.ParameterScrollPage {
     maxContentWidth: 960
 
     property var iw: ipcWindow
-    property var pd: processData
+    property alias pd: idShownProcess.record
+    ShownRecord { id: idShownProcess; shown: page.visible; record: processData }
     property var so: signalOutputs
     property var sd: shutdownWindow
 
     Connections {
         target: cppClass
         function onSendToQml_ipcWindow(ipcWindow) { page.iw = ipcWindow }
-        function onSendToQml_ProcessData(processData) { page.pd = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
         function onSendToQml_SignalOutputs(signalOutputs) { page.so = signalOutputs }
         function onSendToQml_ShutdownWindow(shutdownWindow) { page.sd = shutdownWindow }
     }

@@ -12,13 +12,14 @@ General.ParameterScrollPage {
     maxContentWidth: 1100
 
     property var pw: parameterWindow
-    property var pd: processData
+    property alias pd: idShownProcess.record
+    ShownRecord { id: idShownProcess; shown: page.visible; record: processData }
     property var sw: systemWindow
 
     Connections {
         target: cppClass
         function onSendToQml_Parameter(parameterWindow) { page.pw = parameterWindow }
-        function onSendToQml_ProcessData(processData) { page.pd = processData }
+        function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
         function onSendToQml_SystemWindow(systemWindow) { page.sw = systemWindow }
     }
 
