@@ -206,6 +206,20 @@ TestCase {
         compare(item("extraMessageLabel").text, "Device parameters")
     }
 
+    // A page out of view keeps the newest record and shows it when opened; the page on show
+    // follows every record at once.
+    function test_hiddenPageShowsTheNewestRecordWhenOpened() {
+        click("buttonStatus")
+        sendOptions({ masterOperationModus: "Mains operation" })
+        compare(item("operationMode").text, "Mains operation")
+        click("buttonEvent")
+        sendOptions({ masterOperationModus: "Buffer operation" })
+        sendOptions({ masterOperationModus: "Exchange battery" })
+        compare(item("operationMode").text, "Mains operation")
+        click("buttonStatus")
+        compare(item("operationMode").text, "Exchange battery")
+    }
+
     // The link's lamp blinks by itself with the lit phase the back end names (the dark phase is
     // fixed), and stays lit without one, so a blinking lamp needs no record per phase.
     function test_connectionLampBlinksByItself() {
