@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
 #include <QQuickWindow>
 
 namespace
@@ -54,6 +55,11 @@ int main(int argc, char *argv[])
           "Adds a serial port that the system does not list (e.g. a pseudo-terminal); repeatable."),
       QStringLiteral("path"));
   options.addOption(serialPortOption);
+  const QCommandLineOption pageOption(
+      QStringLiteral("page"),
+      QStringLiteral("Opens the window on a page: start (default), status, event, system or info."),
+      QStringLiteral("name"));
+  options.addOption(pageOption);
   options.process(application);
 
   AppState &s = appState();
@@ -65,6 +71,7 @@ int main(int argc, char *argv[])
   upsApp app;
 
   publishQmlContext(engine, &app, app.eventLogModel());
+  engine.rootContext()->setContextProperty(QStringLiteral("startPageName"), options.value(pageOption));
 
   engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
   int result = -1;

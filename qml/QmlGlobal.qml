@@ -165,4 +165,16 @@ QtObject {
     property int titlePixelSize: 16
     property int controlHeight: 32
     property int labelWidth: 260
+
+    // The page the window opens on: the program's --page option (start, status, event, system,
+    // info) where it was given.
+    function pageNamed(name) {
+        var pages = { "start": pageStart, "status": pageStatus, "event": pageEvent, "system": pageSystem,
+                      "info": pageInfo }
+        return pages.hasOwnProperty(name) ? pages[name] : pageStart
+    }
+    Component.onCompleted: {
+        if (typeof startPageName === "string" && startPageName !== "")
+            currentPage = pageNamed(startPageName)
+    }
 }

@@ -1,5 +1,7 @@
 // Exporting a long event log and refreshing the event model over it: time and memory.
 // Run one case per process for a clean memory peak, e.g. bench_eventLog export:1000000
+#include "actions/emailNotification.h"
+#include "actions/mailOutbox.h"
 #include "storage/eventControlModel.h"
 #include "storage/eventLogExport.h"
 #include "storage/upsDataBase.h"
@@ -8,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QThreadPool>
 #include <QTimer>
@@ -120,6 +123,64 @@ private slots:
     loop.stop();
     qInfo("export of %d rows took %lld ms; %d ticks, longest gap between two %lld ms", rows, took.elapsed(),
           ticks, longestGap);
+  }
+
+  // An event whose mail attaches the whole log, sent to the local mail server while the 100 ms
+  // timer stands for the main loop: the longest gap between two ticks until the mail has gone.
+  void tickGapDuringAlarmMail_data() { exportLog_data(); }
+
+  void tickGapDuringAlarmMail()
+  {
+    QFETCH(int, rows);
+    const auto db = databaseWithLog(rows);
+    QTemporaryDir received;
+    QProcess server;
+    server.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(MAIL_SERVER_SCRIPT), QStringLiteral("--dir"), received.path()});
+    int port = 0;
+    while (port == 0 && server.waitForReadyRead(10000)) {
+      const QByteArray line = server.readLine().trimmed();
+      if (line.startsWith("PORT "))
+        port = line.mid(5).toInt();
+    }
+    QVERIFY(port != 0);
+
+    EmailConfig emails[2];
+    emails[0].server = QStringLiteral("127.0.0.1");
+    emails[0].port = QString::number(port);
+    emails[0].coding = QStringLiteral("0");
+    emails[0].user = QStringLiteral("ups@example.org");
+    emails[0].to = QStringLiteral("service@example.org");
+    emails[0].attachReport = true;
+    emails[0].signalMask = 1u | (1u << 2);
+    MailOutbox outbox;
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    int ticks = 0;
+    QTimer loop;
+    QObject::connect(&loop, &QTimer::timeout, [&] {
+      longestGap = std::max(longestGap, sinceTick.restart());
+      ++ticks;
+      db->PrepareInserIntoTable_EVENTS_TABLE(QStringLiteral("VT-40A"), QStringLiteral("31.01.2024"),
+                                             QStringLiteral("12:00:01"), QStringLiteral("Mains operation"));
+    });
+    QElapsedTimer took;
+    took.start();
+    sinceTick.start();
+    loop.start(100);
+    const MailEvent event{2, QStringLiteral("VT-40A"), QStringLiteral("Buffer operation"),
+                          QStringLiteral("31.01.2024"), QStringLiteral("12:00:00")};
+    sendEventMail(
+        &outbox, emails, event,
+        EventLogSource{QFileInfo(QStringLiteral("upsData.db")).absoluteFilePath(), newestEventId()});
+    QTRY_VERIFY_WITH_TIMEOUT(outbox.idle(), 600000);
+    loop.stop();
+    QVERIFY(QFile::exists(received.filePath(QStringLiteral("1.json"))));
+    qInfo("mail with a %d-row log went out after %lld ms; %d ticks, longest gap between two %lld ms", rows,
+          took.elapsed(), ticks, longestGap);
+    server.closeWriteChannel();
+    if (!server.waitForFinished(5000))
+      server.kill();
   }
 
   void refreshModel_data() { exportLog_data(); }

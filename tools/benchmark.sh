@@ -2,7 +2,8 @@
 # Measures the program against a minimal Qt Quick window, side by side on this machine, with the
 # simulated device connected: idle CPU and peak memory (offscreen and under Xvfb), start to first
 # frame, instructions per main-loop tick (callgrind), the event log export against `sqlite3 -csv`
-# and the longest gap between two ticks while a 1,000,000-row log is exported.
+# and the longest gap between two ticks while a 1,000,000-row log is exported and while an alarm
+# mail that attaches it goes out.
 # Usage: tools/benchmark.sh [seconds per idle measurement, default 60]   (after tools/build.sh)
 # TALVANE_BUILD=folder measures the program and its benchmarks of another build tree (an older
 # version, for before-and-after figures); the minimal window always comes from this tree.
@@ -66,9 +67,11 @@ pids+=($!)
 sleep 1
 
 echo "== idle, $seconds s each, simulated VT-40A connected"
+# The status page animates its picture; the event page is still, like the minimal window.
 for display in offscreen xvfb; do
   measure minimal "$display" "$build/tests/bench_minimalWindow"
-  measure talvane "$display" "$program_build/talvane" --serial-port "$work/ups"
+  measure status "$display" "$program_build/talvane" --serial-port "$work/ups" --page status
+  measure event "$display" "$program_build/talvane" --serial-port "$work/ups" --page event
 done
 
 echo "== instructions per main-loop tick (callgrind, back end and the QML handlers it calls)"
@@ -77,7 +80,7 @@ echo "== instructions per main-loop tick (callgrind, back end and the QML handle
   export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software XDG_RUNTIME_DIR="$work"
   export QT_LOGGING_RULES="talvane.startup.info=true"
   valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
-    --toggle-collect='upsApp::SystemLoop()' "$program_build/talvane" --serial-port "$work/ups" >"$work/callgrind.log" 2>&1 &
+    --toggle-collect='upsApp::SystemLoop()' "$program_build/talvane" --serial-port "$work/ups" --page status >"$work/callgrind.log" 2>&1 &
   pid=$!
   sleep $((seconds / 2 + 20))
   kill -TERM "$pid"
@@ -109,4 +112,6 @@ PY
   awk -v o="$ours" -v r="$reference" 'BEGIN {printf "export %d ms, sqlite3 -csv %d ms: %.2fx\n", o, r, o / r}'
   QT_QPA_PLATFORM=offscreen "$program_build/tests/bench_eventLog" tickGapDuringExport:1000000 2>&1 |
     grep -o 'export of.*' || echo "no tick-gap measurement in this build"
+  QT_QPA_PLATFORM=offscreen "$program_build/tests/bench_eventLog" tickGapDuringAlarmMail:1000000 2>&1 |
+    grep -o 'mail with.*' || echo "no alarm-mail measurement in this build"
 )
