@@ -1,5 +1,6 @@
 #include "qmlContext.h"
 
+#include "recordMirror.h"
 #include "stateParts.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,9 @@ void publishQmlContext(QQmlEngine &engine, QObject *mainObject, QObject *eventLo
   publishRecord(context, "SystemWindowStruct", QStringLiteral("systemWindow"), s.ui.systemWindow);
   context->setContextProperty(QStringLiteral("applicationDirPath"), QCoreApplication::applicationDirPath());
   publishRecord(context, "CompanyDataStruct", QStringLiteral("companyData"), s.ui.companyData);
+  publishRecord(context, "EmailWindowStruct", QStringLiteral("emailWindow"), s.ui.emailWindow);
+  publishRecord(context, "ProductionWindowStruct", QStringLiteral("productionWindow"), s.ui.productionWindow);
+  new RecordMirror(mainObject, context);
 
   rebuildDeviceCatalogue(s);
   QStringList devices{languageText(s.language, 19)};

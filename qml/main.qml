@@ -4,18 +4,7 @@ import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import QSystemTrayIcon 1.0
 import "global"
-import "mainSubPages/startPage"
-import "mainSubPages/statusPage"
-import "mainSubPages/eventPage"
 import "mainSubPages/parameterPage"
-import "mainSubPages/parameterPage/general"
-import "mainSubPages/parameterPage/overload"
-import "mainSubPages/parameterPage/ipcPage"
-import "mainSubPages/parameterPage/programmStart"
-import "mainSubPages/parameterPage/emailSend"
-import "mainSubPages/systemPage"
-import "mainSubPages/infoPage"
-import "mainSubPages/production"
 
 ApplicationWindow {
     id: root
@@ -37,7 +26,27 @@ ApplicationWindow {
     color: idGlobal.bodyColor
     flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint | Qt.WindowMinMaxButtonsHint
            | Qt.WindowCloseButtonHint
-    visibility: processData.appOpenAsMaximized ? Window.Maximized : Window.Windowed
+    // The option takes effect when the window opens; later records do not resize it.
+    Component.onCompleted: {
+        if (processData.appOpenAsMaximized)
+            visibility = Window.Maximized
+        root.takeNewestEvent()
+    }
+
+    // One page of the swipe view, built the first time it is shown and kept from then on. Pages are
+    // named by file, so that loading the window does not load every page's type either.
+    component LazyPage: Loader {
+        property string page // under mainSubPages/, without .qml
+        property string name // the page's objectName
+        readonly property bool shown: SwipeView.isCurrentItem
+        visible: shown
+        function build() {
+            if (shown && status === Loader.Null)
+                setSource("qrc:/qml/mainSubPages/" + page + ".qml", { "objectName": name })
+        }
+        onShownChanged: build()
+        Component.onCompleted: build()
+    }
 
     QmlGlobal {
         id: idGlobal
@@ -152,7 +161,6 @@ ApplicationWindow {
         ignoreUnknownSignals: true
         function onModelReset() { root.takeNewestEvent() }
     }
-    Component.onCompleted: root.takeNewestEvent()
 
     function showFromTray() {
         root.show()
@@ -277,19 +285,20 @@ ApplicationWindow {
             clip: true
             currentIndex: idGlobal.currentPage
 
-            // Only the page on show is visible, so Tab never lands on a control of a page out of view.
-            StartWindow { objectName: "startPage"; visible: SwipeView.isCurrentItem }
-            StatusWindow { objectName: "statusPage"; visible: SwipeView.isCurrentItem }
-            EventWindow { objectName: "eventPage"; visible: SwipeView.isCurrentItem }
-            ParameterWindow { objectName: "parameterGeneralPage"; visible: SwipeView.isCurrentItem }
-            ParameterSignalOutputsWindow { objectName: "signalOutputsPage"; visible: SwipeView.isCurrentItem }
-            IpcWindow { objectName: "ipcPage"; visible: SwipeView.isCurrentItem }
-            OverloadWindow { objectName: "overloadPage"; visible: SwipeView.isCurrentItem }
-            ProgramStartWindow { objectName: "programStartPage"; visible: SwipeView.isCurrentItem }
-            EmailWindow { objectName: "emailPage"; visible: SwipeView.isCurrentItem }
-            SystemWindow { objectName: "systemPage"; visible: SwipeView.isCurrentItem }
-            InfoMenuWindow { objectName: "infoPage"; visible: SwipeView.isCurrentItem }
-            ProductionWindow { objectName: "productionPage"; visible: SwipeView.isCurrentItem }
+            // A page is built when it is first opened, so start-up builds only the page on show. Only
+            // the page on show is visible, so Tab never lands on a control of a page out of view.
+            LazyPage { page: "startPage/StartWindow"; name: "startPage" }
+            LazyPage { page: "statusPage/StatusWindow"; name: "statusPage" }
+            LazyPage { page: "eventPage/EventWindow"; name: "eventPage" }
+            LazyPage { page: "parameterPage/general/ParameterWindow"; name: "parameterGeneralPage" }
+            LazyPage { page: "parameterPage/general/ParameterSignalOutputsWindow"; name: "signalOutputsPage" }
+            LazyPage { page: "parameterPage/ipcPage/IpcWindow"; name: "ipcPage" }
+            LazyPage { page: "parameterPage/overload/OverloadWindow"; name: "overloadPage" }
+            LazyPage { page: "parameterPage/programmStart/ProgramStartWindow"; name: "programStartPage" }
+            LazyPage { page: "parameterPage/emailSend/EmailWindow"; name: "emailPage" }
+            LazyPage { page: "systemPage/SystemWindow"; name: "systemPage" }
+            LazyPage { page: "infoPage/InfoMenuWindow"; name: "infoPage" }
+            LazyPage { page: "production/ProductionWindow"; name: "productionPage" }
         }
 
         ParameterBackup {

@@ -6,6 +6,7 @@
 #include <QQuickWindow>
 
 #include <cstdio>
+#include <ctime>
 
 int main(int argc, char *argv[])
 {
@@ -20,7 +21,9 @@ int main(int argc, char *argv[])
   auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
   QObject::connect(window, &QQuickWindow::frameSwapped, window, [&sinceStart, reported = false]() mutable {
     if (!reported)
-      std::fprintf(stderr, "first frame after %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
+      std::fprintf(stderr, "first frame after %lld ms (%ld ms of CPU)\n",
+                   static_cast<long long>(sinceStart.elapsed()),
+                   static_cast<long>(std::clock() * 1000 / CLOCKS_PER_SEC));
     reported = true;
   });
   return QGuiApplication::exec();

@@ -15,6 +15,10 @@ QtObject {
             held = newest
     }
 
+    // The page's first copy comes from the window's newest record; from then on only `take` changes
+    // it, so a record sent while the page is hidden does not reach its bindings.
+    Component.onCompleted: record = record
+
     onShownChanged: {
         if (shown && held !== null) {
             record = held

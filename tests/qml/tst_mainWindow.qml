@@ -206,6 +206,16 @@ TestCase {
         compare(item("extraMessageLabel").text, "Device parameters")
     }
 
+    // Pages are built when first opened, and start from the newest record sent before, even when
+    // nothing changes afterwards.
+    function test_pageBuiltWhenFirstOpened() {
+        compare(findChild(window.contentItem, "statusPage"), null)
+        sendOptions({ masterOperationModus: "Buffer operation" })
+        click("buttonStatus")
+        compare(item("operationMode").text, "Buffer operation")
+        compare(findChild(window.contentItem, "eventPage"), null)
+    }
+
     // A page out of view keeps the newest record and shows it when opened; the page on show
     // follows every record at once.
     function test_hiddenPageShowsTheNewestRecordWhenOpened() {

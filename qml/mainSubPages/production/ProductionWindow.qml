@@ -10,7 +10,7 @@ Item {
     id: idProductionWindow
 
     // The production record has no initial copy; it arrives with the first cycle.
-    property var prod: ({})
+    property var prod: productionWindow
     property string firmwarePath: ""
 
     readonly property int maxContentWidth: 1100

@@ -14,7 +14,7 @@ Item {
     property alias proc: idShownProcess.record
     G.ShownRecord { id: idShownProcess; shown: idStatusWindow.visible; record: processData }
     property var status: statusWindow
-    property var production: ({})
+    property var production: productionWindow
 
     // Animations run only while the page is on screen.
     readonly property bool shown: SwipeView.view ? SwipeView.isCurrentItem : true

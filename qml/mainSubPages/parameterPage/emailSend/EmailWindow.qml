@@ -11,7 +11,7 @@ Item {
     id: idPage
 
     // The e-mail record has no initial copy; the page starts empty and fills with the first record.
-    property var rec: ({})
+    property var rec: emailWindow
     property var sig: signalOutputs
 
     readonly property int sectionMinWidth: 600
