@@ -42,7 +42,8 @@ void publishQmlContext(QQmlEngine &engine, QObject *mainObject, QObject *eventLo
   publishRecord(context, "ProductionWindowStruct", QStringLiteral("productionWindow"), s.ui.productionWindow);
   new RecordMirror(mainObject, context);
 
-  rebuildDeviceCatalogue(s);
+  if (s.catalogue.catalogueCount == 0) // the application object has built it already
+    rebuildDeviceCatalogue(s);
   QStringList devices{languageText(s.language, 19)};
   devices << selectableModelNames(s.catalogue);
   context->setContextProperty(QStringLiteral("devList"), devices);
