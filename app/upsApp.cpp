@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QStandardPaths>
 
 namespace
 {
@@ -42,8 +43,9 @@ upsApp::upsApp()
   fillStatusWindowFixedParts(s.ui.statusWindow);
 
   s.special.backToStatusPageTimeout_sec = 0;
-  loadSpecialSettings(s.special,
-                      QCoreApplication::applicationDirPath() + QStringLiteral("/specialSettings.txt"));
+  loadSpecialSettings(s.special, specialSettingsPath(QCoreApplication::applicationDirPath(),
+                                                     QStandardPaths::writableLocation(
+                                                         QStandardPaths::GenericConfigLocation)));
   s.special.backToStatusPageTimeout_sec = usableBackToStatusTimeout(s.special.backToStatusPageTimeout_sec);
 
   ProcessData &pd = s.ui.processData;
