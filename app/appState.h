@@ -22,6 +22,7 @@
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
+#include "service/productionCommands.h"
 #include "storage/userSettings.h"
 
 #include <QString>
@@ -119,6 +120,7 @@ struct AppState {
   PcActionState pcActions;             // program starts after events, PC shutdown
   MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
+  ProductionState production;          // the production page's choices
   UiRecords ui;
   SentRecords sent; // the copies of the records that the pages received last
   LanguageTable language;

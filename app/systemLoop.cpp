@@ -362,10 +362,7 @@ void upsApp::runProductionWindowStep()
   p.sn_text = text(11);
   p.fa_text = text(10);
   p.write_button_Text = text(13);
-  const int slot = (p.slaveID >= 0 && p.slaveID < subDeviceSlots) ? p.slaveID : 0;
-  // Field 4 carries the serial number and field 3 the batch number, as on the status page.
-  p.sn = QString::number(s.fields.rxField4[slot]);
-  p.fa = QString::number(s.fields.rxField3[slot]);
+  showIdentityNumbers(p, s.fields);
   p.calibrationResponse_Text = s.fields.rxField88b != 0 ? QStringLiteral("OK") : QString();
   const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
   replaceIfDifferent(p.calibrationCommandsText, entry.calibrationCommandNames);

@@ -113,9 +113,3 @@ void upsApp::releaseDevice()
   link.set(LinkFlag::awaitingFirstAnswer, false);
   link.set(LinkFlag::portSuspended, true);
 }
-
-// The commands below are filled in by the subsystems that own their state.
-void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QString, QString, QString, QString)
-{
-  appState().sent.forgetAll();
-}
