@@ -23,5 +23,7 @@ void upsApp::receiveFromQml_Production_Row(int buttonNr, QString kennungText, QS
   const ProductionRow row{
       buttonNr, kennungText, {valueText1, valueText2, valueText3, valueText4}, confByte1, confByte2};
   const CalibrationCommands calibration = calibrationCommandsOf(currentCatalogueEntry(s));
-  runProductionDeviceCommand({s.requests, s.ui.productionWindow, s.production, calibration}, row);
+  runProductionDeviceCommand({s.requests, s.ui.productionWindow, s.production, calibration,
+                              s.link.hasStatus(DeviceStatusFlag::offline)},
+                             row);
 }

@@ -62,6 +62,12 @@ void appendBigEndian(QByteArray &payload, uint32_t value, int bytes)
     payload.append(char((value >> shift) & 0xFF));
 }
 
+void queueWrite(ProductionContext c, const QByteArray &payload, uint8_t command, uint8_t argument)
+{
+  if (!c.offline)
+    queueRequest(c.requests, writeQueue, payload, command, argument);
+}
+
 void selectSubDevice(ProductionContext c, const ProductionRow &row)
 {
   // Not a number: the master. A number past the sub devices is kept, so the page shows what was
@@ -88,7 +94,7 @@ void writeIdentityNumber(ProductionContext c, const ProductionRow &row, uint16_t
   }
   appendId(payload, field);
   appendBigEndian(payload, *number, 4);
-  queueRequest(c.requests, writeQueue, payload, identityCommand, identityArgument);
+  queueWrite(c, payload, identityCommand, identityArgument);
 }
 
 // The code of the calibration command at the page's position, if the model has one there.
@@ -106,7 +112,7 @@ void queueCalibration(ProductionContext c, const QByteArray &record)
   QByteArray payload;
   appendId(payload, calibrationField);
   payload += record;
-  queueRequest(c.requests, writeQueue, payload, calibrationCommand, 0);
+  queueWrite(c, payload, calibrationCommand, 0);
 }
 
 bool deviceAnsweredOk(ProductionContext c)
@@ -176,7 +182,7 @@ void writeFreeField(ProductionContext c, const ProductionRow &row)
     if (given(value))
       payload.append(char(byteOf(value)));
   }
-  queueRequest(c.requests, writeQueue, payload, byteOf(row.confByte1), byteOf(row.confByte2));
+  queueWrite(c, payload, byteOf(row.confByte1), byteOf(row.confByte2));
 }
 } // namespace
 

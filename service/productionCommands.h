@@ -42,6 +42,7 @@ struct ProductionContext {
   ProductionWindowStruct &window;
   ProductionState &state;
   const CalibrationCommands &calibration;
+  bool offline = false; // nothing is queued for a device that does not answer
 };
 
 // Runs a command that needs no adapter (buttons 0-5, 10 and 100); false for any other button.

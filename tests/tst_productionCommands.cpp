@@ -77,6 +77,8 @@ class ProductionCommandsTest : public QObject
     s.link.set(LinkFlag::autoDetect, !ports.isEmpty());
     s.link.set(LinkFlag::portSuspended, ports.isEmpty());
     s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
+    // Without a port the commands see a device that answers, until the next tick.
+    s.link.setStatus(DeviceStatusFlag::offline, false);
   }
 
 private slots:
@@ -214,6 +216,19 @@ private slots:
     tick();
     press(Row{5});
     QCOMPARE(p.calibrationLogsText, QString());
+  }
+
+  // Nothing is queued for a device that does not answer.
+  void offlineDeviceGetsNothing()
+  {
+    startBackEnd();
+    chooseModel(QStringLiteral("VT-40A"));
+    appState().link.setStatus(DeviceStatusFlag::offline, true);
+    for (const Row &row : {Row{1, "", {"5", "", "", ""}}, Row{3, "0"}, Row{4, "0", {"5", "", "", ""}}, Row{5},
+                           Row{10, "600", {"1", "", "", ""}, "4", "10"}}) {
+      press(row);
+      QCOMPARE(queued(), QString());
+    }
   }
 
   // A model without calibration commands: choosing one shows nothing and no step is queued.
