@@ -278,6 +278,11 @@ private slots:
     press(Row{4, "1", {"2400", "", "", ""}});
     QCOMPARE(s.ui.productionWindow.calibrationLogsText, QStringLiteral("Battery Voltage is calibrated."));
     QTRY_VERIFY_WITH_TIMEOUT(!sim.matching(QStringLiteral("^CALIB A1 10 09 60$")).isEmpty(), 10000);
+
+    // A step the device does not know, sent as a free field write, is not acknowledged.
+    press(Row{10, "88", {"161", "34", "00000", "00000"}, "8", "0"});
+    QTRY_VERIFY_WITH_TIMEOUT(!sim.matching(QStringLiteral("^CALIB A1 22$")).isEmpty(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(s.ui.productionWindow.calibrationResponse_Text, QString(), 10000);
   }
 };
 
