@@ -186,6 +186,11 @@ void writeFreeField(ProductionContext c, const ProductionRow &row)
 }
 } // namespace
 
+bool firmwareFileUsable(const QString &path)
+{
+  return path.size() >= 4 && path.indexOf(QLatin1String(".bin"), 1) >= 1;
+}
+
 void showIdentityNumbers(ProductionWindowStruct &window, const RxFields &fields)
 {
   // Field 4 carries the serial number and field 3 the batch number, as on the status page.

@@ -48,6 +48,10 @@ struct ProductionContext {
 // Runs a command that needs no adapter (buttons 0-5, 10 and 100); false for any other button.
 bool runProductionDeviceCommand(ProductionContext c, const ProductionRow &row);
 
+// Whether a firmware file path may start the adapter refresh: at least 4 characters, with ".bin"
+// after the first one.
+bool firmwareFileUsable(const QString &path);
+
 struct RxFields;
 
 // The chosen unit's serial and batch numbers as the device reported them (`sn`, `fa`); empty for

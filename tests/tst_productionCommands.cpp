@@ -218,6 +218,25 @@ private slots:
     QCOMPARE(p.calibrationLogsText, QString());
   }
 
+  void firmwareFileForTheRefresh_data()
+  {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("image") << "/home/x/fw.bin" << true;
+    QTest::newRow("shortest") << "a.bin" << true;
+    QTest::newRow("no .bin") << "/home/x/fw.hex" << false;
+    QTest::newRow(".bin first") << ".bin" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("too short") << "bin" << false;
+  }
+
+  void firmwareFileForTheRefresh()
+  {
+    QFETCH(QString, path);
+    QFETCH(bool, usable);
+    QCOMPARE(firmwareFileUsable(path), usable);
+  }
+
   // Nothing is queued for a device that does not answer.
   void offlineDeviceGetsNothing()
   {
