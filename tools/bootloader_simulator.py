@@ -82,6 +82,12 @@ class Wire:
             out.append(self.queue.popleft()[1])
         return out
 
+    def due_with_times(self, now):
+        out = []
+        while self.queue and self.queue[0][0] <= now:
+            out.append(self.queue.popleft())
+        return out
+
     def next_time(self):
         return self.queue[0][0] if self.queue else None
 
@@ -361,10 +367,12 @@ class Adapter:
         log("UART %d %d%s%d" % (baud, bits, "NOE"[parity], stop))
 
     def pump(self, now):
-        """Hands the bytes that have arrived to the controller."""
-        for b in self.to_device.due(now):
+        """Hands the bytes that have arrived by `now` to the controller, each at the moment it
+        arrived, so its answer is timed from then. While the host waits for an answer nothing
+        else can happen on the line, so all bytes on their way are handed over at once."""
+        for t, b in self.to_device.due_with_times(now):
             if self.uart_ok:
-                self.controller.feed(b, now)
+                self.controller.feed(b, t)
 
     def next_time(self):
         times = [t for t in (self.to_device.next_time(), self.to_host.next_time()) if t]
@@ -387,9 +395,9 @@ def reply(conn, status, payload=b""):
 
 def wait_until(adapter, deadline, done):
     """Runs the line until `done()` or the deadline; returns done()."""
+    adapter.pump(float("inf"))
     while True:
         now = time.monotonic()
-        adapter.pump(now)
         if done(now):
             return True
         if now >= deadline:
@@ -513,7 +521,7 @@ def serve_pty(adapter, link):
     inputs = [sys.stdin]
     while True:
         now = time.monotonic()
-        adapter.pump(now)
+        adapter.pump(float("inf"))  # pins never change here
         out = adapter.to_host.due(now)
         if out:
             os.write(master, bytes(out))
