@@ -26,14 +26,14 @@ Logged on stdout, one line per event, flushed at once:
     WRITE <address> <length> ok|nack|stall
     READ <address> <length>
     UNPROTECT readout|write
-    EEPROM read|write <description>
+    EEPROM read|write <description> / EEPROM read refused
     CYCLE <description>             the adapter left the bus; it comes back after --cycle-ms
     EXIT <reason>
 
 Faults (--fault, repeatable): silent (never answers), erase-refused, nack-once:ADDR (the write
 at ADDR is refused once), nack:ADDR (always refused), corrupt:ADDR (the byte at ADDR is stored
 wrong), stall-once:ADDR (the last byte of the write at ADDR is lost once, so it is never
-answered).
+answered), eeprom-read (the adapter's EEPROM cannot be read).
 
 Standard library only; run with /usr/bin/python3.
 """
@@ -451,6 +451,9 @@ def serve_request(adapter, conn, op, payload):
 
         wait_until(adapter, now + timeout_ms / 1000.0, enough)
         reply(conn, 0, bytes(got))
+    elif op == ord("E") and adapter.controller.has_fault("eeprom-read"):
+        log("EEPROM read refused")
+        reply(conn, 4)
     elif op == ord("E"):
         log("EEPROM read %s" % adapter.eeprom["description"])
         text = "".join("%s=%s\n" % kv for kv in adapter.eeprom.items())
