@@ -22,6 +22,8 @@
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
+#include "service/serviceLog.h"
+#include "service/updatePreparation.h"
 #include "storage/userSettings.h"
 
 #include <QString>
@@ -123,6 +125,9 @@ struct AppState {
   SentRecords sent; // the copies of the records that the pages received last
   LanguageTable language;
   VendorData vendor;
+  UpdatePreparation preparation; // the firmware update's preparation
+  std::shared_ptr<ServiceLog> serviceLog =
+      std::make_shared<ServiceLog>(); // the production page's service log
 };
 
 // The one instance of the application state.
