@@ -23,6 +23,8 @@
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
 #include "service/productionCommands.h"
+#include "service/serviceLog.h"
+#include "service/updatePreparation.h"
 #include "storage/userSettings.h"
 
 #include <QString>
@@ -125,6 +127,9 @@ struct AppState {
   SentRecords sent; // the copies of the records that the pages received last
   LanguageTable language;
   VendorData vendor;
+  UpdatePreparation preparation; // the firmware update's preparation
+  std::shared_ptr<ServiceLog> serviceLog =
+      std::make_shared<ServiceLog>(); // the production page's service log
 };
 
 // The one instance of the application state.

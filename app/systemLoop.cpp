@@ -5,6 +5,7 @@
 #include "connectionIndicator.h"
 #include "interpreterPass.h"
 #include "loopHooks.h"
+#include "updatePreparationStep.h"
 #include "pcShutdownStep.h"
 #include "signalOutputsRecord.h"
 #include "stateParts.h"
@@ -133,7 +134,7 @@ void upsApp::runTickSteps()
   loop.uiRefreshPending = false;
 
   if (loop.ftdiRefreshRunning) {
-    LoopHooks::runFtdiRefreshStep();
+    runFtdiRefreshStep(s);
     if (link.adapterTaken) {
       link.adapterTaken = false;
       // The adapter is about to be reprogrammed: the port lets go of it before the next step.
