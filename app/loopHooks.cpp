@@ -7,7 +7,7 @@ namespace LoopHooks
 
 QStringList ftdiDescriptionList()
 {
-  return {};
+  return appState().production.ftdiDescriptions;
 }
 QString serviceLogText()
 {

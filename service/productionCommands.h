@@ -19,6 +19,9 @@ struct ProductionState {
   QString updateModel;             // the model chosen for the adapter refresh and the update
   QString ftdiDescription;         // the adapter chosen in the list
   QString firmwarePath;
+  QStringList ftdiDescriptions; // of the last adapter listing
+  bool listing = false;         // an adapter listing runs
+  bool updating = false;        // an update started from the page runs
 };
 
 // The connected model's calibration commands: codes, names and info texts, in list order.

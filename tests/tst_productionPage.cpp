@@ -2,7 +2,9 @@
 // user's configuration folder) drives the real window against the device simulator: identity
 // numbers written and read back, a calibration step acknowledged and logged; pictures of the
 // page in English and German.
+#include "bootloaderSimulatorProcess.h"
 #include "realWindow.h"
+#include "service/simulatedAdapter.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
 
@@ -19,6 +21,7 @@ class ProductionPageTest : public QObject
 
   std::unique_ptr<TemporaryWorkingDirectory> workDir;
   std::unique_ptr<SimulatorProcess> simulator;
+  std::unique_ptr<BootloaderSimulatorProcess> adapterSimulator;
   std::unique_ptr<RealWindow> real;
   QQuickWindow *window = nullptr;
 
@@ -89,31 +92,39 @@ private slots:
     settings.write("- production build\n255:100\n");
     settings.close();
     qputenv("XDG_CONFIG_HOME", config.toUtf8());
+  }
 
+  // The device simulator of `model` and the window on its port.
+  void startWindow(const QString &model)
+  {
     const QString devicePath = workDir->path() + QStringLiteral("/ups");
     simulator = std::make_unique<SimulatorProcess>(
-        QStringList{"--model", "VT-40A", "--sub-devices", "1", "--link", devicePath});
+        QStringList{"--model", model, "--sub-devices", "1", "--link", devicePath});
     QVERIFY(!simulator->ports.isEmpty());
     real = std::make_unique<RealWindow>(QStringList{devicePath});
     window = real->window;
     QVERIFY(window);
     QVERIFY(appState().ui.processData.production_version);
+    AppState &s = appState();
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified) && s.requests.subDevicePassDone, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(currentCatalogueEntry(s).name, model, 10000);
+    showProductionPage();
   }
 
   void cleanup()
   {
     real.reset();
     simulator.reset();
+    adapterSimulator.reset();
+    setSimulatedAdapterSocket(QString());
     workDir.reset();
     qunsetenv("XDG_CONFIG_HOME");
   }
 
   void identityAndCalibration()
   {
+    startWindow(QStringLiteral("VT-40A"));
     AppState &s = appState();
-    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified) && s.requests.subDevicePassDone, 30000);
-    QTRY_COMPARE_WITH_TIMEOUT(currentCatalogueEntry(s).name, QStringLiteral("VT-40A"), 10000);
-    showProductionPage();
 
     // Serial and batch number of the master, then of the storage module.
     saveNumber(QStringLiteral("serialNumberRow"), QStringLiteral("1234567"));
@@ -165,6 +176,72 @@ private slots:
                  QStringLiteral("Netzbetrieb"));
     savePicture(QStringLiteral("de"));
     real->app->receiveFromQml_ReloadLanguage(0); // a stored German choice does not outlive the test
+  }
+
+  // A new adapter is listed, programmed for the model through the automatic flashing and comes
+  // back under the model's name; the image is written with the progress shown, and written
+  // again with the plain flash button.
+  void adapterProgrammingAndFirmwareUpdate()
+  {
+    adapterSimulator = std::make_unique<BootloaderSimulatorProcess>(
+        QStringList{"--description", "FT230X Basic UART", "--manufacturer", "FTDI"});
+    QVERIFY(!adapterSimulator->address.isEmpty());
+    setSimulatedAdapterSocket(adapterSimulator->address);
+    startWindow(QStringLiteral("VK-10A-2U"));
+    AppState &s = appState();
+
+    QFile image(workDir->path() + QStringLiteral("/firmware.bin"));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    QByteArray bytes(24 * 1024, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+      bytes[i] = char((i * 7 + i / 256) & 0xFF);
+    image.write(bytes);
+    image.close();
+
+    click(item(QStringLiteral("adapterRefreshButton")));
+    QQuickItem *adapters = item(QStringLiteral("adapterCombo"));
+    QTRY_COMPARE_WITH_TIMEOUT(adapters->property("currentText").toString(),
+                              QStringLiteral("FT230X Basic UART"), 10000);
+    QTRY_VERIFY(s.link.has(LinkFlag::deviceIdentified)); // the link has the port back
+
+    QQuickItem *page = item(QStringLiteral("productionPage"));
+    page->setProperty("firmwarePath", image.fileName());
+    QQuickItem *models = item(QStringLiteral("updateModelCombo"));
+    int modelRow = -1;
+    QMetaObject::invokeMethod(models, "find", Q_RETURN_ARG(int, modelRow),
+                              Q_ARG(QString, QStringLiteral("VK-10A-2U")));
+    QVERIFY(modelRow >= 0);
+    models->setProperty("currentIndex", modelRow);
+    item(QStringLiteral("programEepromCheckBox"))->setProperty("checked", true);
+    click(item(QStringLiteral("flashAutomaticallyButton")));
+
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !adapterSimulator->matching(QStringLiteral("^EEPROM write VK-10A-2U$")).isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!adapterSimulator->matching(QStringLiteral("^CYCLE VK-10A-2U$")).isEmpty(),
+                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(s.serviceLog->progress() > 0, 60000);
+    savePicture(QStringLiteral("update_en"));
+    QTRY_VERIFY_WITH_TIMEOUT(s.serviceLog->text().contains(QStringLiteral("Flash Load Finished!")), 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(s.preparation.ftdiRefreshState, 0u, 10000);
+    const QString log = s.serviceLog->text();
+    QVERIFY2(log.contains(QStringLiteral(" - Description: VK-10A-2U\n")), qPrintable(log));
+    QVERIFY2(log.contains(QStringLiteral("Port has been cycled\n")), qPrintable(log));
+    SimulatedAdapter check(adapterSimulator->address);
+    QCOMPARE(check.flash(0x08000000, uint32_t(bytes.size())), bytes);
+
+    // The adapter is listed under the model's name now, and the page's flash button updates it.
+    click(item(QStringLiteral("adapterRefreshButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(adapters->property("currentText").toString(), QStringLiteral("VK-10A-2U"),
+                              10000);
+    const int writtenBefore = adapterSimulator->matching(QStringLiteral("^WRITE ")).size();
+    click(item(QStringLiteral("flashButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(s.production.updating, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!s.production.updating, 120000);
+    QVERIFY(adapterSimulator->matching(QStringLiteral("^WRITE ")).size() > writtenBefore);
+    QVERIFY(s.serviceLog->text().contains(QStringLiteral("Flash Load Finished!")));
+    // The link takes the device up again.
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified), 30000);
+    savePicture(QStringLiteral("updated_en"));
   }
 };
 
