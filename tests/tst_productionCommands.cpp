@@ -2,6 +2,7 @@
 // and the identity and calibration writes against the device simulator over a pseudo-terminal.
 #include "app/appState.h"
 #include "app/upsApp.h"
+#include "service/ftdiAdapter.h"
 #include "service/productionCommands.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
@@ -235,6 +236,71 @@ private slots:
     QFETCH(QString, path);
     QFETCH(bool, usable);
     QCOMPARE(firmwareFileUsable(path), usable);
+  }
+
+  // Without an adapter the list holds the one entry saying so, and the link's port choice is back.
+  void listingWithoutAdapter()
+  {
+    QTemporaryDir nowhere;
+    setSimulatedAdapterSocket(nowhere.filePath(QStringLiteral("none")));
+    startBackEnd();
+    AppState &s = appState();
+    s.link.set(LinkFlag::portSuspended, false);
+    s.serviceLog->append(QStringLiteral("old text"));
+    press(Row{20, "", {"", "", "", ""}});
+    QTRY_COMPARE(s.production.ftdiDescriptions, QStringList{"No FT-Devices devices found"});
+    QCOMPARE(s.serviceLog->text(), QStringLiteral("Interface is Refreshed.\n"));
+    QVERIFY(!s.link.has(LinkFlag::portSuspended));
+    // The list's choice is only stored.
+    press(Row{20, "", {"", "", "", "ComboBoxUpdate"}, "", "VS-1700-0"});
+    QCOMPARE(s.production.ftdiDescription, QStringLiteral("VS-1700-0"));
+    setSimulatedAdapterSocket(QString());
+  }
+
+  // The refresh with a firmware file: started only for a path with ".bin", with the port closed
+  // and the names the page chose (or the connected model's, when the adapter is not reprogrammed).
+  void refreshWithFirmwareFile_data()
+  {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("image, reprogrammed") << "/tmp/fw.bin"
+                                         << "1" << true << "VS-1700-0";
+    QTest::newRow("image, as it is") << "/tmp/fw.bin"
+                                     << "0" << true << "VK-10A-2U";
+    QTest::newRow("no .bin") << "/tmp/fw.hex"
+                             << "1" << false << "";
+    QTest::newRow("no path") << ""
+                             << "1" << false << "";
+  }
+
+  void refreshWithFirmwareFile()
+  {
+    QFETCH(QString, path);
+    QFETCH(QString, program);
+    QFETCH(bool, started);
+    QFETCH(QString, expected);
+    QTemporaryDir nowhere;
+    setSimulatedAdapterSocket(nowhere.filePath(QStringLiteral("none")));
+    startBackEnd();
+    AppState &s = appState();
+    chooseModel(QStringLiteral("VK-10A-2U"));
+    s.link.set(LinkFlag::deviceIdentified, true);
+    s.link.set(LinkFlag::portSuspended, false);
+    press(Row{21, "", {"", "", "", "ComboBoxUpdate"}, "", "VS-1700-0"});
+    QCOMPARE(s.preparation.ftdiRefreshState, 0u);
+    press(Row{24, "", {"", "", "", ""}, program, path});
+    QCOMPARE(s.preparation.ftdiRefreshState != 0, started);
+    if (started) {
+      QCOMPARE(s.preparation.targetModel, expected);
+      QCOMPARE(s.preparation.expectedDescription, expected);
+      QCOMPARE(s.preparation.firmwarePath, path);
+      QCOMPARE(s.preparation.programRequested, program == "1");
+    } else {
+      QVERIFY(!s.link.has(LinkFlag::portSuspended));
+    }
+    setSimulatedAdapterSocket(QString());
   }
 
   // Nothing is queued for a device that does not answer.
