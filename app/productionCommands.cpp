@@ -38,6 +38,12 @@ void programEeprom(FtdiAdapter &adapter, const QString &open, const QString &nam
   programFtdiEeprom(adapter, descriptions, open, name, maker, options, report);
 }
 
+// One adapter task at a time: the listing, the preparation and the update share the adapter.
+bool adapterBusy(const AppState &s)
+{
+  return s.production.listing || s.production.updating || s.preparation.ftdiRefreshState != 0;
+}
+
 // The catalogue entry from row 1 on that offers the update over the adapter under this name.
 const DeviceCatalogueEntry *updateModel(const AppState &s, const QString &name)
 {
@@ -96,7 +102,7 @@ void upsApp::receiveFromQml_Production_Row(int buttonNr, QString kennungText, QS
 void upsApp::listAdapters()
 {
   AppState &s = appState();
-  if (s.production.listing)
+  if (adapterBusy(s))
     return;
   s.production.listing = true;
   const bool wasSuspended = s.link.has(LinkFlag::portSuspended);
@@ -123,12 +129,12 @@ void upsApp::listAdapters()
 void upsApp::startAdapterRefresh(const QString &model, const QString &firmwarePath, bool programRequested)
 {
   AppState &s = appState();
+  if (adapterBusy(s))
+    return;
   // With the port suspended the preparation keeps the names given here.
   s.link.set(LinkFlag::portSuspended, true);
   serialPort->closePort();
   UpdatePreparation &p = s.preparation;
-  if (p.ftdiRefreshState != 0)
-    return;
   p.targetModel = model;
   p.expectedDescription = model;
   p.firmwarePath = firmwarePath;
@@ -154,7 +160,7 @@ void upsApp::refreshWithFirmware(bool programRequested, const QString &firmwareP
 void upsApp::updateFromPage()
 {
   AppState &s = appState();
-  if (s.production.updating || s.preparation.ftdiRefreshState != 0)
+  if (adapterBusy(s))
     return;
   const uint8_t before = s.link.linkFlags & portBits;
   s.link.set(LinkFlag::portSuspended, true);
