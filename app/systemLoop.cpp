@@ -5,12 +5,12 @@
 #include "connectionIndicator.h"
 #include "interpreterPass.h"
 #include "loopHooks.h"
-#include "updatePreparationStep.h"
 #include "pcShutdownStep.h"
 #include "signalOutputsRecord.h"
 #include "stateParts.h"
 #include "staticRecords.h"
 #include "systemSettingsLoad.h"
+#include "updatePreparationStep.h"
 
 #include "common/logging.h"
 #include "devices/deviceIdentification.h"
@@ -370,6 +370,7 @@ void upsApp::runProductionWindowStep()
   replaceIfDifferent(p.deviceNameList, LoopHooks::ftdiDescriptionList());
   replaceIfDifferent(p.devicesList_withFtdFirmwareUpdate, modelsWithFtdiUpdate(s.catalogue));
   p.flasherLogsText = LoopHooks::serviceLogText();
+  p.firmwareProgress = s.serviceLog->progress();
   p.flasherLogsTextGlobal = LoopHooks::serviceLogTextGlobal();
   p.flasherLogsTextGlobal2 = LoopHooks::serviceLogTextGlobal2();
   const int mode = s.process.operatingMode;

@@ -87,6 +87,7 @@ private slots:
     QVERIFY(log.contains(QLatin1String("Flash Load Finished!\n")));
     QCOMPARE(s.preparation.lastResult, UpdateResult::Written);
     QVERIFY(flashHoldsImage(adapter.address));
+    QTRY_COMPARE(s.ui.productionWindow.firmwareProgress, 1000); // the page's progress bar is full
     QVERIFY(s.link.has(LinkFlag::autoDetect));
     QVERIFY(!s.link.has(LinkFlag::portSuspended));
     QVERIFY(!s.loop.ftdiRefreshRunning);
