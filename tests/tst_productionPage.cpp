@@ -219,7 +219,8 @@ private slots:
         !adapterSimulator->matching(QStringLiteral("^EEPROM write VK-10A-2U$")).isEmpty(), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(!adapterSimulator->matching(QStringLiteral("^CYCLE VK-10A-2U$")).isEmpty(),
                              10000);
-    QTRY_VERIFY_WITH_TIMEOUT(s.serviceLog->progress() > 0, 60000);
+    QQuickItem *progress = item(QStringLiteral("firmwareProgress"));
+    QTRY_VERIFY_WITH_TIMEOUT(progress->isVisible() && progress->property("value").toReal() > 0, 60000);
     savePicture(QStringLiteral("update_en"));
     QTRY_VERIFY_WITH_TIMEOUT(s.serviceLog->text().contains(QStringLiteral("Flash Load Finished!")), 120000);
     QTRY_COMPARE_WITH_TIMEOUT(s.preparation.ftdiRefreshState, 0u, 10000);
