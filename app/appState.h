@@ -22,6 +22,9 @@
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
+#include "service/productionCommands.h"
+#include "service/serviceLog.h"
+#include "service/updatePreparation.h"
 #include "storage/userSettings.h"
 
 #include <QString>
@@ -119,10 +122,14 @@ struct AppState {
   PcActionState pcActions;             // program starts after events, PC shutdown
   MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
+  ProductionState production;          // the production page's choices
   UiRecords ui;
   SentRecords sent; // the copies of the records that the pages received last
   LanguageTable language;
   VendorData vendor;
+  UpdatePreparation preparation; // the firmware update's preparation
+  std::shared_ptr<ServiceLog> serviceLog =
+      std::make_shared<ServiceLog>(); // the production page's service log
 };
 
 // The one instance of the application state.

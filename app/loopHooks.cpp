@@ -1,16 +1,17 @@
 #include "loopHooks.h"
 
+#include "appState.h"
+
 namespace LoopHooks
 {
 
-void runFtdiRefreshStep() {}
 QStringList ftdiDescriptionList()
 {
-  return {};
+  return appState().production.ftdiDescriptions;
 }
 QString serviceLogText()
 {
-  return {};
+  return appState().serviceLog->text();
 }
 QString serviceLogTextGlobal()
 {

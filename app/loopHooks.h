@@ -8,9 +8,6 @@
 namespace LoopHooks
 {
 
-// Main loop steps.
-void runFtdiRefreshStep();
-
 // Production window.
 QStringList ftdiDescriptionList();
 QString serviceLogText();

@@ -1,9 +1,11 @@
 #include "appState.h"
+#include "firmwareCommandLine.h"
 #include "qmlContext.h"
 #include "quitOnSignal.h"
 #include "upsApp.h"
 
 #include "common/logging.h"
+#include "service/ftdiAdapter.h"
 #include "storage/eventControlModel.h"
 
 #include <QApplication>
@@ -42,6 +44,9 @@ int main(int argc, char *argv[])
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
   QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 #endif
+  // The production line's firmware commands run without a window, and so without a display.
+  if (wantsFirmwareCommand(argc, argv))
+    return runFirmwareCommand(argc, argv);
   // QApplication, not QGuiApplication: the tray icon and closing all windows need the widgets module.
   QApplication application(argc, argv);
   // Names for the per-user folders and for the settings that the file dialogs keep.
@@ -64,9 +69,12 @@ int main(int argc, char *argv[])
       QStringLiteral("Opens the window on a page: start (default), status, event, system or info."),
       QStringLiteral("name"));
   options.addOption(pageOption);
+  addFirmwareOptions(options);
   options.process(application);
 
   AppState &s = appState();
+  if (options.isSet(QStringLiteral("adapter-socket")))
+    setSimulatedAdapterSocket(options.value(QStringLiteral("adapter-socket")));
   s.scan.extraPorts = options.values(serialPortOption);
   fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
   QApplication::setWindowIcon(QIcon(s.ui.companyData.logo));

@@ -48,3 +48,19 @@ void rebuildDeviceCatalogue(AppState &s)
   const ProcessData &pd = s.ui.processData;
   rebuildDeviceCatalogue(s.catalogue, s.language, pd.production_version || pd.debug_version);
 }
+
+std::vector<UpdateModel> updateModels(const AppState &s)
+{
+  std::vector<UpdateModel> models;
+  for (int row = 0; row < s.catalogue.catalogueCount; ++row) {
+    const DeviceCatalogueEntry &e = s.catalogue.entries[row];
+    models.push_back({e.name, e.modelCode, e.updateFlags, e.firmwareUpdateConfig});
+  }
+  return models;
+}
+
+PreparationContext preparationContext(AppState &s, const std::vector<UpdateModel> &models)
+{
+  return {s.link,      s.requests, s.fields, models, currentCatalogueEntry(s).name, s.vendor.companyShortName,
+          s.serviceLog};
+}

@@ -7,11 +7,15 @@
 #include "devices/parameterSettings.h"
 #include "devices/processInterpretation.h"
 #include "link/linkContext.h"
+#include "service/updatePreparation.h"
 #include "storage/settingsStore.h"
 
 LinkContext linkContext(AppState &s);
 InterpretationContext interpretationContext(AppState &s);
 ParameterContext parameterContext(AppState &s);
+// The catalogue's models as the firmware update's preparation sees them, and its context.
+std::vector<UpdateModel> updateModels(const AppState &s);
+PreparationContext preparationContext(AppState &s, const std::vector<UpdateModel> &models);
 // The selected device's rows of the per-device tables.
 DeviceRows deviceRows(const AppState &s);
 // The PC shutdown choices as the pages show them.

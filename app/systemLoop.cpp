@@ -10,6 +10,7 @@
 #include "stateParts.h"
 #include "staticRecords.h"
 #include "systemSettingsLoad.h"
+#include "updatePreparationStep.h"
 
 #include "common/logging.h"
 #include "devices/deviceIdentification.h"
@@ -133,7 +134,7 @@ void upsApp::runTickSteps()
   loop.uiRefreshPending = false;
 
   if (loop.ftdiRefreshRunning) {
-    LoopHooks::runFtdiRefreshStep();
+    runFtdiRefreshStep(s);
     if (link.adapterTaken) {
       link.adapterTaken = false;
       // The adapter is about to be reprogrammed: the port lets go of it before the next step.
@@ -362,16 +363,14 @@ void upsApp::runProductionWindowStep()
   p.sn_text = text(11);
   p.fa_text = text(10);
   p.write_button_Text = text(13);
-  const int slot = (p.slaveID >= 0 && p.slaveID < subDeviceSlots) ? p.slaveID : 0;
-  // Field 4 carries the serial number and field 3 the batch number, as on the status page.
-  p.sn = QString::number(s.fields.rxField4[slot]);
-  p.fa = QString::number(s.fields.rxField3[slot]);
+  showIdentityNumbers(p, s.fields);
   p.calibrationResponse_Text = s.fields.rxField88b != 0 ? QStringLiteral("OK") : QString();
   const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
   replaceIfDifferent(p.calibrationCommandsText, entry.calibrationCommandNames);
   replaceIfDifferent(p.deviceNameList, LoopHooks::ftdiDescriptionList());
   replaceIfDifferent(p.devicesList_withFtdFirmwareUpdate, modelsWithFtdiUpdate(s.catalogue));
   p.flasherLogsText = LoopHooks::serviceLogText();
+  p.firmwareProgress = s.serviceLog->progress();
   p.flasherLogsTextGlobal = LoopHooks::serviceLogTextGlobal();
   p.flasherLogsTextGlobal2 = LoopHooks::serviceLogTextGlobal2();
   const int mode = s.process.operatingMode;

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QStandardPaths>
 
 namespace
 {
@@ -42,8 +43,9 @@ upsApp::upsApp()
   fillStatusWindowFixedParts(s.ui.statusWindow);
 
   s.special.backToStatusPageTimeout_sec = 0;
-  loadSpecialSettings(s.special,
-                      QCoreApplication::applicationDirPath() + QStringLiteral("/specialSettings.txt"));
+  loadSpecialSettings(s.special, specialSettingsPath(QCoreApplication::applicationDirPath(),
+                                                     QStandardPaths::writableLocation(
+                                                         QStandardPaths::GenericConfigLocation)));
   s.special.backToStatusPageTimeout_sec = usableBackToStatusTimeout(s.special.backToStatusPageTimeout_sec);
 
   ProcessData &pd = s.ui.processData;
@@ -110,10 +112,4 @@ void upsApp::releaseDevice()
   link.set(LinkFlag::deviceIdentified, false);
   link.set(LinkFlag::awaitingFirstAnswer, false);
   link.set(LinkFlag::portSuspended, true);
-}
-
-// The commands below are filled in by the subsystems that own their state.
-void upsApp::receiveFromQml_Production_Row(int, QString, QString, QString, QString, QString, QString, QString)
-{
-  appState().sent.forgetAll();
 }

@@ -91,6 +91,11 @@ private:
   void releaseDevice();
   void suspendForPcShutdown();
   void resumeAfterPcShutdown();
+  void listAdapters();
+  void startAdapterRefresh(const QString &model, const QString &firmwarePath, bool programRequested);
+  void refreshWithFirmware(bool programRequested, const QString &firmwarePath);
+  void updateFromPage();
+  void finishPageUpdate(uint8_t linkBits);
 
 public:
   EventControl_DataBaseModel *eventLogModel() const { return eventModel; }

@@ -87,7 +87,7 @@ bool sameRecord(const ProductionWindowStruct &a, const ProductionWindowStruct &b
          a.devicesList_withFtdFirmwareUpdate == b.devicesList_withFtdFirmwareUpdate &&
          a.flasherLogsText == b.flasherLogsText && a.flasherLogsTextGlobal == b.flasherLogsTextGlobal &&
          a.flasherLogsTextGlobal2 == b.flasherLogsTextGlobal2 &&
-         a.firmwareUpdateWithFtdi == b.firmwareUpdateWithFtdi;
+         a.firmwareUpdateWithFtdi == b.firmwareUpdateWithFtdi && a.firmwareProgress == b.firmwareProgress;
 }
 
 bool sameRecord(const DeviceParameterStruct &a, const DeviceParameterStruct &b)

@@ -206,6 +206,7 @@ struct ProductionWindowStruct {
   Q_PROPERTY(QString flasherLogsTextGlobal MEMBER flasherLogsTextGlobal)
   Q_PROPERTY(QString flasherLogsTextGlobal2 MEMBER flasherLogsTextGlobal2)
   Q_PROPERTY(bool firmwareUpdateWithFtdi MEMBER firmwareUpdateWithFtdi)
+  Q_PROPERTY(int firmwareProgress MEMBER firmwareProgress)
 
 public:
   QString slaveID_text;
@@ -226,6 +227,7 @@ public:
   QString flasherLogsTextGlobal;
   QString flasherLogsTextGlobal2;
   bool firmwareUpdateWithFtdi{false};
+  int firmwareProgress{-1}; // 0..1000 of the running firmware transfer; -1: none
 };
 
 struct DeviceParameterStruct {

@@ -2,7 +2,9 @@
 
 #include "rxFields.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 
@@ -21,23 +23,28 @@ uint16_t numberOf(const QString &part)
 bool listedValue(const ListedField &entry, const RxFields &f, QString &value)
 {
   const int sub = entry.entryId;
+  // The per-sub-device fields exist for the UPS and three sub devices: a larger identifier
+  // addresses nothing and gets no line.
   const bool slot = sub < subDeviceSlots;
   switch (entry.entryKey) {
   case 1308:
     value = QString::number(f.rxField1308);
     return true;
   case 1309:
-    value = slot ? f.rxField1309Text[sub] : QString();
-    return true;
+    if (slot)
+      value = f.rxField1309Text[sub];
+    return slot;
   case 1310:
-    value = slot ? f.rxField1310Text[sub] : QString();
-    return true;
+    if (slot)
+      value = f.rxField1310Text[sub];
+    return slot;
   case 503:
     value = QString::number(f.rxField503);
     return true;
   case 102:
-    value = slot ? QString::number(f.rxField102[sub]) : QString();
-    return true;
+    if (slot)
+      value = QString::number(f.rxField102[sub]);
+    return slot;
   case 103:
     value = QString::number(f.rxField103);
     return true;
@@ -102,4 +109,12 @@ QString specialSettingsReport(const SpecialSettings &settings, const RxFields &f
                QString::number(entry.entryKey) + QStringLiteral(": ") + value;
   }
   return lines.isEmpty() ? QString() : QStringLiteral("\n\nID:KENNUNG:WERT") + lines;
+}
+
+QString specialSettingsPath(const QString &programFolder, const QString &configFolder)
+{
+  const QString beside = programFolder + QStringLiteral("/specialSettings.txt");
+  if (QFileInfo::exists(beside) || configFolder.isEmpty())
+    return beside;
+  return QDir(configFolder).filePath(QStringLiteral("talvane/specialSettings.txt"));
 }

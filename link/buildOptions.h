@@ -26,6 +26,10 @@ struct SpecialSettings {
   QVector<ListedField> specialEntries;
 };
 
+// The settings file to read: the one beside the program, or when there is none, the one in the
+// user's configuration folder (an installed program's folder is not writable on Linux).
+QString specialSettingsPath(const QString &programFolder, const QString &configFolder);
+
 // Reads the settings file; a missing or unreadable file leaves everything off.
 void loadSpecialSettings(SpecialSettings &settings, const QString &path);
 

@@ -88,8 +88,83 @@ private slots:
     f.rxField503 = 87;
     QCOMPARE(specialSettingsReport(s, f), QStringLiteral("\n\nID:KENNUNG:WERT\n2: 1309: 4711\n0: 503: 87"));
     QVERIFY(specialSettingsReport(read("0:999\n"), f).isEmpty());
-    // A sub device past the slots shows no value, and nothing is read outside them.
-    QCOMPARE(specialSettingsReport(read("9:102\n"), f), QStringLiteral("\n\nID:KENNUNG:WERT\n9: 102: "));
+  }
+
+  // Every listed field for the UPS, the three sub devices and an identifier past them: the
+  // per-sub-device fields show the addressed unit's value, and nothing for identifier 7.
+  void reportLineOfEachField_data()
+  {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("values"); // for identifiers 0, 1, 2, 3, 7; empty = no line
+    QTest::newRow("1308") << 1308 << QStringList{"1308", "1308", "1308", "1308", "1308"};
+    QTest::newRow("1309") << 1309 << QStringList{"a0", "a1", "a2", "a3", ""};
+    QTest::newRow("1310") << 1310 << QStringList{"b0", "b1", "b2", "b3", ""};
+    QTest::newRow("503") << 503 << QStringList{"503", "503", "503", "503", "503"};
+    QTest::newRow("102") << 102 << QStringList{"1020", "1021", "1022", "1023", ""};
+    QTest::newRow("103") << 103 << QStringList{"103", "103", "103", "103", "103"};
+    QTest::newRow("107") << 107 << QStringList{"107", "107", "107", "107", "107"};
+    QTest::newRow("109") << 109 << QStringList{"109", "109", "109", "109", "109"};
+  }
+
+  void reportLineOfEachField()
+  {
+    QFETCH(int, key);
+    QFETCH(QStringList, values);
+    RxFields f;
+    f.rxField1308 = 1308;
+    f.rxField503 = 503;
+    f.rxField103 = 103;
+    f.rxField107 = 107;
+    f.rxField109 = 109;
+    for (int sub = 0; sub < subDeviceSlots; ++sub) {
+      f.rxField1309Text[sub] = QStringLiteral("a%1").arg(sub);
+      f.rxField1310Text[sub] = QStringLiteral("b%1").arg(sub);
+      f.rxField102[sub] = static_cast<uint16_t>(1020 + sub);
+    }
+    const int ids[] = {0, 1, 2, 3, 7};
+    for (int i = 0; i < 5; ++i) {
+      const QByteArray line = QByteArray::number(ids[i]) + ':' + QByteArray::number(key) + '\n';
+      const QString expected =
+          values[i].isEmpty()
+              ? QString()
+              : QStringLiteral("\n\nID:KENNUNG:WERT\n%1: %2: %3").arg(ids[i]).arg(key).arg(values[i]);
+      QCOMPARE(specialSettingsReport(read(line), f), expected);
+    }
+  }
+
+  // The file beside the program wins; without it the one in the user's configuration folder is read.
+  void settingsFileLocation_data()
+  {
+    QTest::addColumn<bool>("besideProgram");
+    QTest::addColumn<bool>("inConfigFolder");
+    QTest::addColumn<bool>("production");
+    QTest::addColumn<bool>("demo");
+    QTest::newRow("beside the program") << true << true << true << false;
+    QTest::newRow("configuration folder") << false << true << false << true;
+    QTest::newRow("neither") << false << false << false << false;
+  }
+
+  void settingsFileLocation()
+  {
+    QFETCH(bool, besideProgram);
+    QFETCH(bool, inConfigFolder);
+    QFETCH(bool, production);
+    QFETCH(bool, demo);
+    QTemporaryDir program, config;
+    auto write = [](const QString &path, const QByteArray &content) {
+      QDir().mkpath(QFileInfo(path).path());
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    };
+    if (besideProgram)
+      write(program.path() + "/specialSettings.txt", "255:100\n");
+    if (inConfigFolder)
+      write(config.path() + "/talvane/specialSettings.txt", "255:102\n");
+    SpecialSettings s;
+    loadSpecialSettings(s, specialSettingsPath(program.path(), config.path()));
+    QCOMPARE(s.production_version, production);
+    QCOMPARE(s.demo_version, demo);
   }
 
   void atMostOneHundredEntriesAreKept()

@@ -24,7 +24,8 @@ const RecordShape recordShapes[] = {
      "overloadBehaviorParamter_Button"},
     {&IpcSettingStruct::staticMetaObject, 16, "delayTime_Label", "textFastStartupMessage"},
     {&SystemWindowStruct::staticMetaObject, 27, "textLanguage", "noText"},
-    {&ProductionWindowStruct::staticMetaObject, 18, "slaveID_text", "firmwareUpdateWithFtdi"},
+    // The firmware progress follows the properties the pages had from the start.
+    {&ProductionWindowStruct::staticMetaObject, 19, "slaveID_text", "firmwareProgress"},
     {&DeviceParameterStruct::staticMetaObject, 48, "limitsFrameLabel", "stateOfChargingHighLevel_Label"},
     {&SignalOutputsStruct::staticMetaObject, 110, "ipcSignalNumber", "signal34_enabled_Row14"},
     {&ProgramstartWindowStruct::staticMetaObject, 48, "programstartDelay_label", "p2_path"},

@@ -20,7 +20,9 @@ Everything the simulator does is logged on stdout, one line per event, flushed a
     TRUNC <hex>                         a payload that ends inside a record
     WRITE <id>=<value> sub=<s> cmd=<c> arg=<a>
     FACTORY                             factory defaults restored (field 9 = 0xAAAA)
-    CALIB <hex>                         calibration record (command 8, field 88)
+    CALIB <hex>                         calibration record (command 8, field 88): code, step
+                                        (01 start, 10 value, F0 01 finish), value; answered
+                                        in field 88 with the code and 01 ("OK") or 00
     CHARGER off                         charger shut down (VS firmware-update preparation)
     FUSERESET                           fuse operation reset (VS, field 602 bit 0)
     TX <hex> / TXBAD <hex>              an answer sent (TXBAD: checksum corrupted on purpose)
@@ -81,6 +83,8 @@ FACTORY_VALUE = 0xAAAA
 FACTORY_ID = 9
 CALIBRATION_COMMAND = 8
 CALIBRATION_ID = 88
+CALIBRATION_STEPS = (0x01, 0x10)  # start, value
+CALIBRATION_FINISH = 0xF0
 ACK_ID = 99
 DCBA_VALUE = 0xDCBA
 NOISE_AVOID = frozenset({0xDC, 0xBA, 0xAB, 0xCD, 0x0D, 0x0A})
@@ -389,8 +393,11 @@ class Device:
     def calibrate(self, data):
         self.log("CALIB %s" % hexs(data))
         code = data[0] if data else 0
-        # First byte: the calibration code; second byte not 0: "OK".
-        self.fields[CALIBRATION_ID] = (code << 24) | (0x01 << 16)
+        step = data[1] if len(data) > 1 else 0
+        # First byte: the calibration code; second byte not 0: "OK". A start (01), a value (10)
+        # and the finish (F0 01) are acknowledged; a step the device does not know is not.
+        known = step in CALIBRATION_STEPS and (code != CALIBRATION_FINISH or step == 0x01)
+        self.fields[CALIBRATION_ID] = (code << 24) | ((0x01 if known else 0x00) << 16)
 
     def answer_records(self, records):
         """Field records of the answer, in request order, and the count of unknown ids."""

@@ -215,6 +215,16 @@ Item {
                             onTextChanged: cursorPosition = length
                         }
                     }
+
+                    ProgressBar {
+                        objectName: "firmwareProgress"
+                        Layout.fillWidth: true
+                        from: 0
+                        to: 1000
+                        readonly property int permille: prod.firmwareProgress === undefined ? -1 : prod.firmwareProgress
+                        value: Math.max(permille, 0)
+                        visible: permille >= 0
+                    }
                 }
             }
 
