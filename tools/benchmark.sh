@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the program against a minimal Qt Quick window, side by side on this machine, with the
-# simulated device connected (and the program without window, --headless): idle CPU and peak memory (offscreen and under Xvfb), start to first
-# frame, instructions per main-loop tick (callgrind), the event log export against `sqlite3 -csv`
-# and the longest gap between two ticks while a 1,000,000-row log is exported.
+# simulated device connected (and the program without window, --headless): idle CPU and peak
+# memory (offscreen and under Xvfb), start to first frame, instructions per main-loop tick
+# (callgrind), the event log export against `sqlite3 -csv` and the longest gap between two ticks
+# while a 1,000,000-row log is exported.
 # Usage: tools/benchmark.sh [seconds per idle measurement, default 60]   (after tools/build.sh)
 # TALVANE_BUILD=folder measures the program and its benchmarks of another build tree (an older
 # version, for before-and-after figures); the minimal window always comes from this tree.
