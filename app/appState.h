@@ -57,6 +57,7 @@ struct LoopState {
   bool generalSettingsLoaded = false; // the system page's check boxes wait for this
   bool userConfigPending = false;     // a newly identified device asks for the desktop configuration file
   bool userConfigTaken = false;       // the file is imported at most once per run
+  bool unattended = false;            // no window: the port opens without the communication button
   uint64_t tickCount = 0;             // ticks that ran past the busy check
 
   QString currentDate; // "dd.MM.yyyy", time stamp of event log rows

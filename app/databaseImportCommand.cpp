@@ -77,7 +77,7 @@ bool upsApp::importDatabase(const QString &fileName, bool keepEventLog)
   if (replaced && keepEventLog) {
     database->DeleteData_from_EVETS_TABLE();
     for (const QStringList &row : eventLog)
-      database->PrepareInserIntoTable_EVENTS_TABLE(row.at(0), row.at(1), row.at(2), row.at(3));
+      database->InserIntoTable_EVENTS_TABLE({row.at(0), row.at(1), row.at(2), row.at(3)}); // not new events
   }
   eventModel->updateModel_EVENTS_TABLE();
   // The next tick reloads every setting from the imported file (the full refresh asks for the

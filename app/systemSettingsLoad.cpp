@@ -17,9 +17,10 @@ void loadSystemSettings(AppState &s)
 
   pd.startUp = stored.autostart;
 
-  // Automatic detection starts the link at once; otherwise it waits for the user.
+  // Automatic detection starts the link at once; otherwise it waits for the user, unless there is
+  // none to wait for and the chosen port opens at once.
   link.set(LinkFlag::autoDetect, stored.automaticDetection);
-  link.set(LinkFlag::portSuspended, !stored.automaticDetection);
+  link.set(LinkFlag::portSuspended, !stored.automaticDetection && !s.loop.unattended);
 
   const int options = stored.optionBits;
   s.commands.optionBits = stored.optionBits;

@@ -8,3 +8,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcLoop)
 Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 Q_DECLARE_LOGGING_CATEGORY(lcDatabase)
 Q_DECLARE_LOGGING_CATEGORY(lcMail)
+// One line per row of the event log, for a program without window (see app/journalLog.h).
+Q_DECLARE_LOGGING_CATEGORY(lcEvents)

@@ -91,8 +91,13 @@ QString pictureUrl(const QString &folder, const QString &path)
 QStringList pictureFolders(const QString &workingDir)
 {
   QStringList folders{workingPictureFolder(workingDir)};
-  if (QCoreApplication::instance()) // the build puts the pictures beside the program
+  if (QCoreApplication::instance()) { // the build puts the pictures beside the program
     folders << QCoreApplication::applicationDirPath() + QLatin1String("/app");
+#ifdef TALVANE_DATA_FROM_BINDIR
+    // An installed program finds its data folder from where it lies, whatever the prefix.
+    folders << QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/" TALVANE_DATA_FROM_BINDIR));
+#endif
+  }
   for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
     folders << data + QLatin1String("/talvane");
   return folders;

@@ -180,6 +180,8 @@ bool Ups_DataBase::InserIntoTable_EVENTS_TABLE(const QVariantList &data)
 bool Ups_DataBase::PrepareInserIntoTable_EVENTS_TABLE(const QString &Device, const QString &Date,
                                                       const QString &Time, const QString &Event)
 {
+  qCInfo(lcEvents).noquote() << Device + QLatin1String(" | ") + Event + QLatin1String(" | ") + Date +
+                                    QLatin1String(" | ") + Time;
   return InserIntoTable_EVENTS_TABLE({Device, Date, Time, Event});
 }
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Measures the program against a minimal Qt Quick window, side by side on this machine, with the
-# simulated device connected: idle CPU and peak memory (offscreen and under Xvfb), start to first
-# frame, instructions per main-loop tick (callgrind), the event log export against `sqlite3 -csv`
-# and the longest gap between two ticks while a 1,000,000-row log is exported and while an alarm
-# mail that attaches it goes out.
+# simulated device connected (and the program without window, --headless): idle CPU and peak
+# memory (offscreen and under Xvfb), start to first frame, instructions per main-loop tick
+# (callgrind), the event log export against `sqlite3 -csv` and the longest gap between two ticks
+# while a 1,000,000-row log is exported and while an alarm mail that attaches it goes out.
 # Usage: tools/benchmark.sh [seconds per idle measurement, default 60]   (after tools/build.sh)
 # TALVANE_BUILD=folder measures the program and its benchmarks of another build tree (an older
 # version, for before-and-after figures); the minimal window always comes from this tree.
@@ -74,6 +74,8 @@ for display in offscreen xvfb; do
   measure status "$display" "$program_build/talvane" --serial-port "$work/ups" --page status
   measure event "$display" "$program_build/talvane" --serial-port "$work/ups" --page event
 done
+# The service's way of running: no window, no GUI loaded (no first frame).
+measure headless offscreen "$program_build/talvane" --headless --serial-port "$work/ups"
 
 echo "== instructions per main-loop tick (callgrind, back end and the QML handlers it calls)"
 (
