@@ -22,6 +22,7 @@
 #include "link/portScanning.h"
 #include "link/requestCycle.h"
 #include "link/rxFields.h"
+#include "storage/nutSettings.h"
 #include "storage/userSettings.h"
 
 #include <QString>
@@ -94,6 +95,19 @@ struct CommandState {
 class Ups_DataBase;
 class EventControl_DataBaseModel;
 class MailOutbox;
+class NutServer;
+
+// The UPS network server: its settings as stored, what the command line sets for this run, and
+// the forced shutdown it announces before this PC shuts down.
+struct NutServing {
+  NutServer *server = nullptr; // owned by the application object
+  NutServerSettings settings;
+  bool commandLineOn = false;    // switched on for this run, whatever is stored
+  QString commandLineAddress;    // empty: as stored
+  quint16 commandLinePort = 0;   // 0: as stored
+  bool running = false;          // the server listens as the settings ask
+  QDateTime forcedShutdownSince; // invalid while no forced shutdown is announced
+};
 
 // The database and the event log model; owned by the application object.
 struct Storage {
@@ -117,6 +131,7 @@ struct AppState {
   CommandState commands;
   UserSettingsState settings;
   PcActionState pcActions;             // program starts after events, PC shutdown
+  NutServing nut;                      // other machines on the same UPS
   MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
   UiRecords ui;

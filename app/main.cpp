@@ -54,10 +54,26 @@ int main(int argc, char *argv[])
           "Adds a serial port that the system does not list (e.g. a pseudo-terminal); repeatable."),
       QStringLiteral("path"));
   options.addOption(serialPortOption);
+  const QCommandLineOption nutServerOption(
+      QStringLiteral("nut-server"),
+      QStringLiteral("Serves the UPS to other machines over the network UPS protocol for this run."));
+  options.addOption(nutServerOption);
+  const QCommandLineOption nutAddressOption(
+      QStringLiteral("nut-address"),
+      QStringLiteral("The address the UPS network server listens on (default 127.0.0.1)."),
+      QStringLiteral("address"));
+  options.addOption(nutAddressOption);
+  const QCommandLineOption nutPortOption(QStringLiteral("nut-port"),
+                                         QStringLiteral("The port of the UPS network server (default 3493)."),
+                                         QStringLiteral("port"));
+  options.addOption(nutPortOption);
   options.process(application);
 
   AppState &s = appState();
   s.scan.extraPorts = options.values(serialPortOption);
+  s.nut.commandLineOn = options.isSet(nutServerOption);
+  s.nut.commandLineAddress = options.value(nutAddressOption);
+  s.nut.commandLinePort = static_cast<quint16>(options.value(nutPortOption).toUInt());
   fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
   QApplication::setWindowIcon(QIcon(s.ui.companyData.logo));
 

@@ -14,6 +14,7 @@ class SerialPort;
 class Ups_DataBase;
 class EventControl_DataBaseModel;
 class MailOutbox;
+class NutServer;
 
 class upsApp : public QObject
 {
@@ -110,6 +111,7 @@ public:
   Ups_DataBase *database = nullptr;
   EventControl_DataBaseModel *eventModel = nullptr;
   std::unique_ptr<MailOutbox> mailOutbox;
+  NutServer *nutServer = nullptr; // serves the UPS to other machines when switched on
 
 private:
   uint8_t linkFlagsBeforeShutdown = 0; // the user's port choice, for a PC that keeps running

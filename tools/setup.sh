@@ -13,6 +13,7 @@ packages=(
   libcurl4-openssl-dev libftdi1-dev libsqlite3-dev
   xvfb xauth socat openssl ca-certificates python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
   libbenchmark-dev libgtest-dev time
+  nut-client
 )
 
 missing=()
