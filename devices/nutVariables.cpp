@@ -131,7 +131,9 @@ NutUpsTable nutUpsTable(const NutSource &src)
   const QString name = src.configuredName.isEmpty() ? src.entry.name.toLower() : src.configuredName;
   t.upsName = name.isEmpty() ? QByteArray("ups") : name.toUtf8();
   t.description = (src.manufacturer + QLatin1Char(' ') + src.entry.name).trimmed().toUtf8();
-  t.stale = !src.live || src.entry.name.isEmpty();
+  // Until the interpreter has decoded a status word, nothing of the device's state is known (a
+  // device that answers always reports some bit).
+  t.stale = !src.live || src.entry.name.isEmpty() || src.process.statusWord == 0;
   if (t.stale)
     return t;
   addIdentity(t, src);
