@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -71,6 +72,8 @@ public slots:
   void receiveFromQml_SetProgramStartTest(int programStartNr);
   void receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath);
   void receiveFromQml_SetProgramstartTimeConfig(int programStartNr, int textField, int value);
+  // The UPS network server's switch ("enabled", "1" or "0"), "user" and "password".
+  void receiveFromQml_SetNutServer(QString name, QString value);
 
 private slots:
   void SystemLoop();
@@ -98,6 +101,8 @@ public:
 
   // The picture of a model, without choosing it (for a model the back end identified itself).
   Q_INVOKABLE QString devicePicture(const QString &modelName) const;
+  // The UPS network server's settings and their texts, for the system page.
+  Q_INVOKABLE QVariantMap nutServerState() const;
 
   // Replaces the application's database by a copy of `fileName` when that is a database of this
   // application and not the open file itself. `keepEventLog` carries the current log over.
