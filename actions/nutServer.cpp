@@ -65,6 +65,11 @@ quint16 NutServer::port() const
   return server ? server->serverPort() : 0;
 }
 
+QHostAddress NutServer::address() const
+{
+  return server ? server->serverAddress() : QHostAddress();
+}
+
 void NutServer::setAccount(const QByteArray &user, const QByteArray &password)
 {
   shared.accountUser = user;

@@ -36,6 +36,7 @@ public:
   void close();
   bool isListening() const;
   quint16 port() const;
+  QHostAddress address() const;
 
   void setLimits(const NutServerLimits &limits) { limits_ = limits; }
   void setAccount(const QByteArray &user, const QByteArray &password);

@@ -50,7 +50,7 @@ void applyNutServerSettings(AppState &s)
     return;
   }
   const QHostAddress host(address);
-  if (nut.server->isListening() && nut.server->port() == port)
+  if (nut.server->isListening() && nut.server->port() == port && nut.server->address() == host)
     return; // keep the clients
   nut.running = !host.isNull() && nut.server->listen(host, port);
 }

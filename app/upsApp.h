@@ -72,11 +72,14 @@ public slots:
   void receiveFromQml_SetProgramStartTest(int programStartNr);
   void receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath);
   void receiveFromQml_SetProgramstartTimeConfig(int programStartNr, int textField, int value);
-  // The UPS network server's switch ("enabled", "1" or "0"), "user" and "password".
-  void receiveFromQml_SetNutServer(QString name, QString value);
 
 private slots:
   void SystemLoop();
+
+public slots:
+  // The UPS network server's switch ("enabled", "1" or "0"), "user" and "password". Declared after
+  // the main loop's slot, which keeps its method index.
+  void receiveFromQml_SetNutServer(QString name, QString value);
 
 private:
   void runTickSteps();
