@@ -102,10 +102,13 @@ class NutServer;
 struct NutServing {
   NutServer *server = nullptr; // owned by the application object
   NutServerSettings settings;
-  bool commandLineOn = false;    // switched on for this run, whatever is stored
-  QString commandLineAddress;    // empty: as stored
-  quint16 commandLinePort = 0;   // 0: as stored
-  bool running = false;          // the server listens as the settings ask
+  bool commandLineOn = false;  // switched on for this run, whatever is stored
+  QString commandLineAddress;  // empty: as stored
+  quint16 commandLinePort = 0; // 0: as stored
+  bool running = false;        // the server listens as the settings ask
+  // How far the polling sequence has come since the device's data became live: clients get
+  // values only once every request of a whole pass was answered.
+  enum class Pass { none, started, wrapped, complete } pass = Pass::none;
   QDateTime forcedShutdownSince; // invalid while no forced shutdown is announced
 };
 

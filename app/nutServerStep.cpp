@@ -31,6 +31,25 @@ QString clientUpsName(const QString &text)
     name.remove(0, 1);
   return name;
 }
+// Follows the polling sequence while the device is live. The step goes back to 0 once the last
+// request of a pass is sent; when it has moved on from there, that request's answer is in.
+NutServing::Pass followPass(NutServing::Pass pass, bool live, uint32_t cycleStep)
+{
+  using Pass = NutServing::Pass;
+  if (!live)
+    return Pass::none;
+  switch (pass) {
+  case Pass::none:
+    return cycleStep != 0 ? Pass::started : Pass::none;
+  case Pass::started:
+    return cycleStep != 0 ? Pass::started : Pass::wrapped;
+  case Pass::wrapped:
+    return cycleStep != 0 ? Pass::complete : Pass::wrapped;
+  case Pass::complete:
+    break;
+  }
+  return Pass::complete;
+}
 } // namespace
 
 void applyNutServerSettings(AppState &s)
@@ -57,10 +76,12 @@ void applyNutServerSettings(AppState &s)
 
 void publishNutUpsTable(AppState &s)
 {
+  const bool linkLive = s.link.deviceLive() && !s.link.hasStatus(DeviceStatusFlag::offline);
+  s.nut.pass = followPass(s.nut.pass, linkLive, s.requests.cycleStep);
   if (!s.nut.server || !s.nut.server->isListening())
     return;
   const DeviceCatalogueEntry &entry = currentCatalogueEntry(s);
-  const bool live = s.link.deviceLive() && !s.link.hasStatus(DeviceStatusFlag::offline);
+  const bool live = s.nut.pass == NutServing::Pass::complete;
   const QString name = s.nut.settings.upsName.isEmpty() ? clientUpsName(entry.name) : s.nut.settings.upsName;
   NutSource source{s.process, s.fields, entry, live, s.vendor.companyShortName, name};
   s.nut.server->publish(nutUpsTable(source));

@@ -275,6 +275,9 @@ private slots:
     QTRY_COMPARE_WITH_TIMEOUT(
         runClient(QStringLiteral("upsc"), {QStringLiteral("-l"), QStringLiteral("127.0.0.1:%1").arg(port)}),
         QStringLiteral("vt-40a"), 10000);
+    auto status = [&] { return runClient(QStringLiteral("upsc"), {ups, QStringLiteral("ups.status")}); };
+    // Values come once the device has answered a whole pass of its polling sequence.
+    QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("OL"), 10000);
     const QString all = runClient(QStringLiteral("upsc"), {ups});
     for (const char *name :
          {"device.type: ups", "device.mfr: Norvex", "device.model: VT-40A",
@@ -284,7 +287,6 @@ private slots:
       QVERIFY2(all.contains(QLatin1String(name)),
                qPrintable(all + QStringLiteral("\nlacks ") + QLatin1String(name)));
 
-    auto status = [&] { return runClient(QStringLiteral("upsc"), {ups, QStringLiteral("ups.status")}); };
     QElapsedTimer sinceFailure;
     simulator.command(QStringLiteral("mode buffer"));
     sinceFailure.start();
