@@ -106,6 +106,8 @@ PcShutdownOutcome runPcShutdownStep(PcShutdownState &sd, const PcShutdownInputs 
     } else if (now >= sd.shutdownTime) {
       if (in.dryRun) {
         qCDebug(lcActions) << "System_Shutdown";
+      } else if (in.holdForClients) {
+        // Served machines go down first; the caller bounds this wait.
       } else if (!sd.issued && !sd.command && (!sd.retryTime.isValid() || now >= sd.retryTime)) {
         if (in.mailsPending)
           qCWarning(lcMail)
@@ -120,6 +122,11 @@ PcShutdownOutcome runPcShutdownStep(PcShutdownState &sd, const PcShutdownInputs 
   }
   sd.lastDelay = delay;
   return outcome;
+}
+
+bool pcShutdownDue(const PcShutdownState &sd, const QDateTime &now)
+{
+  return sd.armed && !sd.issued && now >= sd.shutdownTime;
 }
 
 int pcShutdownSecondsLeft(const PcShutdownState &sd, const QDateTime &now)

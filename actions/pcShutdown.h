@@ -33,12 +33,13 @@ constexpr int shutdownRetrySeconds = 10;
 
 // What the shutdown step reads in a tick.
 struct PcShutdownInputs {
-  bool enabled = false;      // the user allows the device to shut the PC down
-  bool fastStartup = false;  // Windows: a hybrid shutdown, for fast start-up
-  bool requested = false;    // the device asks for the shutdown
-  int delaySeconds = 0;      // after this delay
-  bool dryRun = false;       // debug and demo builds only log the moment
-  bool mailsPending = false; // e-mails still waiting or on their way
+  bool enabled = false;        // the user allows the device to shut the PC down
+  bool fastStartup = false;    // Windows: a hybrid shutdown, for fast start-up
+  bool requested = false;      // the device asks for the shutdown
+  int delaySeconds = 0;        // after this delay
+  bool dryRun = false;         // debug and demo builds only log the moment
+  bool mailsPending = false;   // e-mails still waiting or on their way
+  bool holdForClients = false; // machines served by this PC are still shutting down
   QDateTime now;
 };
 
@@ -52,6 +53,10 @@ struct PcShutdownOutcome {
 
 // One step per main-loop tick.
 PcShutdownOutcome runPcShutdownStep(PcShutdownState &state, const PcShutdownInputs &inputs);
+
+// The device's delay has run out and the command is still to come: the moment to tell the
+// machines that this PC serves to shut down first.
+bool pcShutdownDue(const PcShutdownState &state, const QDateTime &now);
 
 // Whole seconds left until the command at `now`, rounded up (0 once the time has come); -1 while no
 // countdown runs or once the command succeeded.

@@ -25,6 +25,7 @@
 #include "service/productionCommands.h"
 #include "service/serviceLog.h"
 #include "service/updatePreparation.h"
+#include "storage/nutSettings.h"
 #include "storage/userSettings.h"
 
 #include <QString>
@@ -98,6 +99,22 @@ struct CommandState {
 class Ups_DataBase;
 class EventControl_DataBaseModel;
 class MailOutbox;
+class NutServer;
+
+// The UPS network server: its settings as stored, what the command line sets for this run, and
+// the forced shutdown it announces before this PC shuts down.
+struct NutServing {
+  NutServer *server = nullptr; // owned by the application object
+  NutServerSettings settings;
+  bool commandLineOn = false;  // switched on for this run, whatever is stored
+  QString commandLineAddress;  // empty: as stored
+  quint16 commandLinePort = 0; // 0: as stored
+  bool running = false;        // the server listens as the settings ask
+  // How far the polling sequence has come since the device's data became live: clients get
+  // values only once every request of a whole pass was answered.
+  enum class Pass { none, started, wrapped, complete } pass = Pass::none;
+  QDateTime forcedShutdownSince; // invalid while no forced shutdown is announced
+};
 
 // The database and the event log model; owned by the application object.
 struct Storage {
@@ -121,6 +138,7 @@ struct AppState {
   CommandState commands;
   UserSettingsState settings;
   PcActionState pcActions;             // program starts after events, PC shutdown
+  NutServing nut;                      // other machines on the same UPS
   MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
   ProductionState production;          // the production page's choices

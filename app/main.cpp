@@ -130,6 +130,19 @@ int main(int argc, char *argv[])
                      "window elsewhere) before starting."),
       QStringLiteral("file"));
   options.addOption(importOption);
+  const QCommandLineOption nutServerOption(
+      QStringLiteral("nut-server"),
+      QStringLiteral("Serves the UPS to other machines over the network UPS protocol for this run."));
+  options.addOption(nutServerOption);
+  const QCommandLineOption nutAddressOption(
+      QStringLiteral("nut-address"),
+      QStringLiteral("The address the UPS network server listens on (default 127.0.0.1)."),
+      QStringLiteral("address"));
+  options.addOption(nutAddressOption);
+  const QCommandLineOption nutPortOption(QStringLiteral("nut-port"),
+                                         QStringLiteral("The port of the UPS network server (default 3493)."),
+                                         QStringLiteral("port"));
+  options.addOption(nutPortOption);
   options.process(*application);
 
   const QString dataFolder = options.isSet(dataFolderOption) ? options.value(dataFolderOption)
@@ -148,6 +161,9 @@ int main(int argc, char *argv[])
     setSimulatedAdapterSocket(options.value(QStringLiteral("adapter-socket")));
   s.scan.extraPorts = options.values(serialPortOption);
   s.loop.unattended = headless;
+  s.nut.commandLineOn = options.isSet(nutServerOption);
+  s.nut.commandLineAddress = options.value(nutAddressOption);
+  s.nut.commandLinePort = static_cast<quint16>(options.value(nutPortOption).toUInt());
   fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
 
   // The back end, with everything it wires, is the same with and without the window.

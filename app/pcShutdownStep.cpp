@@ -1,5 +1,6 @@
 #include "pcShutdownStep.h"
 
+#include "nutServerStep.h"
 #include "stateParts.h"
 
 #include "actions/mailOutbox.h"
@@ -74,6 +75,7 @@ bool runPcShutdownStep(AppState &s, const std::function<void()> &suspendLink)
   in.dryRun = s.special.debug_version || s.special.demo_version;
   in.mailsPending = s.mailOutbox && !s.mailOutbox->idle();
   in.now = s.pcActions.now();
+  in.holdForClients = holdShutdownForClients(s, in);
   const PcShutdownOutcome outcome = runPcShutdownStep(s.pcActions.shutdown, in);
   if (outcome.failed)
     reportFailure(s, outcome.firstFailureOfRequest);
@@ -92,6 +94,7 @@ bool runPcShutdownStep(AppState &s, const std::function<void()> &suspendLink)
 void noteShutdownNotHappened(AppState &s)
 {
   resetPcShutdown(s.pcActions.shutdown);
+  withdrawForcedShutdown(s);
   s.process.pcShutdownRequest = false; // from before the command: old news
   s.ui.shutdownWindow.pcShutdownCountdown_Text.clear();
   const QString text = languageText(s.language, TextSlot::pcShutdownNotHappened);

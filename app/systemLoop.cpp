@@ -5,6 +5,7 @@
 #include "connectionIndicator.h"
 #include "interpreterPass.h"
 #include "loopHooks.h"
+#include "nutServerStep.h"
 #include "pcShutdownStep.h"
 #include "signalOutputsRecord.h"
 #include "stateParts.h"
@@ -80,6 +81,7 @@ void upsApp::runTickSteps()
   if (loop.firstTick) {
     loop.firstTick = false;
     loadSystemSettings(s);
+    applyNutServerSettings(s);
     loop.fullRefreshPending = true;
     runFullRefresh(); // with the start-up language
     loop.fullRefreshPending = true;
@@ -111,6 +113,7 @@ void upsApp::runTickSteps()
   // Every start and end of the live link is logged, whether or not an interpreter runs.
   runConnectionEventStep();
   runInterpretationStep();
+  publishNutUpsTable(s);
   buildCommunicationStatusText(s, *serialPort);
   runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
                       text(51));

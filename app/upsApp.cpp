@@ -4,6 +4,7 @@
 #include "staticRecords.h"
 
 #include "actions/mailOutbox.h"
+#include "actions/nutServer.h"
 #include "link/linkCycle.h"
 #include "link/serialPort.h"
 #include "storage/eventControlModel.h"
@@ -38,6 +39,8 @@ upsApp::upsApp()
   s.storage.eventModel = eventModel;
   mailOutbox = std::make_unique<MailOutbox>();
   s.mailOutbox = mailOutbox.get();
+  nutServer = new NutServer(this);
+  s.nut.server = nutServer;
   initialiseLinkState(linkContext(s));
   fillLanguageTable(s.language);
   fillStatusWindowFixedParts(s.ui.statusWindow);
@@ -81,6 +84,8 @@ upsApp::~upsApp()
   logUnsentMails(s, mailOutbox->finish(mailExitWait));
   s.mailOutbox = nullptr;
   mailOutbox.reset();
+  nutServer->close();
+  s.nut.server = nullptr;
   s.storage.database = nullptr;
   s.storage.eventModel = nullptr;
   if (qobject_cast<QApplication *>(QCoreApplication::instance()))

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -14,6 +15,7 @@ class SerialPort;
 class Ups_DataBase;
 class EventControl_DataBaseModel;
 class MailOutbox;
+class NutServer;
 
 class upsApp : public QObject
 {
@@ -74,6 +76,11 @@ public slots:
 private slots:
   void SystemLoop();
 
+public slots:
+  // The UPS network server's switch ("enabled", "1" or "0"), "user" and "password". Declared after
+  // the main loop's slot, which keeps its method index.
+  void receiveFromQml_SetNutServer(QString name, QString value);
+
 private:
   void runTickSteps();
   void runFullRefresh();
@@ -102,6 +109,8 @@ public:
 
   // The picture of a model, without choosing it (for a model the back end identified itself).
   Q_INVOKABLE QString devicePicture(const QString &modelName) const;
+  // The UPS network server's settings and their texts, for the system page.
+  Q_INVOKABLE QVariantMap nutServerState() const;
 
   // Replaces the application's database by a copy of `fileName` when that is a database of this
   // application and not the open file itself. `keepEventLog` carries the current log over.
@@ -115,6 +124,7 @@ public:
   Ups_DataBase *database = nullptr;
   EventControl_DataBaseModel *eventModel = nullptr;
   std::unique_ptr<MailOutbox> mailOutbox;
+  NutServer *nutServer = nullptr; // serves the UPS to other machines when switched on
 
 private:
   uint8_t linkFlagsBeforeShutdown = 0; // the user's port choice, for a PC that keeps running

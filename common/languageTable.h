@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 239;
+constexpr int languageSlotCount = 242;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -20,6 +20,9 @@ constexpr int pcShutdownIssued = 235;
 constexpr int pcShutdownNotHappened = 236;
 constexpr int mailNotSentAtExit = 237; // %1: the e-mail's number
 constexpr int relayUnknown = 238;
+constexpr int nutServerSwitch = 239;
+constexpr int nutServerUser = 240;
+constexpr int nutServerPassword = 241;
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

@@ -255,6 +255,9 @@ void fillEnglish(LanguageRecord &r)
   r.text[236] = QStringLiteral("PC shutdown did not happen; monitoring resumed");
   r.text[237] = QStringLiteral("E-mail %1 was not sent before the program ended");
   r.text[238] = QStringLiteral("Unknown");
+  r.text[TextSlot::nutServerSwitch] = QStringLiteral("Serve the UPS to other computers (NUT)");
+  r.text[TextSlot::nutServerUser] = QStringLiteral("User name");
+  r.text[TextSlot::nutServerPassword] = QStringLiteral("Password");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -508,6 +511,9 @@ void fillGerman(LanguageRecord &r)
   r.text[236] = QStringLiteral("PC wurde nicht heruntergefahren; die Überwachung läuft wieder");
   r.text[237] = QStringLiteral("E-Mail %1 wurde vor dem Programmende nicht gesendet");
   r.text[238] = QStringLiteral("Unbekannt");
+  r.text[TextSlot::nutServerSwitch] = QStringLiteral("USV für andere Computer bereitstellen (NUT)");
+  r.text[TextSlot::nutServerUser] = QStringLiteral("Benutzername");
+  r.text[TextSlot::nutServerPassword] = QStringLiteral("Passwort");
 }
 
 } // namespace

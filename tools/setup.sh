@@ -14,6 +14,7 @@ packages=(
   xvfb xauth socat openssl ca-certificates python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
   libbenchmark-dev libgtest-dev time
   desktop-file-utils appstream lintian udev systemd
+  nut-client
 )
 
 missing=()

@@ -28,6 +28,13 @@ public:
     return {};
   }
   Q_INVOKABLE QString devicePicture(const QString &) const { return devicesImage; }
+  QVariantMap nutServer{{QStringLiteral("enabled"), false},
+                        {QStringLiteral("user"), QStringLiteral("monuser")},
+                        {QStringLiteral("password"), QString()},
+                        {QStringLiteral("switchText"), QStringLiteral("Serve the UPS")},
+                        {QStringLiteral("userText"), QStringLiteral("User name")},
+                        {QStringLiteral("passwordText"), QStringLiteral("Password")}};
+  Q_INVOKABLE QVariantMap nutServerState() const { return nutServer; }
   Q_INVOKABLE void clear()
   {
     recorded.clear();
@@ -135,6 +142,7 @@ public slots:
     record("SetProgramStartPath_FileDialog", a, b);
   }
   void receiveFromQml_SetProgramStartTest(int a) { record("SetProgramStartTest", a); }
+  void receiveFromQml_SetNutServer(QString a, QString b) { record("SetNutServer", a, b); }
   void receiveFromQml_DataBase_EventControl(int a, QString b) { record("DataBase_EventControl", a, b); }
   void receiveFromQml_SetProgramstartTimeConfig(int a, int b, int c)
   {

@@ -137,4 +137,20 @@ TestCase {
         mouseClick(connect)
         compare(cppClass.lastCall("SystemWindow_CheckBox"), "SystemWindow_CheckBox(2,true)")
     }
+
+    // The network server's switch and login go to the back end as the user leaves each field.
+    function test_nutServerSettings() {
+        var box = child("nutServerCheckBox")
+        verify(!box.checked)
+        compare(child("nutServer_user").text, "monuser")
+        compare(child("nutServer_password").echoMode, TextInput.Password)
+        box.forceActiveFocus()
+        keyClick(Qt.Key_Space)
+        compare(cppClass.lastCall("SetNutServer"), "SetNutServer(enabled,1)")
+        var password = child("nutServer_password")
+        password.forceActiveFocus()
+        keyClick(Qt.Key_S)
+        keyClick(Qt.Key_Tab)
+        compare(cppClass.lastCall("SetNutServer"), "SetNutServer(password,s)")
+    }
 }

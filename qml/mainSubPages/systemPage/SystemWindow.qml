@@ -194,6 +194,56 @@ Item {
                     }
                 }
             }
+
+            // Other computers on the same UPS: the network server and its one login.
+            G.MyGroupBox {
+                id: idNutServer
+                objectName: "systemNutServerGroup"
+                property var nut: cppClass.nutServerState()
+                myTitle: nut.switchText
+                Layout.fillWidth: true
+                onVisibleChanged: if (visible) nut = cppClass.nutServerState()
+
+                ColumnLayout {
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    spacing: idGlobal.spacing
+
+                    CheckBox {
+                        objectName: "nutServerCheckBox"
+                        text: idNutServer.nut.switchText
+                        checked: idNutServer.nut.enabled
+                        font.pixelSize: idGlobal.fontPixelSize
+                        Layout.fillWidth: true
+                        onToggled: cppClass.receiveFromQml_SetNutServer("enabled", checked ? "1" : "0")
+                    }
+                    Repeater {
+                        model: [
+                            { key: "user", textKey: "userText", echo: TextInput.Normal },
+                            { key: "password", textKey: "passwordText", echo: TextInput.Password }
+                        ]
+                        delegate: RowLayout {
+                            spacing: idGlobal.spacing * 2
+                            Layout.fillWidth: true
+                            Label {
+                                text: idNutServer.nut[modelData.textKey]
+                                font.pixelSize: idGlobal.fontPixelSize
+                                Layout.preferredWidth: idGlobal.labelWidth
+                                elide: Text.ElideRight
+                            }
+                            TextField {
+                                objectName: "nutServer_" + modelData.key
+                                text: idNutServer.nut[modelData.key]
+                                echoMode: modelData.echo
+                                font.pixelSize: idGlobal.fontPixelSize
+                                Layout.preferredWidth: 220
+                                Layout.preferredHeight: idGlobal.controlHeight
+                                onEditingFinished: cppClass.receiveFromQml_SetNutServer(modelData.key, text)
+                            }
+                        }
+                    }
+                }
+            }
         }
     }
 }
