@@ -1,6 +1,8 @@
 // Puts a database file the user chose (or the user configuration file) in place of the application's
-// own. The current file is replaced only by a complete copy of a database of this application; a
-// refused or failed import leaves it and the open connection as they were.
+// own. Only the rows of the chosen file come over, into tables made by this program, so that nothing
+// the file defines (triggers, views, other columns) reaches the database in use. The current file is
+// replaced only by a complete copy; a refused or failed import leaves it and the open connection as
+// they were.
 #include "upsApp.h"
 
 #include "appState.h"
@@ -12,6 +14,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace
 {
@@ -45,15 +48,18 @@ bool upsApp::importDatabase(const QString &fileName, bool keepEventLog)
     refuse(s, TextSlot::importSameFile);
     return false;
   }
-  if (!isApplicationDatabase(fileName)) {
-    qCWarning(lcDatabase) << "import refused, not a database of this application:" << fileName;
+  // The clean copy is made beside the database, owner-only from the start (it holds passwords).
+  QTemporaryFile cleanCopy(ownFile + QStringLiteral(".import-XXXXXX"));
+  QString why;
+  if (!cleanCopy.open() || !writeCleanCopy(fileName, cleanCopy.fileName(), &why)) {
+    qCWarning(lcDatabase) << "import refused, not a database of this application:" << fileName << why;
     refuse(s, TextSlot::importNotADatabase);
     return false;
   }
   const QVector<QStringList> eventLog = keepEventLog ? readEventLog(ownFile) : QVector<QStringList>{};
 
   QSaveFile replacement(ownFile);
-  if (!stageCopy(fileName, replacement)) {
+  if (!stageCopy(cleanCopy.fileName(), replacement)) {
     qCWarning(lcDatabase) << "import failed, cannot copy" << fileName << replacement.errorString();
     replacement.cancelWriting();
     refuse(s, TextSlot::importFailed);

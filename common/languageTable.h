@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 239;
+constexpr int languageSlotCount = 244;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -20,6 +20,11 @@ constexpr int pcShutdownIssued = 235;
 constexpr int pcShutdownNotHappened = 236;
 constexpr int mailNotSentAtExit = 237; // %1: the e-mail's number
 constexpr int relayUnknown = 238;
+constexpr int databaseUnusable = 239; // %1: the file
+constexpr int eventLogBehind = 240;   // %1: events waiting to be written
+constexpr int mailFieldRefused = 241;
+constexpr int mailReportShortened = 242; // %1: rows attached, %2: rows in the log
+constexpr int mailAttachmentLeftOut = 243;
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

@@ -255,6 +255,14 @@ void fillEnglish(LanguageRecord &r)
   r.text[236] = QStringLiteral("PC shutdown did not happen; monitoring resumed");
   r.text[237] = QStringLiteral("E-mail %1 was not sent before the program ended");
   r.text[238] = QStringLiteral("Unknown");
+  r.text[239] = QStringLiteral("%1 is not a database: events and settings are not saved.");
+  r.text[240] = QStringLiteral("Event log behind: %1 events wait for the database");
+  r.text[241] = QStringLiteral("Not taken: an address or user name cannot contain control characters.");
+  r.text[242] = QStringLiteral(
+      "The attached event log is shortened to the newest %1 of %2 entries to keep the mail within its size "
+      "limit.");
+  r.text[243] =
+      QStringLiteral("The mail server refused this mail with its attachments, so it was sent without them.");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -508,6 +516,15 @@ void fillGerman(LanguageRecord &r)
   r.text[236] = QStringLiteral("PC wurde nicht heruntergefahren; die Überwachung läuft wieder");
   r.text[237] = QStringLiteral("E-Mail %1 wurde vor dem Programmende nicht gesendet");
   r.text[238] = QStringLiteral("Unbekannt");
+  r.text[239] =
+      QStringLiteral("%1 ist keine Datenbank: Ereignisse und Einstellungen werden nicht gespeichert.");
+  r.text[240] = QStringLiteral("Ereignisprotokoll im Rückstand: %1 Ereignisse warten auf die Datenbank");
+  r.text[241] =
+      QStringLiteral("Nicht übernommen: Adressen und Benutzernamen dürfen keine Steuerzeichen enthalten.");
+  r.text[242] = QStringLiteral("Das angehängte Ereignisprotokoll ist auf die neuesten %1 von %2 Einträgen "
+                               "gekürzt, damit die E-Mail ihre Größenbegrenzung einhält.");
+  r.text[243] = QStringLiteral(
+      "Der Mailserver hat diese E-Mail mit ihren Anhängen abgelehnt; sie wurde ohne Anhänge gesendet.");
 }
 
 } // namespace

@@ -16,13 +16,15 @@ class Ups_DataBase : public QObject
 
 public:
   // Opens `fileName` (in the working directory by default), creating the tables and default rows
-  // when the file does not exist yet.
+  // that the file lacks. A file that is not a database is left alone (see unusable()).
   explicit Ups_DataBase(QObject *parent = nullptr, const QString &fileName = QStringLiteral("upsData.db"));
   ~Ups_DataBase() override;
 
   bool open();
   void close();
   QString fileName() const { return databaseFile; }
+  // Why the file cannot be used as the database (it is not one, or cannot be read); empty when fine.
+  QString unusable() const { return unusableReason; }
 
   // The row of `deviceName` in a per-device table, created when missing; 0 when it cannot be had.
   uint16_t deviceRow(const QString &table, const QString &deviceName);
@@ -43,10 +45,11 @@ public slots:
   void DeleteData_from_EVETS_TABLE();
 
 private:
-  void createTables();
+  void createMissingTables();
   bool execute(const QString &statement, const QVariantList &values = {});
 
   QSqlDatabase database;
   QString databaseFile;
   QString lastStatementText;
+  QString unusableReason;
 };

@@ -64,20 +64,66 @@ private slots:
 #endif
   }
 
-  void existingFileIsLeftAlone()
+  // Whatever tables an existing database lacks are created with their default rows, also in a file
+  // left empty by a failed first start; what is there stays. A file that is not a database is left
+  // as it is and named as unusable.
+  void missingTablesAreCreated_data()
   {
+    QTest::addColumn<QByteArray>("content"); // written as it is, unless it is SQL
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << true;
+    QTest::newRow("some tables with rows")
+        << QByteArray()
+        << QStringList{"CREATE TABLE Unrelated (x INTEGER)",
+                       "CREATE TABLE SystemMain (id INTEGER PRIMARY KEY AUTOINCREMENT, language INTEGER,"
+                       "temparatur_unit INTEGER,autostart INTEGER,save_settings INTEGER,password "
+                       "VARCHAR(255),"
+                       "comport INTEGER,auto_device_detecting INTEGER,app_open_maximized INTEGER )",
+                       "INSERT INTO SystemMain (language) VALUES (1)"}
+        << true;
+    QTest::newRow("not a database") << QByteArray("not SQLite at all\n").repeated(300) << QStringList{}
+                                    << false;
+  }
+  void missingTablesAreCreated()
+  {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, statements);
+    QFETCH(bool, usable);
     db.reset();
     QFile::remove("upsData.db");
+    {
+      QFile file("upsData.db");
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    }
     {
       QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
       other.setDatabaseName("upsData.db");
       QVERIFY(other.open());
-      QVERIFY(QSqlQuery(other).exec("CREATE TABLE Unrelated (x INTEGER)"));
+      for (const QString &statement : statements)
+        QVERIFY(QSqlQuery(other).exec(statement));
       other.close();
     }
     QSqlDatabase::removeDatabase("other");
+    const QByteArray before = fileContent("upsData.db");
     db = std::make_unique<Ups_DataBase>();
-    QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"), 1);
+    QCOMPARE(db->unusable().isEmpty(), usable);
+    if (!usable) {
+      QCOMPARE(fileContent("upsData.db"), before);
+      return;
+    }
+    QCOMPARE(
+        count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence' AND "
+              "name != 'Unrelated'"),
+        7);
+    QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Unrelated'"),
+             statements.isEmpty() ? 0 : 1);
+    // An existing settings row stays as it was; a created table gets its default row.
+    QCOMPARE(count("SELECT COUNT(*) FROM SystemMain"), 1);
+    QCOMPARE(count("SELECT language FROM SystemMain WHERE id = 1"), statements.isEmpty() ? 0 : 1);
+    QCOMPARE(count("SELECT COUNT(*) FROM ProgramDelaytime"), 1);
+    QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2026", "00:00:00", "logged"));
   }
 
   void deviceRowIsCreatedOnce()
