@@ -2,6 +2,8 @@
 
 #include "mimeMessage.h"
 
+#include "storage/emailFieldCheck.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QRegularExpression>
@@ -274,6 +276,16 @@ bool SmtpClient::sendMail(const MimeMessage &message)
 {
   if (!d->connected || d->loginFailed) {
     d->error = QStringLiteral("no open session");
+    return false;
+  }
+  // The envelope goes out as command lines: an address that could end one never reaches the wire.
+  bool lineSafe = !hasControlCharacter(message.sender().address());
+  for (const QList<EmailAddress> *list : {&message.toRecipients(), &message.ccRecipients()}) {
+    for (const EmailAddress &a : *list)
+      lineSafe = lineSafe && !hasControlCharacter(a.address());
+  }
+  if (!lineSafe) {
+    d->error = QStringLiteral("an address holds a control character");
     return false;
   }
   curl_slist *recipients = nullptr;
