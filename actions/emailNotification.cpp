@@ -5,6 +5,7 @@
 #include "actions/mailOutbox.h"
 #include "common/logging.h"
 #include "storage/eventLogExport.h"
+#include "storage/ownerOnlyFile.h"
 
 #include <QDate>
 #include <QDir>
@@ -37,10 +38,13 @@ bool writeMailReport(AlarmMail &mail)
   if (mail.reportFile.isEmpty())
     return true;
   const QString folder = QFileInfo(mail.reportFile).absolutePath();
-  // A failed export must not leave the log of an earlier mail behind.
+  // A failed export must not leave the log of an earlier mail behind. The file is made owner-only
+  // before the export writes it: the export keeps the mode of the file it replaces.
   QFile::remove(mail.reportFile);
-  if (QDir().mkpath(folder) && exportEventLog(mail.log.databaseFile, mail.reportFile, mail.log.lastId))
+  if (QDir().mkpath(folder) && createOwnerOnlyFile(mail.reportFile) &&
+      exportEventLog(mail.log.databaseFile, mail.reportFile, mail.log.lastId))
     return true;
+  QFile::remove(mail.reportFile);
   qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: cannot write"
                     << mail.reportFile;
   mail.reportFile.clear();

@@ -10,6 +10,7 @@
 #include "common/logging.h"
 #include "storage/databaseImport.h"
 #include "storage/eventControlModel.h"
+#include "storage/ownerOnlyFile.h"
 #include "storage/upsDataBase.h"
 
 #include <QFile>
@@ -58,6 +59,8 @@ bool upsApp::importDatabase(const QString &fileName, bool keepEventLog)
   }
   const QVector<QStringList> eventLog = keepEventLog ? readEventLog(ownFile) : QVector<QStringList>{};
 
+  // The replacement takes the mode of the file it replaces.
+  restrictToOwner(ownFile);
   QSaveFile replacement(ownFile);
   if (!stageCopy(cleanCopy.fileName(), replacement)) {
     qCWarning(lcDatabase) << "import failed, cannot copy" << fileName << replacement.errorString();
