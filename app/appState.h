@@ -55,6 +55,7 @@ struct LoopState {
   bool userConfigPending = false;     // a newly identified device asks for the desktop configuration file
   bool userConfigTaken = false;       // the file is imported at most once per run
   uint64_t tickCount = 0;             // ticks that ran past the busy check
+  QString eventLogBehindText;         // the waiting-events text last put in the message line
 
   QString currentDate; // "dd.MM.yyyy", time stamp of event log rows
   QString currentTime; // "HH:mm:ss"

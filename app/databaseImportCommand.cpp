@@ -72,6 +72,8 @@ bool upsApp::importDatabase(const QString &fileName, bool keepEventLog)
   // Let go of the current file, then rename the complete copy over it in one step.
   disconnect(database, nullptr, nullptr, nullptr);
   eventModel->clear();
+  // Events still waiting for the old file go to the new one, after its log.
+  const QVector<QStringList> waiting = database->takePendingEvents();
   delete database;
   database = nullptr;
   const bool replaced = replacement.commit();
@@ -88,6 +90,8 @@ bool upsApp::importDatabase(const QString &fileName, bool keepEventLog)
     for (const QStringList &row : eventLog)
       database->PrepareInserIntoTable_EVENTS_TABLE(row.at(0), row.at(1), row.at(2), row.at(3));
   }
+  for (const QStringList &row : waiting)
+    database->PrepareInserIntoTable_EVENTS_TABLE(row.at(0), row.at(1), row.at(2), row.at(3));
   eventModel->updateModel_EVENTS_TABLE();
   // The next tick reloads every setting from the imported file (the full refresh asks for the
   // device settings, the first-tick step for the system settings).

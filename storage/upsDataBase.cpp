@@ -8,11 +8,19 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <sqlite3.h>
+
 namespace
 {
+// Settings writes wait this long for another program's lock, as the driver does by default.
+constexpr int settingsWaitMs = 5000;
+// At the end, the waiting events get this long before they count as lost.
+constexpr int lastEventWaitMs = 2000;
+
 // Table and column names come from the program, never from the user; anything else is refused.
 bool isIdentifierList(const QString &text)
 {
@@ -60,6 +68,16 @@ Ups_DataBase::Ups_DataBase(QObject *parent, const QString &fileName) : QObject(p
 
 Ups_DataBase::~Ups_DataBase()
 {
+  if (!pendingEvents.isEmpty() && database.isOpen()) {
+    setBusyWait(lastEventWaitMs);
+    writeEvents();
+  }
+  if (!pendingEvents.isEmpty())
+    qCWarning(lcDatabase).noquote() << QStringLiteral(
+                                           "%1 events not written to the event log of %2: the file "
+                                           "could not be written until the program ended")
+                                           .arg(pendingEvents.size())
+                                           .arg(databaseFile);
   close();
 }
 
@@ -132,8 +150,84 @@ bool Ups_DataBase::InserIntoTable_EVENTS_TABLE(const QVariantList &data)
 {
   if (data.size() < 4)
     return false;
-  return execute(QStringLiteral("INSERT INTO EventsTable ( device, date, time, event ) VALUES (?, ?, ?, ?)"),
-                 {data[0].toString(), data[1].toString(), data[2].toString(), data[3].toString()});
+  pendingEvents.append({data[0].toString(), data[1].toString(), data[2].toString(), data[3].toString()});
+  return writePendingEvents();
+}
+
+bool Ups_DataBase::writePendingEvents()
+{
+  if (pendingEvents.isEmpty())
+    return true;
+  // The main loop must not wait for another program's lock: what cannot be written now is tried
+  // again on a later tick.
+  setBusyWait(0);
+  const bool written = writeEvents();
+  setBusyWait(settingsWaitMs);
+  return written;
+}
+
+// All waiting events in one transaction, so that they are written in order or not at all. The
+// exclusive lock is taken first: while another program reads, it is refused at once instead of
+// failing at the commit.
+bool Ups_DataBase::writeEvents()
+{
+  const QString insert =
+      QStringLiteral("INSERT INTO EventsTable ( device, date, time, event ) VALUES (?, ?, ?, ?)");
+  sqlite3 *handle = sqliteHandle();
+  if (handle && !sqlite3_get_autocommit(handle)) {
+    // Inside a caller's transaction (a bulk insert) the rows go into it one by one.
+    while (!pendingEvents.isEmpty()) {
+      const QStringList &row = pendingEvents.constFirst();
+      if (!execute(insert, {row[0], row[1], row[2], row[3]}))
+        return false;
+      pendingEvents.removeFirst();
+    }
+    return true;
+  }
+  QSqlQuery query(database);
+  if (!query.exec(QStringLiteral("BEGIN EXCLUSIVE"))) {
+    if (++refusedWrites == 1)
+      qCWarning(lcDatabase) << "event log waits for the database:" << query.lastError().text();
+    return false;
+  }
+  bool written = true;
+  for (const QStringList &row : qAsConst(pendingEvents)) {
+    if (!execute(insert, {row[0], row[1], row[2], row[3]})) {
+      written = false;
+      break;
+    }
+  }
+  written = written && query.exec(QStringLiteral("COMMIT"));
+  if (!written) {
+    query.exec(QStringLiteral("ROLLBACK"));
+    return false;
+  }
+  if (refusedWrites > 0)
+    qCInfo(lcDatabase) << pendingEvents.size() << "waiting events written to the event log";
+  refusedWrites = 0;
+  pendingEvents.clear();
+  return true;
+}
+
+QVector<QStringList> Ups_DataBase::takePendingEvents()
+{
+  QVector<QStringList> taken;
+  taken.swap(pendingEvents);
+  return taken;
+}
+
+sqlite3 *Ups_DataBase::sqliteHandle() const
+{
+  const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
+  if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    return nullptr;
+  return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+void Ups_DataBase::setBusyWait(int milliseconds)
+{
+  if (sqlite3 *handle = sqliteHandle())
+    sqlite3_busy_timeout(handle, milliseconds);
 }
 
 bool Ups_DataBase::PrepareInserIntoTable_EVENTS_TABLE(const QString &Device, const QString &Date,
