@@ -86,6 +86,12 @@ public:
     }
   }
 
+  // The size of message `n` as it came.
+  qint64 messageSize(int n) const
+  {
+    return QFileInfo(folder.filePath(QStringLiteral("%1.eml").arg(n))).size();
+  }
+
   int port = 0;
 
 private:
@@ -478,6 +484,79 @@ private slots:
     for (const QString &address : {loaded.user, loaded.from, loaded.to, loaded.cc})
       QVERIFY(!hasControlCharacter(address));
     QCOMPARE(loaded.server, good.server);
+  }
+
+  // A large event log never costs the alarm: the attachment is cut to the newest rows within the size
+  // the server announces (or the cap when it names none), and a mail the server refuses all the same
+  // goes once more without attachments. The body says what happened.
+  void largeLogStillLetsTheAlarmOut_data()
+  {
+    QTest::addColumn<QStringList>("serverOptions");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<qint64>("cap");
+    QTest::addColumn<QString>("outcome"); // whole, shortened, left out
+    QTest::newRow("announced limit") << QStringList{"--size-limit", "200000"} << 20000 << defaultMailSizeCap
+                                     << "shortened";
+    QTest::newRow("no limit announced, the cap applies")
+        << QStringList{"--size-limit", "0"} << 20000 << qint64(150000) << "shortened";
+    QTest::newRow("refused all the same") << QStringList{"--size-limit", "0", "--refuse-over", "50000"}
+                                          << 20000 << defaultMailSizeCap << "left out";
+    QTest::newRow("log that fits") << QStringList{"--size-limit", "200000"} << 100 << defaultMailSizeCap
+                                   << "whole";
+  }
+  void largeLogStillLetsTheAlarmOut()
+  {
+    QFETCH(QStringList, serverOptions);
+    QFETCH(int, rows);
+    QFETCH(qint64, cap);
+    QFETCH(QString, outcome);
+    MailServer server(serverOptions);
+    QVERIFY(server.port);
+    {
+      Ups_DataBase db;
+      QSqlDatabase::database().transaction();
+      for (int i = 0; i < rows; ++i)
+        db.PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00",
+                                              QStringLiteral("Buffer operation number %1").arg(i));
+      QSqlDatabase::database().commit();
+    }
+    AlarmMail mail = plainMail(server.port);
+    mail.config.attachReport = true;
+    mail.reportName = QStringLiteral("upsEvents.csv");
+    mail.reportFile = workDir->path() + QStringLiteral("/mail/upsEvents.csv");
+    mail.log.databaseFile = workDir->path() + QStringLiteral("/upsData.db");
+    QVERIFY(writeMailReport(mail));
+    QFile written(mail.reportFile);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray whole = written.readAll();
+    MailSendSettings settings;
+    settings.sizeCap = cap;
+
+    QCOMPARE(sendAlarmMail(mail, settings), 0);
+    QTRY_COMPARE(server.mails().size(), 1);
+    const QJsonObject received = server.mails().first();
+    const QString text = received.value("text").toString();
+    const QByteArray attached = attachments(received).value(mail.reportName);
+    const QString shortenedNote = mail.notes.reportShortened.section(QLatin1Char('%'), 0, 0);
+    if (outcome == QLatin1String("whole")) {
+      QCOMPARE(attached, whole);
+      QVERIFY(!text.contains(shortenedNote));
+    } else if (outcome == QLatin1String("shortened")) {
+      QVERIFY(attached.size() < whole.size());
+      QVERIFY(attached.size() > whole.size() / 20); // not needlessly short
+      QVERIFY(whole.startsWith(attached));          // the newest rows, whole ones
+      QVERIFY(attached.endsWith('\n'));
+      QVERIFY(attached.startsWith(
+          QStringLiteral("VT-40A;31.01.2024;12:00:00;Buffer operation number %1\n").arg(rows - 1).toUtf8()));
+      QVERIFY2(text.endsWith(mail.notes.reportShortened.arg(attached.count('\n')).arg(rows)),
+               qPrintable(text));
+      const qint64 announced = serverOptions.at(1).toLongLong();
+      QVERIFY(server.messageSize(1) <= (announced > 0 ? announced : cap));
+    } else {
+      QVERIFY(attachments(received).isEmpty());
+      QVERIFY2(text.endsWith(mail.notes.attachmentsLeftOut), qPrintable(text));
+      QTRY_VERIFY(server.lines().contains(QStringLiteral("REFUSED")));
+    }
   }
 
   // The whole road: events of the device, e-mails configured through the page commands, mails

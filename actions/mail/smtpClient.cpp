@@ -31,7 +31,8 @@ struct SmtpClient::Session {
   bool authSent = false;
   bool noopSent = false;
   QByteArray lastReply;
-  QByteArray refusal; // the last 4xx or 5xx answer
+  QByteArray refusal;   // the last 4xx or 5xx answer
+  qint64 sizeLimit = 0; // announced in the greeting
 
   bool connected = false;
   bool loginFailed = false;
@@ -62,6 +63,9 @@ struct SmtpClient::Session {
       else if (line.startsWith("NOOP"))
         s->noopSent = true;
     } else if (!line.isEmpty()) {
+      // "250-SIZE 10240000" or "250 SIZE 10240000" among the greeting's extensions.
+      if (line.size() > 9 && line.startsWith("250") && line.mid(4, 5).toUpper() == "SIZE ")
+        s->sizeLimit = line.mid(9).trimmed().toLongLong();
       s->lastReply = line;
       if (line.startsWith('4') || line.startsWith('5'))
         s->refusal = line;
@@ -331,4 +335,14 @@ void SmtpClient::quit()
 QString SmtpClient::lastError() const
 {
   return d->error;
+}
+
+qint64 SmtpClient::announcedSizeLimit() const
+{
+  return d->sizeLimit;
+}
+
+bool SmtpClient::messageRefused() const
+{
+  return d->refusal.startsWith("552") || d->refusal.startsWith("554");
 }
