@@ -5,6 +5,7 @@
 #include "actions/mailOutbox.h"
 #include "common/logging.h"
 #include "storage/eventLogExport.h"
+#include "storage/ownerOnlyFile.h"
 
 #include <QDate>
 #include <QDir>
@@ -30,6 +31,24 @@ void planEventLog(const EventLogSource &log, AlarmMail &mail)
   mail.reportFile = folder + QLatin1Char('/') + mail.reportName;
   mail.log = log;
 }
+// Room for the message's header lines, the part boundaries and the note added to the body.
+constexpr qint64 messageOverhead = 8192;
+
+// The same mail with its text alone and a line saying why: 0 when the server took it.
+int sendWithoutAttachments(SmtpClient &client, const MimeMessage &full, const MimeText &text,
+                           const AlarmMail &mail)
+{
+  MimeMessage bare(true);
+  bare.setSender(full.sender());
+  for (const EmailAddress &to : full.toRecipients())
+    bare.addTo(to);
+  for (const EmailAddress &cc : full.ccRecipients())
+    bare.addCc(cc);
+  bare.setSubject(full.subject());
+  MimeText bareText(text.text() + QStringLiteral("\n\n") + mail.notes.attachmentsLeftOut);
+  bare.addPart(&bareText);
+  return client.sendMail(bare) ? 0 : -3;
+}
 } // namespace
 
 bool writeMailReport(AlarmMail &mail)
@@ -37,10 +56,13 @@ bool writeMailReport(AlarmMail &mail)
   if (mail.reportFile.isEmpty())
     return true;
   const QString folder = QFileInfo(mail.reportFile).absolutePath();
-  // A failed export must not leave the log of an earlier mail behind.
+  // A failed export must not leave the log of an earlier mail behind. The file is made owner-only
+  // before the export writes it: the export keeps the mode of the file it replaces.
   QFile::remove(mail.reportFile);
-  if (QDir().mkpath(folder) && exportEventLog(mail.log.databaseFile, mail.reportFile, mail.log.lastId))
+  if (QDir().mkpath(folder) && createOwnerOnlyFile(mail.reportFile) &&
+      exportEventLog(mail.log.databaseFile, mail.reportFile, mail.log.lastId))
     return true;
+  QFile::remove(mail.reportFile);
   qCWarning(lcMail) << "e-mail" << mail.emailIndex + 1 << "goes without the event log: cannot write"
                     << mail.reportFile;
   mail.reportFile.clear();
@@ -71,6 +93,7 @@ void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const Mai
     mail.emailIndex = n;
     mail.config = config;
     mail.deviceName = event.deviceName;
+    mail.notes = event.notes;
     mail.eventLine = event.deviceName + QStringLiteral(" | ") + event.eventText + QStringLiteral(" | ") +
                      event.date + QStringLiteral(" | ") + event.time;
     if (config.attachReport)
@@ -142,10 +165,36 @@ int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
                                        .arg(c.user, client.lastError());
     return -2;
   }
+  // A log too large for the server is cut to its newest rows.
+  QByteArray shortenedReport;
+  if (report && !mail.reportFile.isEmpty()) {
+    const qint64 limit = mailSizeLimit(client.announcedSizeLimit(), settings.sizeCap);
+    const qint64 others = text.toMime().size() + (fileAttachment ? fileAttachment->toMime().size() : 0);
+    const qint64 room = rawBytesWithin(limit - others - messageOverhead);
+    if (reportFile.size() > room) {
+      reportFile.seek(0);
+      const QByteArray whole = reportFile.readAll();
+      shortenedReport = newestRowsWithin(whole, room);
+      auto shortened = std::make_unique<MimeAttachment>(shortenedReport, mail.reportName);
+      message.replacePart(report.get(), shortened.get());
+      report = std::move(shortened);
+      text.setText(text.text() + QStringLiteral("\n\n") +
+                   mail.notes.reportShortened.arg(shortenedReport.count('\n')).arg(whole.count('\n')));
+      qCWarning(lcMail) << "e-mail" << number << "carries the newest" << shortenedReport.size() << "of"
+                        << whole.size() << "bytes of the event log: the mail may not exceed" << limit
+                        << "bytes";
+    }
+  }
   if (!client.sendMail(message)) {
-    qCWarning(lcMail).noquote()
-        << QStringLiteral("e-mail %1 not sent: sending failed: %2").arg(number).arg(client.lastError());
-    return -3;
+    const bool attachments = fileAttachment || report;
+    if (!attachments || !client.messageRefused() ||
+        sendWithoutAttachments(client, message, text, mail) != 0) {
+      qCWarning(lcMail).noquote()
+          << QStringLiteral("e-mail %1 not sent: sending failed: %2").arg(number).arg(client.lastError());
+      return -3;
+    }
+    qCWarning(lcMail) << "e-mail" << number
+                      << "sent without its attachments: the server refused it with them";
   }
   client.quit();
   qCInfo(lcMail) << "e-mail" << number << "sent:" << message.subject();

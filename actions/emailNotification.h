@@ -4,6 +4,7 @@
 #pragma once
 
 #include "actions/mail/smtpClient.h"
+#include "actions/mailSize.h"
 #include "storage/userSettings.h"
 
 #include <QByteArray>
@@ -21,6 +22,16 @@ struct EventLogSource {
   qint64 lastId = -1;
 };
 
+// Lines the body gets when the mail has to be sent without all of its attachments, in the language
+// of the moment of the event.
+struct MailNotes {
+  QString reportShortened = QStringLiteral(
+      "The attached event log is shortened to the newest %1 of %2 entries to keep the mail within its size "
+      "limit."); // %1: rows attached, %2: rows in the log
+  QString attachmentsLeftOut =
+      QStringLiteral("The mail server refused this mail with its attachments, so it was sent without them.");
+};
+
 // One mail as it was when its event occurred: the configuration, the texts and the event log.
 struct AlarmMail {
   int emailIndex = 0; // 0 or 1
@@ -31,12 +42,14 @@ struct AlarmMail {
   QString reportName; // empty when no log is attached
   QString reportFile; // the event log written for the mail, read when it is sent
   EventLogSource log; // what goes into reportFile
+  MailNotes notes;
 };
 
 struct MailSendSettings {
   QString caFile; // empty: the system's trusted authorities
   SmtpTimeouts timeouts;
   const std::atomic_bool *stop = nullptr;
+  qint64 sizeCap = defaultMailSizeCap; // the largest mail sent when the server names no smaller limit
 };
 
 // A device event as the mails report it.
@@ -46,6 +59,7 @@ struct MailEvent {
   QString eventText;
   QString date;
   QString time;
+  MailNotes notes;
 };
 
 // Called for every newly occurring device event: queues in `outbox` a mail for each of `emails` whose
@@ -60,7 +74,9 @@ void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const Mai
 bool writeMailReport(AlarmMail &mail);
 
 // Sends one mail and waits for the outcome: 0 sent, -1 connection failed, -2 login failed,
-// -3 sending failed. A failure is logged with its reason.
+// -3 sending failed. A failure is logged with its reason. The event log attachment is cut to the
+// newest rows that keep the mail within the server's size limit; a mail the server still refuses
+// for itself goes once more without attachments. The body says so in either case.
 int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings);
 
 // The file name of the event log written for mails on `date`: upsEvents_yyyyMMdd.csv.

@@ -60,6 +60,7 @@ struct LoopState {
   bool userConfigTaken = false;       // the file is imported at most once per run
   bool unattended = false;            // no window: the port opens without the communication button
   uint64_t tickCount = 0;             // ticks that ran past the busy check
+  QString eventLogBehindText;         // the waiting-events text last put in the message line
 
   QString currentDate; // "dd.MM.yyyy", time stamp of event log rows
   QString currentTime; // "HH:mm:ss"

@@ -30,8 +30,13 @@ void runEventActions(AppState &s, const DeviceEventPass &pass)
   for (int k = 0; k < deviceEventRows; ++k) {
     if (!pass.raised[k])
       continue;
-    const MailEvent event{k + 1, entry.name, entry.signalRowLabels.value(k), s.loop.currentDate,
-                          s.loop.currentTime};
+    const MailEvent event{k + 1,
+                          entry.name,
+                          entry.signalRowLabels.value(k),
+                          s.loop.currentDate,
+                          s.loop.currentTime,
+                          {languageText(s.language, TextSlot::mailReportShortened),
+                           languageText(s.language, TextSlot::mailAttachmentLeftOut)}};
     sendEventMail(s.mailOutbox, s.settings.email, event, eventLogSource(s));
     programStartEvent(programs, s.settings.program, now, k + 1, true, s.process.eventSignal[k]);
   }

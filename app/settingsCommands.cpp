@@ -41,14 +41,16 @@ void upsApp::receiveFromQml_SetEmailConfig(int emailNr, int textField, QString t
 {
   appState().sent.forgetAll();
   AppState &s = appState();
-  storeEmailConfig(s.settings, deviceRows(s), emailNr, textField, textValue);
+  if (!storeEmailConfig(s.settings, deviceRows(s), emailNr, textField, textValue))
+    postMessage(s.loop.message, languageText(s.language, TextSlot::mailFieldRefused));
 }
 
 void upsApp::receiveFromQml_SetEmailMessage(int emailNr, int textField, QString textValue)
 {
   appState().sent.forgetAll();
   AppState &s = appState();
-  storeEmailMessage(s.settings, deviceRows(s), emailNr, textField, textValue);
+  if (!storeEmailMessage(s.settings, deviceRows(s), emailNr, textField, textValue))
+    postMessage(s.loop.message, languageText(s.language, TextSlot::mailFieldRefused));
 }
 
 // The program page's test button: 0 starts the first program, 1 the second.

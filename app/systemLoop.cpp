@@ -3,6 +3,7 @@
 
 #include "communicationError.h"
 #include "connectionIndicator.h"
+#include "eventLogQueueStep.h"
 #include "interpreterPass.h"
 #include "loopHooks.h"
 #include "nutServerStep.h"
@@ -117,6 +118,7 @@ void upsApp::runTickSteps()
   buildCommunicationStatusText(s, *serialPort);
   runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
                       text(51));
+  runEventLogQueueStep(s);
 
   runUserConfigStep();
   // Settings edits reach their pages at once, also while no device answers.

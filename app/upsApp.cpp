@@ -16,6 +16,8 @@
 
 namespace
 {
+constexpr uint8_t databaseMessageTicks = 100;
+
 // While the database is still open, the event log tells which alarm mails never went out.
 void logUnsentMails(AppState &s, const QVector<UnsentMail> &unsent)
 {
@@ -43,6 +45,10 @@ upsApp::upsApp()
   s.nut.server = nutServer;
   initialiseLinkState(linkContext(s));
   fillLanguageTable(s.language);
+  if (!database->unusable().isEmpty())
+    postMessage(s.loop.message,
+                languageText(s.language, TextSlot::databaseUnusable).arg(database->fileName()),
+                databaseMessageTicks);
   fillStatusWindowFixedParts(s.ui.statusWindow);
 
   s.special.backToStatusPageTimeout_sec = 0;

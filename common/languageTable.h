@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 242;
+constexpr int languageSlotCount = 247;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -23,6 +23,11 @@ constexpr int relayUnknown = 238;
 constexpr int nutServerSwitch = 239;
 constexpr int nutServerUser = 240;
 constexpr int nutServerPassword = 241;
+constexpr int databaseUnusable = 242; // %1: the file
+constexpr int eventLogBehind = 243;   // %1: events waiting to be written
+constexpr int mailFieldRefused = 244;
+constexpr int mailReportShortened = 245; // %1: rows attached, %2: rows in the log
+constexpr int mailAttachmentLeftOut = 246;
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

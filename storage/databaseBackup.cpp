@@ -2,6 +2,7 @@
 
 #include "common/logging.h"
 #include "eventControlModel.h"
+#include "ownerOnlyFile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -19,7 +20,13 @@ bool backupDatabaseFile(const QString &databaseFile, const QString &target)
     qCWarning(lcDatabase) << "backup: cannot read" << databaseFile << source.errorString();
     return false;
   }
-  // QSaveFile writes beside the target and renames over it on commit.
+  // QSaveFile writes beside the target and renames over it on commit; its temporary file takes the
+  // target's mode, so an owner-only target keeps the copy (it holds the passwords) owner-only
+  // throughout.
+  if (!createOwnerOnlyFile(target) || !restrictToOwner(target)) {
+    qCWarning(lcDatabase) << "backup: cannot write" << target;
+    return false;
+  }
   QSaveFile copy(target);
   if (!copy.open(QIODevice::WriteOnly)) {
     qCWarning(lcDatabase) << "backup: cannot write" << target << copy.errorString();
@@ -37,7 +44,5 @@ bool backupDatabaseFile(const QString &databaseFile, const QString &target)
     qCWarning(lcDatabase) << "backup: cannot finish" << target << copy.errorString();
     return false;
   }
-  // The copy holds the e-mail passwords, like the original.
-  QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   return true;
 }

@@ -1,8 +1,12 @@
 #include "databaseImport.h"
 
+#include "databaseSchema.h"
+
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 
 namespace
@@ -22,21 +26,87 @@ template <typename Use> void withReadOnlyConnection(const QString &file, Use use
   }
   QSqlDatabase::removeDatabase(name);
 }
+// The columns of table `table` in the attached file, when it is a table there (not a view).
+QStringList sourceColumns(QSqlDatabase &db, const QString &table)
+{
+  QStringList columns;
+  QSqlQuery query(db);
+  query.prepare(QStringLiteral("SELECT type FROM source.sqlite_master WHERE name = ?"));
+  query.addBindValue(table);
+  if (!query.exec() || !query.next() || query.value(0).toString() != QLatin1String("table"))
+    return columns;
+  query.finish();
+  if (!query.exec(QStringLiteral("PRAGMA source.table_info(\"%1\")").arg(table)))
+    return columns;
+  while (query.next())
+    columns << query.value(1).toString();
+  return columns;
+}
+
+// Creates our tables in `db` and fills them from the file `source`, attached for reading only.
+// Returns why it failed, empty on success.
+QString copyTables(QSqlDatabase &db, const QString &source)
+{
+  QSqlQuery query(db);
+  // Nothing defined in the chosen file (a view, a trigger, a default) may call a function.
+  query.exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
+  query.prepare(QStringLiteral("ATTACH DATABASE ? AS source"));
+  query.addBindValue(QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString() +
+                     QStringLiteral("?mode=ro"));
+  if (!query.exec())
+    return query.lastError().text();
+  QString reason;
+  db.transaction();
+  for (const TableSchema &table : databaseSchema()) {
+    const QStringList present = sourceColumns(db, table.name);
+    if (present.isEmpty()) {
+      reason = QStringLiteral("no table %1").arg(table.name);
+      break;
+    }
+    for (const QString &column : table.columns) {
+      if (!present.contains(column, Qt::CaseInsensitive))
+        reason = QStringLiteral("table %1 has no column %2").arg(table.name, column);
+    }
+    if (!reason.isEmpty())
+      break;
+    const QString columns = table.columns.join(QStringLiteral(", "));
+    if (!query.exec(table.createStatement) ||
+        !query.exec(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM source.%1 ORDER BY id")
+                        .arg(table.name, columns))) {
+      reason = query.lastError().text();
+      break;
+    }
+  }
+  if (reason.isEmpty() && !db.commit())
+    reason = db.lastError().text();
+  if (!reason.isEmpty())
+    db.rollback();
+  query.finish();
+  query.exec(QStringLiteral("DETACH DATABASE source"));
+  return reason;
+}
 } // namespace
 
-bool isApplicationDatabase(const QString &file)
+bool writeCleanCopy(const QString &source, const QString &target, QString *why)
 {
-  if (!QFileInfo(file).isFile())
-    return false;
-  bool complete = false;
-  withReadOnlyConnection(file, [&complete](QSqlDatabase &db) {
-    const QStringList tables = db.tables();
-    complete = true;
-    for (const char *table :
-         {"EventsTable", "SystemMain", "Shutdown", "Parameter", "Programstart", "Email", "ProgramDelaytime"})
-      complete = complete && tables.contains(QLatin1String(table));
-  });
-  return complete;
+  QString reason;
+  if (!QFileInfo(source).isFile())
+    reason = QStringLiteral("no such file");
+  const QString name = QStringLiteral("talvane-import-copy");
+  if (reason.isEmpty()) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(target);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI")); // the chosen file is attached read-only
+    if (!db.open())
+      reason = db.lastError().text();
+    else
+      reason = copyTables(db, source);
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(name);
+  if (why)
+    *why = reason;
+  return reason.isEmpty();
 }
 
 bool isSameFile(const QString &a, const QString &b)

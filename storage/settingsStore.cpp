@@ -1,10 +1,12 @@
 #include "settingsStore.h"
 
+#include "emailFieldCheck.h"
 #include "emailSettingsText.h"
 #include "eventControlModel.h"
 #include "upsDataBase.h"
 #include "userSettings.h"
 
+#include "common/logging.h"
 #include "common/uiRecords.h"
 
 #include <QMetaProperty>
@@ -146,6 +148,9 @@ void loadEmails(UserSettingsState &settings, const DeviceRows &rows)
     e.text = read(rows, emailTable, column("email%1_message_text", n), row);
     readEmailConfigText(read(rows, emailTable, column("email%1_config", n), row), e);
     readEmailMessageText(read(rows, emailTable, column("email%1_message", n), row), e);
+    if (dropUnusableAddresses(e))
+      qCWarning(lcDatabase) << "e-mail" << n + 1 << "of" << rows.deviceName
+                            << "left without an address that holds a control character";
     settings.email[n] = e;
   }
 }
@@ -261,23 +266,32 @@ void storeEmailEvent(UserSettingsState &settings, const DeviceRows &rows, int nu
   settings.emailReload = true;
 }
 
-void storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
+bool storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
                       const QString &value)
 {
   if (!validNumber(number) || field < 1 || field > 5 || rows.deviceName.isEmpty())
-    return;
+    return true;
+  if (!acceptsEmailConfigValue(field, value)) {
+    settings.emailReload = true; // the page shows the stored value again
+    return false;
+  }
   EmailConfig &e = settings.email[number];
   QString *const fields[] = {&e.server, &e.user, &e.password, &e.port, &e.coding};
   *fields[field - 1] = field == 3 ? value : withoutBlanks(value);
   write(rows, emailTable, column("email%1_config", number), emailConfigText(e));
   settings.emailReload = true;
+  return true;
 }
 
-void storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
+bool storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
                        const QString &value)
 {
   if (!validNumber(number) || field < 1 || field > 7 || rows.deviceName.isEmpty())
-    return;
+    return true;
+  if (!acceptsEmailMessageValue(field, value)) {
+    settings.emailReload = true;
+    return false;
+  }
   EmailConfig &e = settings.email[number];
   switch (field) {
   case 3:
@@ -303,6 +317,7 @@ void storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int 
     break;
   }
   settings.emailReload = true;
+  return true;
 }
 
 bool setFactoryUserSettings(UserSettingsState &settings, const DeviceRows &rows)

@@ -39,9 +39,10 @@ void storeProgramStartPath(UserSettingsState &settings, const DeviceRows &rows, 
 void storeProgramDelay(UserSettingsState &settings, const DeviceRows &rows, int number, int field, int value);
 void storeEmailEvent(UserSettingsState &settings, const DeviceRows &rows, int number, unsigned bit,
                      bool checked);
-void storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
+// Both return false when they refuse the value (see emailFieldCheck.h); nothing is stored then.
+bool storeEmailConfig(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
                       const QString &value);
-void storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
+bool storeEmailMessage(UserSettingsState &settings, const DeviceRows &rows, int number, int field,
                        const QString &value);
 
 // Factory settings: everything off and empty, the PC shutdown choices too. False when no device

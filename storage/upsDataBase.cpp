@@ -1,54 +1,25 @@
 #include "upsDataBase.h"
 
 #include "common/logging.h"
+#include "databaseSchema.h"
+#include "ownerOnlyFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <sqlite3.h>
+
 namespace
 {
-// The schema is the file format: the statements stand exactly as older files were made with.
-const char *const createStatements[] = {
-    "CREATE TABLE EventsTable (id INTEGER PRIMARY KEY AUTOINCREMENT, device VARCHAR(255)    NOT NULL,date "
-    "VARCHAR(255)    NOT NULL,time VARCHAR(255)    NOT NULL,event VARCHAR(255)    NOT NULL )",
-    "CREATE TABLE SystemMain (id INTEGER PRIMARY KEY AUTOINCREMENT, language INTEGER,temparatur_unit "
-    "INTEGER,autostart INTEGER,save_settings INTEGER,password VARCHAR(255),comport "
-    "INTEGER,auto_device_detecting "
-    "INTEGER,app_open_maximized INTEGER )",
-    "CREATE TABLE Shutdown (id INTEGER PRIMARY KEY AUTOINCREMENT, device VARCHAR(255),shutdown_active "
-    "INTEGER,shutdown_active_backup INTEGER )",
-    "CREATE TABLE Parameter (id INTEGER PRIMARY KEY AUTOINCREMENT, device VARCHAR(255),par_settings "
-    "VARCHAR(255) )",
-    "CREATE TABLE Programstart (id INTEGER PRIMARY KEY AUTOINCREMENT, device VARCHAR(255),program1_value "
-    "INTEGER,program1_path VARCHAR(255),program2_value INTEGER,program2_path "
-    "VARCHAR(255),program1_value_backup "
-    "INTEGER,program1_path_backup VARCHAR(255),program2_value_backup INTEGER,program2_path_backup "
-    "VARCHAR(255) )",
-    "CREATE TABLE Email (id INTEGER PRIMARY KEY AUTOINCREMENT, device VARCHAR(255),email1_signal "
-    "INTEGER,email1_config VARCHAR(255),email1_message VARCHAR(255),email1_message_text "
-    "VARCHAR(255),email1_path "
-    "VARCHAR(255),email2_signal INTEGER,email2_config VARCHAR(255),email2_message "
-    "VARCHAR(255),email2_message_text "
-    "VARCHAR(255),email2_path VARCHAR(255),email1_signal_backup INTEGER,email1_config_backup "
-    "VARCHAR(255),email1_message_backup VARCHAR(255),email1_message_text_backup "
-    "VARCHAR(255),email1_path_backup "
-    "VARCHAR(255),email2_signal_backup INTEGER,email2_config_backup VARCHAR(255),email2_message_backup "
-    "VARCHAR(255),email2_message_text_backup VARCHAR(255),email2_path_backup VARCHAR(255) )",
-    "CREATE TABLE ProgramDelaytime (id INTEGER PRIMARY KEY AUTOINCREMENT, device VARCHAR(255),program1_hours "
-    "INTEGER,program1_minutes INTEGER,program1_seconds INTEGER,program2_hours INTEGER,program2_minutes "
-    "INTEGER,program2_seconds INTEGER,program1_hours_backup INTEGER,program1_minutes_backup "
-    "INTEGER,program1_seconds_backup INTEGER,program2_hours_backup INTEGER,program2_minutes_backup "
-    "INTEGER,program2_seconds_backup INTEGER )",
-};
-
-struct DefaultRow {
-  const char *table;
-  QStringList columns;
-};
+// Settings writes wait this long for another program's lock, as the driver does by default.
+constexpr int settingsWaitMs = 5000;
+// At the end, the waiting events get this long before they count as lost.
+constexpr int lastEventWaitMs = 2000;
 
 // Table and column names come from the program, never from the user; anything else is refused.
 bool isIdentifierList(const QString &text)
@@ -86,19 +57,27 @@ QString withValues(QString statement, const QVariantList &values)
 
 Ups_DataBase::Ups_DataBase(QObject *parent, const QString &fileName) : QObject(parent), databaseFile(fileName)
 {
-  const bool fresh = !QFileInfo::exists(databaseFile);
-  if (fresh) {
-    // The file holds mail passwords: only its owner may read it.
-    QFile file(databaseFile);
-    if (file.open(QIODevice::WriteOnly))
-      file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  }
-  if (open() && fresh)
-    createTables();
+  // The file holds mail passwords: only its owner may read it, also when an older version made it.
+  if (!createOwnerOnlyFile(databaseFile))
+    qCWarning(lcDatabase) << "cannot create" << databaseFile;
+  else if (!restrictToOwner(databaseFile))
+    qCWarning(lcDatabase) << "cannot make" << databaseFile << "owner-only";
+  if (open())
+    createMissingTables();
 }
 
 Ups_DataBase::~Ups_DataBase()
 {
+  if (!pendingEvents.isEmpty() && database.isOpen()) {
+    setBusyWait(lastEventWaitMs);
+    writeEvents();
+  }
+  if (!pendingEvents.isEmpty())
+    qCWarning(lcDatabase).noquote() << QStringLiteral(
+                                           "%1 events not written to the event log of %2: the file "
+                                           "could not be written until the program ended")
+                                           .arg(pendingEvents.size())
+                                           .arg(databaseFile);
   close();
 }
 
@@ -124,31 +103,29 @@ void Ups_DataBase::close()
   QSqlDatabase::removeDatabase(connection);
 }
 
-void Ups_DataBase::createTables()
+// A file left empty (a first start on a full disk) or missing a table gets what it lacks; a file that
+// is not a database is left as it is.
+void Ups_DataBase::createMissingTables()
 {
-  const QList<DefaultRow> defaults{
-      {nullptr, {}},
-      {"SystemMain",
-       {"language", "temparatur_unit", "autostart", "save_settings", "password", "comport",
-        "auto_device_detecting", "app_open_maximized"}},
-      {"Shutdown", {"device", "shutdown_active", "shutdown_active_backup"}},
-      {"Parameter", {"device", "par_settings"}},
-      {"Programstart",
-       {"program1_value", "program1_path", "program2_value", "program2_path", "program1_value_backup",
-        "program1_path_backup", "program2_value_backup", "program2_path_backup"}},
-      {nullptr, {}}, // the e-mail table's default row is never read
-      {"ProgramDelaytime",
-       {"program1_hours", "program1_minutes", "program1_seconds", "program2_hours", "program2_minutes",
-        "program2_seconds", "program1_hours_backup", "program1_minutes_backup", "program1_seconds_backup",
-        "program2_hours_backup", "program2_minutes_backup", "program2_seconds_backup"}},
-  };
-  for (int i = 0; i < defaults.size(); ++i) {
-    if (!execute(QString::fromLatin1(createStatements[i])) || !defaults[i].table)
+  QSqlQuery query(database);
+  if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+    unusableReason = query.lastError().text();
+    qCWarning(lcDatabase) << databaseFile << "is left alone, it cannot be used:" << unusableReason;
+    return;
+  }
+  QStringList present;
+  while (query.next())
+    present << query.value(0).toString();
+  query.finish();
+  for (const TableSchema &table : databaseSchema()) {
+    if (present.contains(table.name))
+      continue;
+    if (!execute(table.createStatement) || table.defaultRowColumns.isEmpty())
       continue;
     QVariantList zeros;
-    for (int c = 0; c < defaults[i].columns.size(); ++c)
+    for (int c = 0; c < table.defaultRowColumns.size(); ++c)
       zeros << QStringLiteral("0");
-    InstertNewRow_inDatabase(QString::fromLatin1(defaults[i].table), defaults[i].columns, zeros);
+    InstertNewRow_inDatabase(table.name, table.defaultRowColumns, zeros);
   }
 }
 
@@ -173,8 +150,84 @@ bool Ups_DataBase::InserIntoTable_EVENTS_TABLE(const QVariantList &data)
 {
   if (data.size() < 4)
     return false;
-  return execute(QStringLiteral("INSERT INTO EventsTable ( device, date, time, event ) VALUES (?, ?, ?, ?)"),
-                 {data[0].toString(), data[1].toString(), data[2].toString(), data[3].toString()});
+  pendingEvents.append({data[0].toString(), data[1].toString(), data[2].toString(), data[3].toString()});
+  return writePendingEvents();
+}
+
+bool Ups_DataBase::writePendingEvents()
+{
+  if (pendingEvents.isEmpty())
+    return true;
+  // The main loop must not wait for another program's lock: what cannot be written now is tried
+  // again on a later tick.
+  setBusyWait(0);
+  const bool written = writeEvents();
+  setBusyWait(settingsWaitMs);
+  return written;
+}
+
+// All waiting events in one transaction, so that they are written in order or not at all. The
+// exclusive lock is taken first: while another program reads, it is refused at once instead of
+// failing at the commit.
+bool Ups_DataBase::writeEvents()
+{
+  const QString insert =
+      QStringLiteral("INSERT INTO EventsTable ( device, date, time, event ) VALUES (?, ?, ?, ?)");
+  sqlite3 *handle = sqliteHandle();
+  if (handle && !sqlite3_get_autocommit(handle)) {
+    // Inside a caller's transaction (a bulk insert) the rows go into it one by one.
+    while (!pendingEvents.isEmpty()) {
+      const QStringList &row = pendingEvents.constFirst();
+      if (!execute(insert, {row[0], row[1], row[2], row[3]}))
+        return false;
+      pendingEvents.removeFirst();
+    }
+    return true;
+  }
+  QSqlQuery query(database);
+  if (!query.exec(QStringLiteral("BEGIN EXCLUSIVE"))) {
+    if (++refusedWrites == 1)
+      qCWarning(lcDatabase) << "event log waits for the database:" << query.lastError().text();
+    return false;
+  }
+  bool written = true;
+  for (const QStringList &row : qAsConst(pendingEvents)) {
+    if (!execute(insert, {row[0], row[1], row[2], row[3]})) {
+      written = false;
+      break;
+    }
+  }
+  written = written && query.exec(QStringLiteral("COMMIT"));
+  if (!written) {
+    query.exec(QStringLiteral("ROLLBACK"));
+    return false;
+  }
+  if (refusedWrites > 0)
+    qCInfo(lcDatabase) << pendingEvents.size() << "waiting events written to the event log";
+  refusedWrites = 0;
+  pendingEvents.clear();
+  return true;
+}
+
+QVector<QStringList> Ups_DataBase::takePendingEvents()
+{
+  QVector<QStringList> taken;
+  taken.swap(pendingEvents);
+  return taken;
+}
+
+sqlite3 *Ups_DataBase::sqliteHandle() const
+{
+  const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
+  if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    return nullptr;
+  return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+void Ups_DataBase::setBusyWait(int milliseconds)
+{
+  if (sqlite3 *handle = sqliteHandle())
+    sqlite3_busy_timeout(handle, milliseconds);
 }
 
 bool Ups_DataBase::PrepareInserIntoTable_EVENTS_TABLE(const QString &Device, const QString &Date,

@@ -6,10 +6,13 @@ event, flushed at once:
 
     DATA                    a client has sent a message; it is answered now, or after the
                             --delay
+    REFUSED                 the message was refused for its size (--refuse-over)
     MAIL <n>                message n (1, 2, ...) was stored as <dir>/<n>.json (and as it
                             came, <dir>/<n>.eml)
     CONNECT / CLOSED        a client connected / closed its connection (--hang only)
     MARK <text>             the line "<text>" came on stdin (--hang only)
+    COMMAND <line>          a command line came from a client (--commands only; the
+                            credentials of AUTH are masked)
 
 Each message is read with the standard e-mail parser and stored as JSON: the envelope sender
 and recipients, the decoded From, To, Cc and Subject, the text of the text/plain part and the
@@ -22,6 +25,11 @@ Options:
     --auth USER:PASSWORD    require a login with these credentials
     --hang                  accept connections and never answer
     --delay SECONDS         take this long to accept each message (a slow server)
+    --commands              report every command line received
+    --size-limit BYTES      announce this SIZE and refuse larger messages (default 32 MiB);
+                            0 announces no limit
+    --refuse-over BYTES     refuse with 552 every message larger than this, whatever it
+                            announced
 
 Recipients beginning with "reject" are refused with 550. The server stops when stdin closes.
 """
@@ -78,10 +86,19 @@ def parsed(envelope):
     }
 
 
+class CommandLines(logging.Handler):
+    """Reports the command lines that aiosmtpd logs as it reads them."""
+
+    def emit(self, record):
+        if record.msg == "%r >> %r" and len(record.args) == 2 and isinstance(record.args[1], bytes):
+            say("COMMAND " + record.args[1].decode("utf-8", "replace"))
+
+
 class Store:
-    def __init__(self, folder, delay):
+    def __init__(self, folder, delay, refuse_over=0):
         self.folder = folder
         self.delay = delay
+        self.refuse_over = refuse_over
         self.count = 0
         self.lock = threading.Lock()
 
@@ -93,6 +110,9 @@ class Store:
 
     async def handle_DATA(self, server, session, envelope):
         say("DATA")
+        if self.refuse_over and len(envelope.original_content or envelope.content) > self.refuse_over:
+            say("REFUSED")
+            return "552 5.3.4 Message size exceeds fixed maximum message size"
         if self.delay:
             await asyncio.sleep(self.delay)
         with self.lock:
@@ -142,12 +162,21 @@ def main():
     parser.add_argument("--auth")
     parser.add_argument("--hang", action="store_true")
     parser.add_argument("--delay", type=float, default=0)
+    parser.add_argument("--commands", action="store_true")
+    parser.add_argument("--size-limit", type=int, default=33554432)
+    parser.add_argument("--refuse-over", type=int, default=0)
     args = parser.parse_args()
     if args.hang:
         hang()
         return
 
-    options = {}
+    if args.commands:
+        mail_log = logging.getLogger("mail.log")
+        mail_log.setLevel(logging.INFO)
+        mail_log.propagate = False
+        mail_log.addHandler(CommandLines())
+
+    options = {"data_size_limit": args.size_limit or None}
     if args.starttls:
         context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
         context.load_cert_chain(*args.starttls)
@@ -161,7 +190,7 @@ def main():
 
         options.update(authenticator=authenticator, auth_required=True,
                        auth_require_tls=bool(args.starttls))
-    controller = Controller(Store(args.dir, args.delay), hostname="127.0.0.1", port=free_port(),
+    controller = Controller(Store(args.dir, args.delay, args.refuse_over), hostname="127.0.0.1", port=free_port(),
                             server_hostname="localhost", **options)
     controller.start()
     say("PORT %d" % controller.port)

@@ -1,4 +1,6 @@
 // The database file, its row operations and the event log model, on a real SQLite file.
+#include "app/appState.h"
+#include "app/upsApp.h"
 #include "storage/eventControlModel.h"
 #include "storage/eventLogExport.h"
 #include "storage/upsDataBase.h"
@@ -21,6 +23,58 @@ QByteArray fileContent(const QString &path)
 {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+// Another program (a Python process) holding a read transaction on the database file, as a backup
+// tool or an sqlite3 shell left open does.
+class ReadTransaction
+{
+public:
+  explicit ReadTransaction(const QString &file)
+  {
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral("/usr/bin/python3"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("import sqlite3, sys\n"
+                                  "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                                  "c.execute('BEGIN')\n"
+                                  "c.execute('SELECT COUNT(*) FROM EventsTable').fetchone()\n"
+                                  "print('HOLDING', flush=True)\n"
+                                  "sys.stdin.readline()\n"
+                                  "c.execute('COMMIT')\n"),
+                   file});
+    while (!holding && process.waitForReadyRead(10000))
+      holding = process.readAll().contains("HOLDING");
+  }
+  ~ReadTransaction() { release(); }
+  void release()
+  {
+    process.write("\n");
+    process.closeWriteChannel();
+    process.waitForFinished(10000);
+  }
+  bool holding = false;
+
+private:
+  QProcess process;
+};
+
+QStringList eventTexts()
+{
+  QStringList texts;
+  QSqlQuery query(QSqlDatabase::database());
+  query.exec("SELECT event FROM EventsTable ORDER BY id");
+  while (query.next())
+    texts << query.value(0).toString();
+  return texts;
+}
+
+QStringList databaseWarnings;
+QtMessageHandler previousHandler = nullptr;
+void collectDatabaseWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+  if (type == QtWarningMsg && qstrcmp(context.category, "talvane.database") == 0)
+    databaseWarnings << message;
+  previousHandler(type, context, message);
 }
 } // namespace
 
@@ -64,20 +118,111 @@ private slots:
 #endif
   }
 
-  void existingFileIsLeftAlone()
+  // Whatever tables an existing database lacks are created with their default rows, also in a file
+  // left empty by a failed first start; what is there stays. A file that is not a database is left
+  // as it is and named as unusable.
+  void missingTablesAreCreated_data()
   {
+    QTest::addColumn<QByteArray>("content"); // written as it is, unless it is SQL
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << true;
+    QTest::newRow("some tables with rows")
+        << QByteArray()
+        << QStringList{"CREATE TABLE Unrelated (x INTEGER)",
+                       "CREATE TABLE SystemMain (id INTEGER PRIMARY KEY AUTOINCREMENT, language INTEGER,"
+                       "temparatur_unit INTEGER,autostart INTEGER,save_settings INTEGER,password "
+                       "VARCHAR(255),"
+                       "comport INTEGER,auto_device_detecting INTEGER,app_open_maximized INTEGER )",
+                       "INSERT INTO SystemMain (language) VALUES (1)"}
+        << true;
+    QTest::newRow("not a database") << QByteArray("not SQLite at all\n").repeated(300) << QStringList{}
+                                    << false;
+  }
+  void missingTablesAreCreated()
+  {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, statements);
+    QFETCH(bool, usable);
     db.reset();
     QFile::remove("upsData.db");
+    {
+      QFile file("upsData.db");
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    }
     {
       QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
       other.setDatabaseName("upsData.db");
       QVERIFY(other.open());
-      QVERIFY(QSqlQuery(other).exec("CREATE TABLE Unrelated (x INTEGER)"));
+      for (const QString &statement : statements)
+        QVERIFY(QSqlQuery(other).exec(statement));
       other.close();
     }
     QSqlDatabase::removeDatabase("other");
+    const QByteArray before = fileContent("upsData.db");
     db = std::make_unique<Ups_DataBase>();
-    QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"), 1);
+    QCOMPARE(db->unusable().isEmpty(), usable);
+    if (!usable) {
+      QCOMPARE(fileContent("upsData.db"), before);
+      return;
+    }
+    QCOMPARE(
+        count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence' AND "
+              "name != 'Unrelated'"),
+        7);
+    QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Unrelated'"),
+             statements.isEmpty() ? 0 : 1);
+    // An existing settings row stays as it was; a created table gets its default row.
+    QCOMPARE(count("SELECT COUNT(*) FROM SystemMain"), 1);
+    QCOMPARE(count("SELECT language FROM SystemMain WHERE id = 1"), statements.isEmpty() ? 0 : 1);
+    QCOMPARE(count("SELECT COUNT(*) FROM ProgramDelaytime"), 1);
+    QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2026", "00:00:00", "logged"));
+  }
+
+  // While another program reads the file, events wait in order and the window says so; they are
+  // written once the file is free. Events still waiting when the program ends are counted.
+  void eventsWaitForALockedDatabase()
+  {
+    db.reset();
+    resetAppState();
+    auto app = std::make_unique<upsApp>();
+    app->mainTimer.start(3600 * 1000); // only the test ticks
+    auto tick = [&app] { QMetaObject::invokeMethod(app.get(), "SystemLoop", Qt::DirectConnection); };
+    AppState &s = appState();
+    tick();
+    Ups_DataBase *database = s.storage.database;
+    database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2026", "10:00:00", "before");
+    QString &line = s.ui.processData.extraMessage;
+    {
+      ReadTransaction reader(database->fileName());
+      QVERIFY(reader.holding);
+      for (const char *event : {"first", "second", "third"})
+        QVERIFY(!database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2026", "10:00:01", event));
+      tick();
+      QCOMPARE(line, languageText(s.language, TextSlot::eventLogBehind).arg(3));
+      QCOMPARE(eventTexts(), QStringList{"before"});
+      postMessage(s.loop.message, QStringLiteral("another message"));
+      tick();
+      QCOMPARE(line, QStringLiteral("another message")); // the waiting text does not push it aside
+      reader.release();
+      QTRY_VERIFY((tick(), eventTexts().size() == 4));
+    }
+    QCOMPARE(eventTexts(), (QStringList{"before", "first", "second", "third"}));
+    QCOMPARE(s.storage.eventModel->rowCount(), 4);
+    QTRY_VERIFY((tick(), line.isEmpty()));
+
+    ReadTransaction reader(database->fileName());
+    QVERIFY(reader.holding);
+    database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2026", "10:00:02", "late 1");
+    database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2026", "10:00:03", "late 2");
+    databaseWarnings.clear();
+    previousHandler = qInstallMessageHandler(collectDatabaseWarnings);
+    app.reset();
+    qInstallMessageHandler(previousHandler);
+    QCOMPARE(databaseWarnings.filter("events not written").size(), 1);
+    QVERIFY2(databaseWarnings.filter("events not written").first().startsWith("2 events not written"),
+             qPrintable(databaseWarnings.join('\n')));
   }
 
   void deviceRowIsCreatedOnce()

@@ -4,6 +4,7 @@
 #include "app/upsApp.h"
 #include "simulatorProcess.h"
 #include "storage/databaseImport.h"
+#include "storage/databaseSchema.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
 
@@ -32,6 +33,40 @@ void makeConfigurationFile(const QString &path, const QString &server)
   db.UpdateRow_inDatabase(QStringLiteral("SystemMain"), QStringLiteral("app_open_maximized"),
                           QStringLiteral("4"), 1);
   db.PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "01.01.2020", "00:00:00", "event of the file");
+}
+
+// Runs `statements` on the database file `path` through a connection of its own.
+void alterFile(const QString &path, const QStringList &statements)
+{
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("alter"));
+    db.setDatabaseName(path);
+    QVERIFY(db.open());
+    for (const QString &statement : statements) {
+      QSqlQuery query(db);
+      QVERIFY2(query.exec(statement), qPrintable(statement));
+    }
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("alter"));
+}
+
+// The objects of the database in use, "type name", and the columns of each of its tables.
+QStringList schemaInUse()
+{
+  QStringList objects;
+  QSqlQuery query(QSqlDatabase::database());
+  query.exec(QStringLiteral("SELECT type, name FROM sqlite_master ORDER BY name"));
+  while (query.next())
+    objects << query.value(0).toString() + QLatin1Char(' ') + query.value(1).toString();
+  for (const TableSchema &table : databaseSchema()) {
+    QSqlQuery columns(QSqlDatabase::database());
+    columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table.name));
+    QStringList names;
+    while (columns.next())
+      names << columns.value(1).toString();
+    objects << table.name + QLatin1Char(':') + names.join(QLatin1Char(','));
+  }
+  return objects;
 }
 
 QStringList loggedEvents()
@@ -135,6 +170,87 @@ private slots:
     QVERIFY(appState().storage.database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "02.02.2026",
                                                                             "10:00:01", "after"));
     QCOMPARE(loggedEvents(), (QStringList{QStringLiteral("kept"), QStringLiteral("after")}));
+  }
+
+  // A database file that is not one is left as it is, and the window says so.
+  void unusableDatabaseIsReported()
+  {
+    const QByteArray content = QByteArray("not SQLite at all\n").repeated(300);
+    QFile file(QStringLiteral("upsData.db"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    start();
+    QCOMPARE(appState().ui.processData.extraMessage,
+             languageText(appState().language, TextSlot::databaseUnusable).arg(QStringLiteral("upsData.db")));
+    QCOMPARE(fileBytes(QStringLiteral("upsData.db")), content);
+  }
+
+  // A chosen file brings its rows and nothing else: no trigger, view, index, table or column of its
+  // own reaches the database in use. A file whose tables lack a column of ours, or are no tables,
+  // is refused.
+  void chosenFileBringsOnlyItsRows_data()
+  {
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("trigger emptying the log")
+        << QStringList{"CREATE TRIGGER wipe AFTER INSERT ON EventsTable BEGIN DELETE FROM EventsTable; END"}
+        << true;
+    QTest::newRow("trigger rewriting the program path")
+        << QStringList{"CREATE TRIGGER hijack AFTER INSERT ON EventsTable BEGIN UPDATE Programstart SET "
+                       "program1_path = '/tmp/evil.sh'; END"}
+        << true;
+    QTest::newRow("view, index, table and column of its own")
+        << QStringList{"CREATE VIEW recent AS SELECT * FROM EventsTable",
+                       "CREATE INDEX byDevice ON EventsTable (device)", "CREATE TABLE notes (text)",
+                       "ALTER TABLE Email ADD COLUMN extra VARCHAR(255)"}
+        << true;
+    QTest::newRow("event log with other columns")
+        << QStringList{"DROP TABLE EventsTable",
+                       "CREATE TABLE EventsTable (id INTEGER PRIMARY KEY, what TEXT)"}
+        << false;
+    QTest::newRow("settings table that is a view")
+        << QStringList{"DROP TABLE Shutdown",
+                       "CREATE VIEW Shutdown AS SELECT 1 AS id, 'VT-40A' AS device, 1 AS "
+                       "shutdown_active, 1 AS shutdown_active_backup"}
+        << false;
+  }
+  void chosenFileBringsOnlyItsRows()
+  {
+    QFETCH(QStringList, statements);
+    QFETCH(bool, accepted);
+    const QString chosen = home.path() + QStringLiteral("/chosen.db");
+    QFile::remove(chosen);
+    makeConfigurationFile(chosen, QStringLiteral("chosen.example.org"));
+    {
+      Ups_DataBase file(nullptr, chosen);
+      file.UpdateRow_inDatabase(QStringLiteral("Programstart"), QStringLiteral("program1_path"),
+                                QStringLiteral("/usr/bin/logger"),
+                                file.deviceRow(QStringLiteral("Programstart"), QStringLiteral("VT-40A")));
+    }
+    alterFile(chosen, statements);
+    start();
+    Ups_DataBase *database = appState().storage.database;
+    database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "02.02.2026", "10:00:00", "own event");
+    const QStringList schemaBefore = schemaInUse();
+    const QByteArray before = fileBytes(QStringLiteral("upsData.db"));
+
+    QCOMPARE(app->importDatabase(chosen, false), accepted);
+    database = appState().storage.database;
+    QCOMPARE(schemaInUse(), schemaBefore);
+    if (!accepted) {
+      QCOMPARE(fileBytes(QStringLiteral("upsData.db")), before);
+      QCOMPARE(appState().loop.message.postedMessage,
+               languageText(appState().language, TextSlot::importNotADatabase));
+      return;
+    }
+    QVERIFY(database->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "02.02.2026", "10:00:01", "after import"));
+    QCOMPARE(loggedEvents(), (QStringList{"event of the file", "after import"}));
+    const uint16_t row =
+        database->Get_dbID_forThisDevice(QStringLiteral("Programstart"), QStringLiteral("VT-40A"));
+    QCOMPARE(
+        database->ReadRow_fromDatabase(QStringLiteral("Programstart"), QStringLiteral("program1_path"), row),
+        QStringList{"/usr/bin/logger"});
   }
 
   // With the option on, identifying the device imports the desktop file once and keeps the log.

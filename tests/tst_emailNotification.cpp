@@ -7,8 +7,12 @@
 #include "actions/mail/smtpClient.h"
 #include "actions/mailOutbox.h"
 #include "app/appState.h"
+#include "app/stateParts.h"
 #include "app/upsApp.h"
 #include "simulatorProcess.h"
+#include "storage/emailFieldCheck.h"
+#include "storage/emailSettingsText.h"
+#include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
 
 #include <QJsonArray>
@@ -80,6 +84,12 @@ public:
         return found;
       found << QJsonDocument::fromJson(file.readAll()).object();
     }
+  }
+
+  // The size of message `n` as it came.
+  qint64 messageSize(int n) const
+  {
+    return QFileInfo(folder.filePath(QStringLiteral("%1.eml").arg(n))).size();
   }
 
   int port = 0;
@@ -164,6 +174,22 @@ QStringList eventsInFile(const QString &file)
   }
   QSqlDatabase::removeDatabase(QStringLiteral("left behind"));
   return rows;
+}
+
+// The command lines the server received, with the variable parts cut off: the greeting's host name
+// and the message size.
+QStringList commandLines(MailServer &server)
+{
+  QStringList commands;
+  for (const QString &line : server.lines()) {
+    if (!line.startsWith(QLatin1String("COMMAND ")))
+      continue;
+    QString command = line.mid(8);
+    if (command.startsWith(QLatin1String("EHLO ")))
+      command = QStringLiteral("EHLO");
+    commands << command.section(QStringLiteral(" SIZE="), 0, 0);
+  }
+  return commands;
 }
 
 const QString user = QStringLiteral("alarm@example.org");
@@ -377,6 +403,159 @@ private slots:
     if (result == 0) {
       QTRY_COMPARE(server->mails().size(), 1);
       QVERIFY(attachments(server->mails().first()).isEmpty());
+    }
+  }
+
+  // A user name or address with a control character is refused where it is typed, dropped when a
+  // stored one is loaded, and refused by the client when it comes any other way: the server receives
+  // exactly the commands of the one good mail and of the refused one's empty session. The sender
+  // address of the page goes into no command at all.
+  void controlCharactersNeverReachTheServer_data()
+  {
+    QTest::addColumn<bool>("serverSettings"); // the user name; else a message field
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("inEnvelope");
+    QTest::newRow("user name") << true << 2 << "alarm@example.org\r\nRSET" << true;
+    QTest::newRow("sender") << false << 1 << "me@example.org\r\nBcc: victim@example.org" << false;
+    QTest::newRow("recipient") << false << 2 << "a@b.example\r\nRSET\r\nMAIL FROM:<x@evil.example>" << true;
+    QTest::newRow("copy") << false << 4 << QString::fromUtf8("c@d.example\nNOOP\u2028\x7f") << true;
+  }
+  void controlCharactersNeverReachTheServer()
+  {
+    QFETCH(bool, serverSettings);
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    QFETCH(bool, inEnvelope);
+    MailServer server({"--commands"});
+    QVERIFY(server.port);
+    resetAppState();
+    auto app = std::make_unique<upsApp>();
+    app->mainTimer.start(3600 * 1000); // only the test ticks
+    AppState &s = appState();
+    auto tick = [&app] { QMetaObject::invokeMethod(app.get(), "SystemLoop", Qt::DirectConnection); };
+    tick();
+    app->receiveFromQml_GetDevicesImage(QStringLiteral("VT-40A"));
+    configure(*app, 0, server.port, 0, true, {1},
+              {"me@example.org", "ops@example.org", "", "boss@example.org", "Alarm", "", "0"});
+    tick();
+    const EmailConfig good = s.settings.email[0];
+
+    // Typed: refused with a message, the stored value stays.
+    if (serverSettings)
+      app->receiveFromQml_SetEmailConfig(0, field, value);
+    else
+      app->receiveFromQml_SetEmailMessage(0, field, value);
+    QCOMPARE(s.loop.message.postedMessage, languageText(s.language, TextSlot::mailFieldRefused));
+    tick();
+    QCOMPARE(emailConfigText(s.settings.email[0]), emailConfigText(good));
+    QCOMPARE(emailMessageText(s.settings.email[0]), emailMessageText(good));
+    AlarmMail mail = plainMail(server.port);
+    mail.config = good;
+    QCOMPARE(sendAlarmMail(mail, {}), 0);
+
+    // Sent as it is: the client refuses it before any envelope command.
+    EmailConfig hostile = good;
+    QString *const fields[] = {&hostile.from, &hostile.to, nullptr, &hostile.cc};
+    *(serverSettings ? &hostile.user : fields[field - 1]) = value;
+    mail.config = hostile;
+    QCOMPARE(sendAlarmMail(mail, {}), inEnvelope ? -3 : 0);
+    const QStringList oneMail{"EHLO",
+                              "NOOP",
+                              "MAIL FROM:<alarm@example.org>",
+                              "RCPT TO:<ops@example.org>",
+                              "RCPT TO:<boss@example.org>",
+                              "DATA",
+                              "QUIT"};
+    const QStringList expected = oneMail + (inEnvelope ? QStringList{"EHLO", "NOOP", "QUIT"} : oneMail);
+    QTRY_COMPARE(commandLines(server).size(), expected.size());
+    QCOMPARE(commandLines(server), expected);
+
+    // Stored by another hand: dropped when loaded.
+    const DeviceRows rows = deviceRows(s);
+    const uint16_t row = rows.database->deviceRow(QStringLiteral("Email"), rows.deviceName);
+    rows.database->UpdateRow_inDatabase(QStringLiteral("Email"), QStringLiteral("email1_config"),
+                                        emailConfigText(hostile), row);
+    rows.database->UpdateRow_inDatabase(QStringLiteral("Email"), QStringLiteral("email1_message"),
+                                        emailMessageText(hostile), row);
+    s.settings.emailReload = true;
+    tick();
+    const EmailConfig &loaded = s.settings.email[0];
+    for (const QString &address : {loaded.user, loaded.from, loaded.to, loaded.cc})
+      QVERIFY(!hasControlCharacter(address));
+    QCOMPARE(loaded.server, good.server);
+  }
+
+  // A large event log never costs the alarm: the attachment is cut to the newest rows within the size
+  // the server announces (or the cap when it names none), and a mail the server refuses all the same
+  // goes once more without attachments. The body says what happened.
+  void largeLogStillLetsTheAlarmOut_data()
+  {
+    QTest::addColumn<QStringList>("serverOptions");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<qint64>("cap");
+    QTest::addColumn<QString>("outcome"); // whole, shortened, left out
+    QTest::newRow("announced limit") << QStringList{"--size-limit", "200000"} << 20000 << defaultMailSizeCap
+                                     << "shortened";
+    QTest::newRow("no limit announced, the cap applies")
+        << QStringList{"--size-limit", "0"} << 20000 << qint64(150000) << "shortened";
+    QTest::newRow("refused all the same") << QStringList{"--size-limit", "0", "--refuse-over", "50000"}
+                                          << 20000 << defaultMailSizeCap << "left out";
+    QTest::newRow("log that fits") << QStringList{"--size-limit", "200000"} << 100 << defaultMailSizeCap
+                                   << "whole";
+  }
+  void largeLogStillLetsTheAlarmOut()
+  {
+    QFETCH(QStringList, serverOptions);
+    QFETCH(int, rows);
+    QFETCH(qint64, cap);
+    QFETCH(QString, outcome);
+    MailServer server(serverOptions);
+    QVERIFY(server.port);
+    {
+      Ups_DataBase db;
+      QSqlDatabase::database().transaction();
+      for (int i = 0; i < rows; ++i)
+        db.PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00",
+                                              QStringLiteral("Buffer operation number %1").arg(i));
+      QSqlDatabase::database().commit();
+    }
+    AlarmMail mail = plainMail(server.port);
+    mail.config.attachReport = true;
+    mail.reportName = QStringLiteral("upsEvents.csv");
+    mail.reportFile = workDir->path() + QStringLiteral("/mail/upsEvents.csv");
+    mail.log.databaseFile = workDir->path() + QStringLiteral("/upsData.db");
+    QVERIFY(writeMailReport(mail));
+    QFile written(mail.reportFile);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray whole = written.readAll();
+    MailSendSettings settings;
+    settings.sizeCap = cap;
+
+    QCOMPARE(sendAlarmMail(mail, settings), 0);
+    QTRY_COMPARE(server.mails().size(), 1);
+    const QJsonObject received = server.mails().first();
+    const QString text = received.value("text").toString();
+    const QByteArray attached = attachments(received).value(mail.reportName);
+    const QString shortenedNote = mail.notes.reportShortened.section(QLatin1Char('%'), 0, 0);
+    if (outcome == QLatin1String("whole")) {
+      QCOMPARE(attached, whole);
+      QVERIFY(!text.contains(shortenedNote));
+    } else if (outcome == QLatin1String("shortened")) {
+      QVERIFY(attached.size() < whole.size());
+      QVERIFY(attached.size() > whole.size() / 20); // not needlessly short
+      QVERIFY(whole.startsWith(attached));          // the newest rows, whole ones
+      QVERIFY(attached.endsWith('\n'));
+      QVERIFY(attached.startsWith(
+          QStringLiteral("VT-40A;31.01.2024;12:00:00;Buffer operation number %1\n").arg(rows - 1).toUtf8()));
+      QVERIFY2(text.endsWith(mail.notes.reportShortened.arg(attached.count('\n')).arg(rows)),
+               qPrintable(text));
+      const qint64 announced = serverOptions.at(1).toLongLong();
+      QVERIFY(server.messageSize(1) <= (announced > 0 ? announced : cap));
+    } else {
+      QVERIFY(attachments(received).isEmpty());
+      QVERIFY2(text.endsWith(mail.notes.attachmentsLeftOut), qPrintable(text));
+      QTRY_VERIFY(server.lines().contains(QStringLiteral("REFUSED")));
     }
   }
 

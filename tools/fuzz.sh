@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Builds the receive-path fuzzer with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
+# Builds the receive-path fuzzer (decoding and the interpretation of decoded frames for every device
+# family) with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
 # and runs it for the given number of seconds (default 60).
 # Usage: tools/fuzz.sh [seconds] [build folder]
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${2:-$root/build/fuzz}
-mkdir -p "$out/corpus"
+mkdir -p "$out/corpus" "$out/moc"
+# The interpretation of decoded frames comes along, with the headers its records need moc for.
+for header in common/uiRecords.h storage/upsDataBase.h storage/eventControlModel.h; do
+  moc -I"$root" "$root/$header" -o "$out/moc/moc_$(basename "$header" .h).cpp"
+done
+sources=(tests/fuzz/fuzz_receive.cpp link/frameCodec.cpp link/fieldTable.cpp link/buildOptions.cpp
+  link/requestCycle.cpp devices/currentDevice.cpp devices/deviceCatalogue.cpp devices/deviceEvents.cpp
+  devices/familyTraits.cpp devices/pageRecords.cpp devices/parameterEncoding.cpp devices/parameterSettings.cpp
+  devices/processInterpretation.cpp devices/signalRows.cpp devices/valueText.cpp common/languageTable.cpp
+  common/languageTexts.cpp common/logging.cpp common/timedMessage.cpp common/vendorData.cpp
+  common/tickCountdown.cpp storage/upsDataBase.cpp storage/databaseSchema.cpp storage/ownerOnlyFile.cpp
+  storage/eventControlModel.cpp storage/eventLogExport.cpp)
 clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"$root" $(pkg-config --cflags Qt5Core) -fPIC \
-  "$root/tests/fuzz/fuzz_receive.cpp" "$root/link/frameCodec.cpp" "$root/link/fieldTable.cpp" \
-  $(pkg-config --libs Qt5Core) -o "$out/fuzz_receive"
+  -I"$root" $(pkg-config --cflags Qt5Core Qt5Gui Qt5Sql) -fPIC \
+  "${sources[@]/#/$root/}" "$out"/moc/moc_*.cpp \
+  $(pkg-config --libs Qt5Core Qt5Gui Qt5Sql sqlite3) -o "$out/fuzz_receive"
 /usr/bin/python3 "$root/tests/fuzz/make_corpus.py" "$out/seeds"
 cd "$out"
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

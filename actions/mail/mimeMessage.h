@@ -1,6 +1,8 @@
 // A mail message: sender, recipients, subject and its parts, put together as a MIME document.
 #pragma once
 
+#include <algorithm>
+
 #include "emailAddress.h"
 
 #include <QByteArray>
@@ -22,6 +24,11 @@ public:
   void setSubject(const QString &subject) { m_subject = subject; }
   // The message does not own the part; the part must live until the message has been sent.
   void addPart(MimePart *part) { m_parts << part; }
+  // Puts `replacement` in the place of `part`.
+  void replacePart(MimePart *part, MimePart *replacement)
+  {
+    std::replace(m_parts.begin(), m_parts.end(), part, replacement);
+  }
 
   const EmailAddress &sender() const { return m_sender; }
   const QList<EmailAddress> &toRecipients() const { return m_to; }

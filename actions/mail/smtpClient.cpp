@@ -2,6 +2,8 @@
 
 #include "mimeMessage.h"
 
+#include "storage/emailFieldCheck.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QRegularExpression>
@@ -29,7 +31,8 @@ struct SmtpClient::Session {
   bool authSent = false;
   bool noopSent = false;
   QByteArray lastReply;
-  QByteArray refusal; // the last 4xx or 5xx answer
+  QByteArray refusal;   // the last 4xx or 5xx answer
+  qint64 sizeLimit = 0; // announced in the greeting
 
   bool connected = false;
   bool loginFailed = false;
@@ -60,6 +63,9 @@ struct SmtpClient::Session {
       else if (line.startsWith("NOOP"))
         s->noopSent = true;
     } else if (!line.isEmpty()) {
+      // "250-SIZE 10240000" or "250 SIZE 10240000" among the greeting's extensions.
+      if (line.size() > 9 && line.startsWith("250") && line.mid(4, 5).toUpper() == "SIZE ")
+        s->sizeLimit = line.mid(9).trimmed().toLongLong();
       s->lastReply = line;
       if (line.startsWith('4') || line.startsWith('5'))
         s->refusal = line;
@@ -276,6 +282,16 @@ bool SmtpClient::sendMail(const MimeMessage &message)
     d->error = QStringLiteral("no open session");
     return false;
   }
+  // The envelope goes out as command lines: an address that could end one never reaches the wire.
+  bool lineSafe = !hasControlCharacter(message.sender().address());
+  for (const QList<EmailAddress> *list : {&message.toRecipients(), &message.ccRecipients()}) {
+    for (const EmailAddress &a : *list)
+      lineSafe = lineSafe && !hasControlCharacter(a.address());
+  }
+  if (!lineSafe) {
+    d->error = QStringLiteral("an address holds a control character");
+    return false;
+  }
   curl_slist *recipients = nullptr;
   for (const QList<EmailAddress> *list : {&message.toRecipients(), &message.ccRecipients()}) {
     for (const EmailAddress &a : *list) {
@@ -319,4 +335,14 @@ void SmtpClient::quit()
 QString SmtpClient::lastError() const
 {
   return d->error;
+}
+
+qint64 SmtpClient::announcedSizeLimit() const
+{
+  return d->sizeLimit;
+}
+
+bool SmtpClient::messageRefused() const
+{
+  return d->refusal.startsWith("552") || d->refusal.startsWith("554");
 }

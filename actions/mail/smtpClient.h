@@ -58,6 +58,12 @@ public:
 
   // Why the last step failed: libcurl's error text and the server's last answer.
   QString lastError() const;
+  // The largest message the server takes, as its greeting announced (SMTP SIZE); 0 when it named no
+  // limit. Known once connected.
+  qint64 announcedSizeLimit() const;
+  // Whether the last failed sendMail was refused for the message itself (its size or content, 552
+  // or 554) rather than for a recipient or the connection.
+  bool messageRefused() const;
 
 private:
   struct Session;
