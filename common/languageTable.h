@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 239;
+constexpr int languageSlotCount = 257;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -20,6 +20,27 @@ constexpr int pcShutdownIssued = 235;
 constexpr int pcShutdownNotHappened = 236;
 constexpr int mailNotSentAtExit = 237; // %1: the e-mail's number
 constexpr int relayUnknown = 238;
+// Alarm banners; %1: the time the state began.
+constexpr int alarmBufferSince = 239;
+constexpr int alarmOverloadSince = 240;
+constexpr int alarmExchangeStorageSince = 241;
+constexpr int alarmIpcShutdownSince = 242;
+// Feedback of the user's actions; %1: a file name unless said otherwise.
+constexpr int backupSaved = 243;
+constexpr int backupFailed = 244;
+constexpr int settingsRestored = 245;
+constexpr int eventsExported = 246;
+constexpr int eventsExportFailed = 247;
+constexpr int eventsCleared = 248;
+constexpr int writeSent = 249;      // a setting was sent, the device has not confirmed it yet
+constexpr int writeConfirmed = 250; // the device confirmed what was sent
+constexpr int writeOffline = 251;   // nothing sent: no device
+// E-mail and program start; %1: the e-mail's number or the program, %2: the reason.
+constexpr int mailTestButton = 252;
+constexpr int mailTestSent = 253;
+constexpr int mailNotSent = 254;
+constexpr int programNotStarted = 255;
+constexpr int programFailed = 256; // %2: the exit code
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

@@ -255,6 +255,24 @@ void fillEnglish(LanguageRecord &r)
   r.text[236] = QStringLiteral("PC shutdown did not happen; monitoring resumed");
   r.text[237] = QStringLiteral("E-mail %1 was not sent before the program ended");
   r.text[238] = QStringLiteral("Unknown");
+  r.text[239] = QStringLiteral("Buffer operation since %1");
+  r.text[240] = QStringLiteral("Overload since %1");
+  r.text[241] = QStringLiteral("Exchange battery since %1");
+  r.text[242] = QStringLiteral("IPC shutdown pending since %1");
+  r.text[243] = QStringLiteral("Backup saved as %1");
+  r.text[244] = QStringLiteral("Backup could not be written to %1");
+  r.text[245] = QStringLiteral("Settings restored from %1");
+  r.text[246] = QStringLiteral("Event log exported to %1");
+  r.text[247] = QStringLiteral("Event log could not be written to %1");
+  r.text[248] = QStringLiteral("Event log cleared");
+  r.text[249] = QStringLiteral("Sent to the device, waiting for its confirmation");
+  r.text[250] = QStringLiteral("The device confirmed the new setting");
+  r.text[251] = QStringLiteral("Not sent: no device connected");
+  r.text[252] = QStringLiteral("Send test e-mail");
+  r.text[253] = QStringLiteral("Test e-mail %1 sent");
+  r.text[254] = QStringLiteral("E-mail %1 not sent: %2");
+  r.text[255] = QStringLiteral("Program %1 could not be started: %2");
+  r.text[256] = QStringLiteral("Program %1 ended with error code %2");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -508,6 +526,24 @@ void fillGerman(LanguageRecord &r)
   r.text[236] = QStringLiteral("PC wurde nicht heruntergefahren; die Überwachung läuft wieder");
   r.text[237] = QStringLiteral("E-Mail %1 wurde vor dem Programmende nicht gesendet");
   r.text[238] = QStringLiteral("Unbekannt");
+  r.text[239] = QStringLiteral("Pufferbetrieb seit %1");
+  r.text[240] = QStringLiteral("Überlast seit %1");
+  r.text[241] = QStringLiteral("Batterie tauschen seit %1");
+  r.text[242] = QStringLiteral("IPC-Abschaltung läuft seit %1");
+  r.text[243] = QStringLiteral("Sicherung gespeichert als %1");
+  r.text[244] = QStringLiteral("Sicherung konnte nicht nach %1 geschrieben werden");
+  r.text[245] = QStringLiteral("Einstellungen wiederhergestellt aus %1");
+  r.text[246] = QStringLiteral("Ereignisprotokoll exportiert nach %1");
+  r.text[247] = QStringLiteral("Ereignisprotokoll konnte nicht nach %1 geschrieben werden");
+  r.text[248] = QStringLiteral("Ereignisprotokoll gelöscht");
+  r.text[249] = QStringLiteral("An das Gerät gesendet, Bestätigung steht aus");
+  r.text[250] = QStringLiteral("Das Gerät hat die neue Einstellung bestätigt");
+  r.text[251] = QStringLiteral("Nicht gesendet: kein Gerät verbunden");
+  r.text[252] = QStringLiteral("Test-E-Mail senden");
+  r.text[253] = QStringLiteral("Test-E-Mail %1 gesendet");
+  r.text[254] = QStringLiteral("E-Mail %1 nicht gesendet: %2");
+  r.text[255] = QStringLiteral("Programm %1 konnte nicht gestartet werden: %2");
+  r.text[256] = QStringLiteral("Programm %1 endete mit Fehlercode %2");
 }
 
 } // namespace

@@ -367,7 +367,8 @@ bool sameRecord(const ProcessData &a, const ProcessData &b)
          a.usvMasterTemperatur_xPositionFactor == b.usvMasterTemperatur_xPositionFactor &&
          a.usvMasterTemperatur_yPositionFactor == b.usvMasterTemperatur_yPositionFactor &&
          a.masterOperationModus == b.masterOperationModus &&
-         a.masterOperationModusExtra == b.masterOperationModusExtra &&
+         a.masterOperationModusExtra == b.masterOperationModusExtra && a.alarmState == b.alarmState &&
+         a.alarmText == b.alarmText && a.valuesOutOfRange == b.valuesOutOfRange &&
          a.deviceDetectingAutomatically == b.deviceDetectingAutomatically &&
          a.comPortList_currentNumber == b.comPortList_currentNumber && a.comportList == b.comportList &&
          a.masterAdding_image == b.masterAdding_image &&

@@ -935,6 +935,9 @@ struct ProcessData {
   Q_PROPERTY(double usvMasterTemperatur_yPositionFactor MEMBER usvMasterTemperatur_yPositionFactor)
   Q_PROPERTY(QString masterOperationModus MEMBER masterOperationModus)
   Q_PROPERTY(QString masterOperationModusExtra MEMBER masterOperationModusExtra)
+  Q_PROPERTY(QString alarmState MEMBER alarmState)
+  Q_PROPERTY(QString alarmText MEMBER alarmText)
+  Q_PROPERTY(QStringList valuesOutOfRange MEMBER valuesOutOfRange)
   Q_PROPERTY(bool deviceDetectingAutomatically MEMBER deviceDetectingAutomatically)
   Q_PROPERTY(int comPortList_currentNumber MEMBER comPortList_currentNumber)
   Q_PROPERTY(QStringList comportList MEMBER comportList)
@@ -1103,6 +1106,12 @@ public:
   double usvMasterTemperatur_yPositionFactor{0.0};
   QString masterOperationModus;
   QString masterOperationModusExtra;
+  // The alarm shown as a banner and in the foot bar: its key ("buffer", "overload",
+  // "exchangeStorage", "ipcShutdown", "noConnection"; empty when none) and its text with the time it
+  // began; the keys of the measured values outside their normal range.
+  QString alarmState;
+  QString alarmText;
+  QStringList valuesOutOfRange;
   bool deviceDetectingAutomatically{false};
   int comPortList_currentNumber{0};
   QStringList comportList;

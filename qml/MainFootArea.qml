@@ -70,10 +70,21 @@ Rectangle {
             Label {
                 id: idModeLabel
                 objectName: "footOperationMode"
+                readonly property string alarm: foot.process.alarmState || ""
                 Layout.fillWidth: true
-                text: foot.process.masterOperationModus
+                // An alarm shows in its colour, with the time it began.
+                text: alarm !== "" && alarm !== "noConnection" ? foot.process.alarmText : foot.process.masterOperationModus
                 font.pixelSize: idGlobal.fontPixelSize
-                color: idGlobal.infoPageVariableColor
+                font.bold: alarm !== ""
+                color: alarm !== "" ? "white" : idGlobal.infoPageVariableColor
+                leftPadding: alarm !== "" ? 6 : 0
+                rightPadding: leftPadding
+                background: Rectangle {
+                    objectName: "footAlarmBackground"
+                    visible: idModeLabel.alarm !== ""
+                    color: idGlobal.alarmColor(idModeLabel.alarm)
+                    radius: 3
+                }
                 // A narrow window breaks a long state ("No connection since …") rather than cut its time.
                 wrapMode: Text.Wrap
                 maximumLineCount: 2
