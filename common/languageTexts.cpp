@@ -320,7 +320,7 @@ void fillGerman(LanguageRecord &r)
   r.text[40] = QStringLiteral("Ereignisprotokoll mitsenden:");
   r.text[41] = QStringLiteral("Eingang");
   r.text[42] = QStringLiteral("Ausgang");
-  r.text[43] = QStringLiteral("Amb. Temp.");
+  r.text[43] = QStringLiteral("Umgebungstemp.");
   r.text[44] = QStringLiteral("Kapazität zu groß");
   r.text[45] = QStringLiteral("IPC Modus");
   r.text[46] = QStringLiteral("Alarm");
@@ -390,7 +390,7 @@ void fillGerman(LanguageRecord &r)
   r.text[110] = QStringLiteral("Verzögerungszeit [s]:");
   r.text[111] = QStringLiteral("Abschaltzeit [s]:");
   r.text[112] = QStringLiteral("Wartezeit [s]:");
-  r.text[113] = QStringLiteral("IPC Signal für herunterfahren");
+  r.text[113] = QStringLiteral("IPC-Signal zum Herunterfahren");
   r.text[114] = QStringLiteral("IPC Leerlauf");
   r.text[115] = QStringLiteral("IPC Verzögerung");
   r.text[116] = QStringLiteral("Programm");
@@ -426,7 +426,7 @@ void fillGerman(LanguageRecord &r)
   r.text[146] = QStringLiteral("Akku unbekannt");
   r.text[147] = QStringLiteral("kein Akku");
   r.text[148] = QStringLiteral("Kommunikationsfehler");
-  r.text[149] = QStringLiteral("Speichern unter als csv");
+  r.text[149] = QStringLiteral("Als CSV speichern");
   r.text[150] = QStringLiteral("Ereignisse löschen");
   r.text[151] = QStringLiteral("Ereignisprotokoll");
   r.text[152] = QStringLiteral("Gerät");
@@ -460,7 +460,7 @@ void fillGerman(LanguageRecord &r)
   r.text[180] = QStringLiteral("Automatisch auf Statusseite wechseln");
   r.text[181] = QStringLiteral("Schließen der Anwendung verweigern");
   r.text[182] = QStringLiteral("PC-Schnellstart aktivieren");
-  r.text[183] = QStringLiteral("Import config file");
+  r.text[183] = QStringLiteral("Konfigurationsdatei importieren");
   r.text[184] = QStringLiteral("Min. Eingangsspannung");
   r.text[185] = QStringLiteral("Max. Ausgangsstrom");
   r.text[187] = QStringLiteral("Warnung, Zell Spannung zu hoch");

@@ -173,7 +173,7 @@ Rectangle {
                 source: foot.process.yellow_image
                 offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
                 tact: foot.process.yellow_image_tact
-                label: "Charge/\nBat. mode"
+                label: foot.process.currentLanguageNr === 1 ? "Laden/\nPufferbetr." : "Charge/\nBat. mode"
                 toolTipText: foot.process.signal_Label_ledYellow
             }
             MainFootLED {
