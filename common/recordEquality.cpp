@@ -367,8 +367,7 @@ bool sameRecord(const ProcessData &a, const ProcessData &b)
          a.usvMasterTemperatur_xPositionFactor == b.usvMasterTemperatur_xPositionFactor &&
          a.usvMasterTemperatur_yPositionFactor == b.usvMasterTemperatur_yPositionFactor &&
          a.masterOperationModus == b.masterOperationModus &&
-         a.masterOperationModusExtra == b.masterOperationModusExtra && a.alarmState == b.alarmState &&
-         a.alarmText == b.alarmText && a.valuesOutOfRange == b.valuesOutOfRange &&
+         a.masterOperationModusExtra == b.masterOperationModusExtra &&
          a.deviceDetectingAutomatically == b.deviceDetectingAutomatically &&
          a.comPortList_currentNumber == b.comPortList_currentNumber && a.comportList == b.comportList &&
          a.masterAdding_image == b.masterAdding_image &&
@@ -404,7 +403,9 @@ bool sameRecord(const ProcessData &a, const ProcessData &b)
          a.stateOfChargingLowLevel_Label == b.stateOfChargingLowLevel_Label &&
          a.stateOfChargingHighLevel_Label == b.stateOfChargingHighLevel_Label &&
          a.stateOfCharging_Visible == b.stateOfCharging_Visible &&
-         a.IpcCheckboxEnable == b.IpcCheckboxEnable && a.IpcCheckboxChecked == b.IpcCheckboxChecked;
+         a.IpcCheckboxEnable == b.IpcCheckboxEnable && a.IpcCheckboxChecked == b.IpcCheckboxChecked &&
+         a.alarmState == b.alarmState && a.alarmText == b.alarmText &&
+         a.valuesOutOfRange == b.valuesOutOfRange;
 }
 
 bool sameRecord(const CompanyDataStruct &a, const CompanyDataStruct &b)

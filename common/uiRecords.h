@@ -935,9 +935,6 @@ struct ProcessData {
   Q_PROPERTY(double usvMasterTemperatur_yPositionFactor MEMBER usvMasterTemperatur_yPositionFactor)
   Q_PROPERTY(QString masterOperationModus MEMBER masterOperationModus)
   Q_PROPERTY(QString masterOperationModusExtra MEMBER masterOperationModusExtra)
-  Q_PROPERTY(QString alarmState MEMBER alarmState)
-  Q_PROPERTY(QString alarmText MEMBER alarmText)
-  Q_PROPERTY(QStringList valuesOutOfRange MEMBER valuesOutOfRange)
   Q_PROPERTY(bool deviceDetectingAutomatically MEMBER deviceDetectingAutomatically)
   Q_PROPERTY(int comPortList_currentNumber MEMBER comPortList_currentNumber)
   Q_PROPERTY(QStringList comportList MEMBER comportList)
@@ -989,6 +986,10 @@ struct ProcessData {
   Q_PROPERTY(bool stateOfCharging_Visible MEMBER stateOfCharging_Visible)
   Q_PROPERTY(bool IpcCheckboxEnable MEMBER IpcCheckboxEnable)
   Q_PROPERTY(bool IpcCheckboxChecked MEMBER IpcCheckboxChecked)
+  // The alarm display, after the record's own members.
+  Q_PROPERTY(QString alarmState MEMBER alarmState)
+  Q_PROPERTY(QString alarmText MEMBER alarmText)
+  Q_PROPERTY(QStringList valuesOutOfRange MEMBER valuesOutOfRange)
 
 public:
   QString masterDeviceDetailsLabel;
