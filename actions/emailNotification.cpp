@@ -112,7 +112,9 @@ int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
   client.setTimeouts(settings.timeouts);
   client.setStopFlag(settings.stop);
   MimeMessage message(true);
-  const EmailAddress sender(c.user);
+  // A server without login has no user to send as: the sender entered on the page stands in, so
+  // that the mail still carries the From header every mail needs.
+  const EmailAddress sender(c.user.trimmed().isEmpty() ? c.from.trimmed() : c.user);
   const EmailAddress to(c.to);
   const EmailAddress cc(c.cc);
   MimeText text;

@@ -76,6 +76,8 @@ struct LoopState {
   uint8_t identifiedModelIndex = 0; // the catalogue entry of the device identified last
   bool linkLive = false;            // the device's data was live at the previous tick
   QString noConnectionSince;        // "HH:mm:ss" of the moment a live link ended; empty while live
+  QString alarmKey;                 // the alarm shown, and the moment ("HH:mm:ss") it began
+  QString alarmSince;
   QString connectionDeviceName;
   bool statusOfflineSeen = false;
   bool statusIdentifiedSeen = false;

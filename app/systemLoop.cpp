@@ -1,6 +1,7 @@
 // The 100 ms main loop: one run of SystemLoop per timer tick.
 #include "upsApp.h"
 
+#include "alarmStep.h"
 #include "communicationError.h"
 #include "connectionIndicator.h"
 #include "eventLogQueueStep.h"
@@ -281,6 +282,7 @@ void upsApp::runInterpretationStep()
                      languageText(s.language, TextSlot::relayUnknown));
     s.loop.currentPotiPicture.clear();
   }
+  runAlarmStep(s);
   pd.currentLanguageNr = s.language.current;
   // The parameter pages need a model to know which controls exist.
   const bool modelKnown = !currentCatalogueEntry(s).name.isEmpty();

@@ -18,7 +18,9 @@
 #include "storage/eventLogExport.h"
 #include "storage/upsDataBase.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QThreadPool>
 
@@ -317,27 +319,54 @@ void upsApp::receiveFromQml_SetIpcTime(int fieldNr, QString second)
     queueRequest(s.requests, 1, fieldWrite(ipcTimeFields[fieldNr - 1], *value));
 }
 
+namespace
+{
+constexpr uint8_t fileMessageTicks = 80; // 8 s: long enough to read a file name
+
+// Tells in the message line what became of a file the user asked for.
+void postFileOutcome(int slot, const QString &file)
+{
+  AppState &s = appState();
+  postMessage(s.loop.message, languageText(s.language, slot).arg(QDir::toNativeSeparators(file)),
+              fileMessageTicks);
+}
+} // namespace
+
 void upsApp::receiveFromQml_DataBase_EventControl(int buttonNr, QString destinationPath)
 {
   appState().sent.forgetAll();
   if (buttonNr == 0) { // the clear button, after the user confirmed
     database->DeleteData_from_EVETS_TABLE();
     eventModel->updateModel_EVENTS_TABLE();
+    postMessage(appState().loop.message, languageText(appState().language, TextSlot::eventsCleared));
   } else if (buttonNr == 1) { // the CSV button, into the chosen folder
-    // Written on a worker thread: a long log must not hold up the main loop.
+    // Written on a worker thread: a long log must not hold up the main loop. The outcome is
+    // reported on the GUI thread, which alone touches the message line.
     const QString databaseFile = QFileInfo(database->fileName()).absoluteFilePath();
     const QString target = csvExportPath(destinationPath, QDate::currentDate());
     const qint64 lastId = newestEventId();
-    QThreadPool::globalInstance()->start(
-        [databaseFile, target, lastId] { exportEventLog(databaseFile, target, lastId); });
+    QThreadPool::globalInstance()->start([databaseFile, target, lastId] {
+      const bool written = exportEventLog(databaseFile, target, lastId);
+      QMetaObject::invokeMethod(
+          QCoreApplication::instance(),
+          [written, target] {
+            postFileOutcome(written ? TextSlot::eventsExported : TextSlot::eventsExportFailed, target);
+          },
+          Qt::QueuedConnection);
+    });
   }
 }
 
 void upsApp::receiveFromQml_BackupFile(int checkBoxNr, QString destinationPath)
 {
   appState().sent.forgetAll();
-  if (checkBoxNr == 0) // import the chosen file as the application's database
-    importDatabase(localPathOf(destinationPath), false);
-  else if (checkBoxNr == 1) // copy the database into the chosen folder
-    backupDatabaseFile(database->fileName(), backupFilePath(destinationPath, QDate::currentDate()));
+  if (checkBoxNr == 0) { // import the chosen file as the application's database
+    const QString file = localPathOf(destinationPath);
+    if (importDatabase(file, false)) // a refused import says why itself
+      postFileOutcome(TextSlot::settingsRestored, file);
+  } else if (checkBoxNr == 1) { // copy the database into the chosen folder
+    const QString target = backupFilePath(destinationPath, QDate::currentDate());
+    const bool written = backupDatabaseFile(database->fileName(), target);
+    postFileOutcome(written ? TextSlot::backupSaved : TextSlot::backupFailed, target);
+  }
 }

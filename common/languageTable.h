@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 247;
+constexpr int languageSlotCount = 265;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -28,6 +28,27 @@ constexpr int eventLogBehind = 243;   // %1: events waiting to be written
 constexpr int mailFieldRefused = 244;
 constexpr int mailReportShortened = 245; // %1: rows attached, %2: rows in the log
 constexpr int mailAttachmentLeftOut = 246;
+// Alarm banners; %1: the time the state began.
+constexpr int alarmBufferSince = 247;
+constexpr int alarmOverloadSince = 248;
+constexpr int alarmExchangeStorageSince = 249;
+constexpr int alarmIpcShutdownSince = 250;
+// Feedback of the user's actions; %1: a file name unless said otherwise.
+constexpr int backupSaved = 251;
+constexpr int backupFailed = 252;
+constexpr int settingsRestored = 253;
+constexpr int eventsExported = 254;
+constexpr int eventsExportFailed = 255;
+constexpr int eventsCleared = 256;
+constexpr int writeSent = 257;      // a setting was sent, the device has not confirmed it yet
+constexpr int writeConfirmed = 258; // the device confirmed what was sent
+constexpr int writeOffline = 259;   // nothing sent: no device
+// E-mail and program start; %1: the e-mail's number or the program, %2: the reason.
+constexpr int mailTestButton = 260;
+constexpr int mailTestSent = 261;
+constexpr int mailNotSent = 262;
+constexpr int programNotStarted = 263;
+constexpr int programFailed = 264; // %2: the exit code
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

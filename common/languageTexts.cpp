@@ -266,6 +266,24 @@ void fillEnglish(LanguageRecord &r)
       "limit.");
   r.text[TextSlot::mailAttachmentLeftOut] =
       QStringLiteral("The mail server refused this mail with its attachments, so it was sent without them.");
+  r.text[247] = QStringLiteral("Buffer operation since %1");
+  r.text[248] = QStringLiteral("Overload since %1");
+  r.text[249] = QStringLiteral("Exchange battery since %1");
+  r.text[250] = QStringLiteral("IPC shutdown pending since %1");
+  r.text[251] = QStringLiteral("Backup saved as %1");
+  r.text[252] = QStringLiteral("Backup could not be written to %1");
+  r.text[253] = QStringLiteral("Settings restored from %1");
+  r.text[254] = QStringLiteral("Event log exported to %1");
+  r.text[255] = QStringLiteral("Event log could not be written to %1");
+  r.text[256] = QStringLiteral("Event log cleared");
+  r.text[257] = QStringLiteral("Sent to the device, waiting for its confirmation");
+  r.text[258] = QStringLiteral("The device confirmed the new setting");
+  r.text[259] = QStringLiteral("Not sent: no device connected");
+  r.text[260] = QStringLiteral("Send test e-mail");
+  r.text[261] = QStringLiteral("Test e-mail %1 sent");
+  r.text[262] = QStringLiteral("E-mail %1 not sent: %2");
+  r.text[263] = QStringLiteral("Program %1 could not be started: %2");
+  r.text[264] = QStringLiteral("Program %1 ended with error code %2");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -313,7 +331,7 @@ void fillGerman(LanguageRecord &r)
   r.text[40] = QStringLiteral("Ereignisprotokoll mitsenden:");
   r.text[41] = QStringLiteral("Eingang");
   r.text[42] = QStringLiteral("Ausgang");
-  r.text[43] = QStringLiteral("Amb. Temp.");
+  r.text[43] = QStringLiteral("Umgebungstemp.");
   r.text[44] = QStringLiteral("Kapazität zu groß");
   r.text[45] = QStringLiteral("IPC Modus");
   r.text[46] = QStringLiteral("Alarm");
@@ -383,7 +401,7 @@ void fillGerman(LanguageRecord &r)
   r.text[110] = QStringLiteral("Verzögerungszeit [s]:");
   r.text[111] = QStringLiteral("Abschaltzeit [s]:");
   r.text[112] = QStringLiteral("Wartezeit [s]:");
-  r.text[113] = QStringLiteral("IPC Signal für herunterfahren");
+  r.text[113] = QStringLiteral("IPC-Signal zum Herunterfahren");
   r.text[114] = QStringLiteral("IPC Leerlauf");
   r.text[115] = QStringLiteral("IPC Verzögerung");
   r.text[116] = QStringLiteral("Programm");
@@ -419,7 +437,7 @@ void fillGerman(LanguageRecord &r)
   r.text[146] = QStringLiteral("Akku unbekannt");
   r.text[147] = QStringLiteral("kein Akku");
   r.text[148] = QStringLiteral("Kommunikationsfehler");
-  r.text[149] = QStringLiteral("Speichern unter als csv");
+  r.text[149] = QStringLiteral("Als CSV speichern");
   r.text[150] = QStringLiteral("Ereignisse löschen");
   r.text[151] = QStringLiteral("Ereignisprotokoll");
   r.text[152] = QStringLiteral("Gerät");
@@ -453,7 +471,7 @@ void fillGerman(LanguageRecord &r)
   r.text[180] = QStringLiteral("Automatisch auf Statusseite wechseln");
   r.text[181] = QStringLiteral("Schließen der Anwendung verweigern");
   r.text[182] = QStringLiteral("PC-Schnellstart aktivieren");
-  r.text[183] = QStringLiteral("Import config file");
+  r.text[183] = QStringLiteral("Konfigurationsdatei importieren");
   r.text[184] = QStringLiteral("Min. Eingangsspannung");
   r.text[185] = QStringLiteral("Max. Ausgangsstrom");
   r.text[187] = QStringLiteral("Warnung, Zell Spannung zu hoch");
@@ -531,6 +549,24 @@ void fillGerman(LanguageRecord &r)
                                "gekürzt, damit die E-Mail ihre Größenbegrenzung einhält.");
   r.text[TextSlot::mailAttachmentLeftOut] = QStringLiteral(
       "Der Mailserver hat diese E-Mail mit ihren Anhängen abgelehnt; sie wurde ohne Anhänge gesendet.");
+  r.text[247] = QStringLiteral("Pufferbetrieb seit %1");
+  r.text[248] = QStringLiteral("Überlast seit %1");
+  r.text[249] = QStringLiteral("Batterie tauschen seit %1");
+  r.text[250] = QStringLiteral("IPC-Abschaltung läuft seit %1");
+  r.text[251] = QStringLiteral("Sicherung gespeichert als %1");
+  r.text[252] = QStringLiteral("Sicherung konnte nicht nach %1 geschrieben werden");
+  r.text[253] = QStringLiteral("Einstellungen wiederhergestellt aus %1");
+  r.text[254] = QStringLiteral("Ereignisprotokoll exportiert nach %1");
+  r.text[255] = QStringLiteral("Ereignisprotokoll konnte nicht nach %1 geschrieben werden");
+  r.text[256] = QStringLiteral("Ereignisprotokoll gelöscht");
+  r.text[257] = QStringLiteral("An das Gerät gesendet, Bestätigung steht aus");
+  r.text[258] = QStringLiteral("Das Gerät hat die neue Einstellung bestätigt");
+  r.text[259] = QStringLiteral("Nicht gesendet: kein Gerät verbunden");
+  r.text[260] = QStringLiteral("Test-E-Mail senden");
+  r.text[261] = QStringLiteral("Test-E-Mail %1 gesendet");
+  r.text[262] = QStringLiteral("E-Mail %1 nicht gesendet: %2");
+  r.text[263] = QStringLiteral("Programm %1 konnte nicht gestartet werden: %2");
+  r.text[264] = QStringLiteral("Programm %1 endete mit Fehlercode %2");
 }
 
 } // namespace

@@ -403,7 +403,9 @@ bool sameRecord(const ProcessData &a, const ProcessData &b)
          a.stateOfChargingLowLevel_Label == b.stateOfChargingLowLevel_Label &&
          a.stateOfChargingHighLevel_Label == b.stateOfChargingHighLevel_Label &&
          a.stateOfCharging_Visible == b.stateOfCharging_Visible &&
-         a.IpcCheckboxEnable == b.IpcCheckboxEnable && a.IpcCheckboxChecked == b.IpcCheckboxChecked;
+         a.IpcCheckboxEnable == b.IpcCheckboxEnable && a.IpcCheckboxChecked == b.IpcCheckboxChecked &&
+         a.alarmState == b.alarmState && a.alarmText == b.alarmText &&
+         a.valuesOutOfRange == b.valuesOutOfRange;
 }
 
 bool sameRecord(const CompanyDataStruct &a, const CompanyDataStruct &b)

@@ -989,6 +989,10 @@ struct ProcessData {
   Q_PROPERTY(bool stateOfCharging_Visible MEMBER stateOfCharging_Visible)
   Q_PROPERTY(bool IpcCheckboxEnable MEMBER IpcCheckboxEnable)
   Q_PROPERTY(bool IpcCheckboxChecked MEMBER IpcCheckboxChecked)
+  // The alarm display, after the record's own members.
+  Q_PROPERTY(QString alarmState MEMBER alarmState)
+  Q_PROPERTY(QString alarmText MEMBER alarmText)
+  Q_PROPERTY(QStringList valuesOutOfRange MEMBER valuesOutOfRange)
 
 public:
   QString masterDeviceDetailsLabel;
@@ -1106,6 +1110,12 @@ public:
   double usvMasterTemperatur_yPositionFactor{0.0};
   QString masterOperationModus;
   QString masterOperationModusExtra;
+  // The alarm shown as a banner and in the foot bar: its key ("buffer", "overload",
+  // "exchangeStorage", "ipcShutdown", "noConnection"; empty when none) and its text with the time it
+  // began; the keys of the measured values outside their normal range.
+  QString alarmState;
+  QString alarmText;
+  QStringList valuesOutOfRange;
   bool deviceDetectingAutomatically{false};
   int comPortList_currentNumber{0};
   QStringList comportList;

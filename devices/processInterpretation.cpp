@@ -393,7 +393,8 @@ void fillMeasuredValues(const InterpretationContext &c, const InterpretationStat
   pd.usvBufferDischargeOutText = st.storagePresent ? pd.chargeCurrent : QString();
   if (st.storagePresent && (st.operatingMode == 3 || st.operatingMode == 5))
     pd.usvBufferDischargeOutText +=
-        QLatin1Char('\n') + text(c, 170) + QStringLiteral(": ") + QString::number(f.rxField1312);
+        QLatin1Char('\n') + text(c, 170) + QStringLiteral(": ") + QString::number(f.rxField1312) +
+        (entry.isCapacitorModel() ? QStringLiteral(" s") : QStringLiteral(" min"));
   pd.masterTemperatur = temperatureText(f.rxField1100[0], fahrenheit, unit);
 
   // Device details: one label and one value per line.

@@ -71,10 +71,21 @@ Rectangle {
             Label {
                 id: idModeLabel
                 objectName: "footOperationMode"
+                readonly property string alarm: foot.process.alarmState || ""
                 Layout.fillWidth: true
-                text: foot.process.masterOperationModus
+                // An alarm shows in its colour, with the time it began.
+                text: alarm !== "" && alarm !== "noConnection" ? foot.process.alarmText : foot.process.masterOperationModus
                 font.pixelSize: idGlobal.fontPixelSize
-                color: idGlobal.infoPageVariableColor
+                font.bold: alarm !== ""
+                color: alarm !== "" ? "white" : idGlobal.infoPageVariableColor
+                leftPadding: alarm !== "" ? 6 : 0
+                rightPadding: leftPadding
+                background: Rectangle {
+                    objectName: "footAlarmBackground"
+                    visible: idModeLabel.alarm !== ""
+                    color: idGlobal.alarmColor(idModeLabel.alarm)
+                    radius: 3
+                }
                 // A narrow window breaks a long state ("No connection since …") rather than cut its time.
                 wrapMode: Text.Wrap
                 maximumLineCount: 2
@@ -163,7 +174,7 @@ Rectangle {
                 source: foot.process.yellow_image
                 offSource: foot.process.grey_image !== "" ? foot.process.grey_image : "qrc:/images/led/led_grey.png"
                 tact: foot.process.yellow_image_tact
-                label: "Charge/\nBat. mode"
+                label: foot.process.currentLanguageNr === 1 ? "Laden/\nPufferbetr." : "Charge/\nBat. mode"
                 toolTipText: foot.process.signal_Label_ledYellow
             }
             MainFootLED {

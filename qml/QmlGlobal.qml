@@ -177,4 +177,18 @@ QtObject {
         if (typeof startPageName === "string" && startPageName !== "")
             currentPage = pageNamed(startPageName)
     }
+
+    // Alarm colours by the alarm keys of ProcessData: amber for a state the device rides out,
+    // red for one that needs action now, grey for no data at all.
+    readonly property color alarmValueColor: "#c62828"
+    function alarmColor(key) {
+        switch (key) {
+        case "buffer": return "#d98200"
+        case "exchangeStorage": return "#e65100"
+        case "overload": return "#c62828"
+        case "ipcShutdown": return "#ad1457"
+        case "noConnection": return "#616161"
+        }
+        return "transparent"
+    }
 }

@@ -14,7 +14,7 @@ struct EmailConfig {
   QString port;
   QString subject;
   QString cc;
-  QString from; // shown and stored, not used for sending
+  QString from; // the sender when no login user is set
   QString to;
   QString text;
   bool attachReport = false;

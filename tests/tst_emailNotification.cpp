@@ -343,6 +343,29 @@ private slots:
     QCOMPARE(files.value(QStringLiteral("notes; \"v2\".txt")), QByteArray("line 1\r\nline 2\n"));
   }
 
+  // Every mail names its sender: the login user, or without login the sender from the page.
+  void mailCarriesFromHeader_data()
+  {
+    QTest::addColumn<QString>("login");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("login user") << QString(user) << QString(user);
+    QTest::newRow("no login") << QString() << QStringLiteral("me@example.org");
+  }
+  void mailCarriesFromHeader()
+  {
+    QFETCH(QString, login);
+    QFETCH(QString, expected);
+    MailServer server({});
+    QVERIFY(server.port);
+    AlarmMail mail = plainMail(server.port);
+    mail.config.user = login;
+    mail.config.from = QStringLiteral("me@example.org");
+    QCOMPARE(sendAlarmMail(mail, {}), 0);
+    QTRY_COMPARE(server.mails().size(), 1);
+    QCOMPARE(server.mails().first().value("from").toString(), expected);
+    QCOMPARE(server.mails().first().value("mail_from").toString(), expected);
+  }
+
   // A mail that fails says why in the log; a missing attachment costs only the attachment.
   void failuresAreLoggedWithTheirReason_data()
   {

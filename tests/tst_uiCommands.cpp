@@ -423,6 +423,51 @@ private slots:
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1);
   }
 
+  // Saving, restoring and exporting say in the message line what became of which file.
+  void fileActionsSayWhatHappened_data()
+  {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("folderExists");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("backup") << "backup" << true << "^Backup saved as .*upsData_\\d{8}\\.db$";
+    QTest::newRow("backup, no folder") << "backup" << false << "^Backup could not be written to .*upsData_";
+    QTest::newRow("export") << "export" << true << "^Event log exported to .*upsEvents_\\d{8}\\.csv$";
+    QTest::newRow("export, no folder")
+        << "export" << false << "^Event log could not be written to .*upsEvents_";
+    QTest::newRow("restore") << "restore" << true << "^Settings restored from .*upsData_\\d{8}\\.db$";
+    QTest::newRow("clear") << "clear" << true << "^Event log cleared$";
+  }
+  void fileActionsSayWhatHappened()
+  {
+    QFETCH(QString, action);
+    QFETCH(bool, folderExists);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString destination =
+        QUrl::fromLocalFile(folderExists ? folder.path() : folder.path() + QStringLiteral("/missing"))
+            .toString();
+    if (action == "backup") {
+      app->receiveFromQml_BackupFile(1, destination);
+    } else if (action == "export") {
+      app->receiveFromQml_DataBase_EventControl(1, destination);
+    } else if (action == "clear") {
+      app->receiveFromQml_DataBase_EventControl(0, QString());
+    } else {
+      app->receiveFromQml_BackupFile(1, destination);
+      const QString backup = QDir(folder.path()).entryList(QDir::Files).value(0);
+      QVERIFY(!backup.isEmpty());
+      app->receiveFromQml_BackupFile(0, QUrl::fromLocalFile(folder.filePath(backup)).toString());
+    }
+    const QRegularExpression expected(message);
+    const auto shown = [&] {
+      tick();
+      const AppState &s = appState();
+      return expected.match(s.ui.processData.extraMessage).hasMatch() ||
+             expected.match(s.loop.message.postedMessage).hasMatch();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shown(), 10000);
+  }
+
   void deviceIndexOutsideTheCatalogueIsIgnored()
   {
     QSignalSpy parameter(app.get(), &upsApp::sendToQml_Parameter);

@@ -123,7 +123,7 @@ Item {
                             Repeater {
                                 model: [
                                     { name: "Alarm", image: "red_image", causes: "signal_Label_ledRed" },
-                                    { name: "Charge/Bat. mode", image: "yellow_image", causes: "signal_Label_ledYellow" },
+                                    { name: idEventWindow.proc.currentLanguageNr === 1 ? "Laden/Pufferbetrieb" : "Charge/Bat. mode", image: "yellow_image", causes: "signal_Label_ledYellow" },
                                     { name: "DC OK", image: "green_image", causes: "signal_Label_ledGreen" }
                                 ]
                                 delegate: RowLayout {

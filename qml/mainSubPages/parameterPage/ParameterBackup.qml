@@ -19,6 +19,8 @@ Rectangle {
     }
 
     readonly property bool deviceOnline: !pd.offlineMode
+    // What each button does, in the window's language (0 English, 1 German).
+    function tip(english, german) { return pd.currentLanguageNr === 1 ? german : english }
 
     implicitHeight: Math.max(50, idGroups.implicitHeight + 12)
     color: idGlobal.parameterSettingsColor
@@ -75,6 +77,9 @@ Rectangle {
                 implicitWidth: idGlobal.controlHeight + 8
                 enabled: bar.deviceOnline
                 Accessible.name: idGlobal.setUpsParameter_Text
+                ToolTip.visible: hovered
+                ToolTip.delay: 400
+                ToolTip.text: bar.tip("Read the parameters from the device again", "Parameter erneut aus dem Gerät lesen")
                 onClicked: cppClass.receiveFromQml_SetGetSetting(3)
             }
             MyButton {
@@ -88,6 +93,9 @@ Rectangle {
                 objectName: "saveSettingButton"
                 text: idGlobal.buttonsParameter_SaveSetting_Text
                 enabled: bar.deviceOnline
+                ToolTip.visible: hovered
+                ToolTip.delay: 400
+                ToolTip.text: bar.tip("Keep the device's current parameters in this program", "Die aktuellen Geräteparameter in diesem Programm speichern")
                 onClicked: cppClass.receiveFromQml_SetGetSetting(1)
             }
             MyButton {
@@ -96,6 +104,9 @@ Rectangle {
                 enabled: bar.deviceOnline
                 onClicked: bar.confirm(bar.question(idGlobal.setUpsParameter_Text, text),
                                        function() { cppClass.receiveFromQml_SetGetSetting(2) })
+                ToolTip.visible: hovered
+                ToolTip.delay: 400
+                ToolTip.text: bar.tip("Send the parameters kept in this program to the device", "Die in diesem Programm gespeicherten Parameter an das Gerät senden")
             }
         }
 
@@ -115,11 +126,17 @@ Rectangle {
             MyButton {
                 objectName: "saveBackupButton"
                 text: idGlobal.textBackupFile
+                ToolTip.visible: hovered
+                ToolTip.delay: 400
+                ToolTip.text: bar.tip("Save all settings of this program as a database file in a folder", "Alle Einstellungen dieses Programms als Datenbankdatei in einem Ordner sichern")
                 onClicked: idFolderDialog.open()
             }
             MyButton {
                 objectName: "loadBackupButton"
                 text: idGlobal.buttonsParameter_RestoreSetting_Text
+                ToolTip.visible: hovered
+                ToolTip.delay: 400
+                ToolTip.text: bar.tip("Import all settings of this program from a saved database file", "Alle Einstellungen dieses Programms aus einer gesicherten Datenbankdatei importieren")
                 onClicked: idFileDialog.open()
             }
         }

@@ -61,6 +61,8 @@ Item {
     function yFactor(v) { return proc[v.factors + "_yPositionFactor"] || 0 }
     function valueOnPicture(v) { return onPicture(xFactor(v), yFactor(v)) }
     function valueText(v) { return (proc[v.text] || "").trim() }
+    function outOfRange(key) { return (proc.valuesOutOfRange || []).indexOf(key) >= 0 }
+    function valueColor(key) { return outOfRange(key) ? idGlobal.alarmValueColor : idGlobal.infoPageVariableColor }
 
     // The text of a value when it is listed below the picture, "" when it is on the picture.
     function listed(key) {
@@ -113,6 +115,32 @@ Item {
             y: idGlobal.pageMargin
             width: idFlick.width - 2 * idGlobal.pageMargin
             spacing: idGlobal.spacing
+
+            // The alarm in force, with the time it began, as a coloured banner.
+            Rectangle {
+                id: idAlarmBanner
+                objectName: "alarmBanner"
+                readonly property string key: proc.alarmState || ""
+                visible: key !== ""
+                Layout.fillWidth: true
+                implicitHeight: idAlarmText.implicitHeight + 16
+                radius: 4
+                color: idGlobal.alarmColor(key)
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: idAlarmText.text
+                Label {
+                    id: idAlarmText
+                    objectName: "alarmBannerText"
+                    anchors.verticalCenter: parent.verticalCenter
+                    x: 12
+                    width: parent.width - 24
+                    text: proc.alarmText || ""
+                    font.pixelSize: idGlobal.titlePixelSize + 2
+                    font.bold: true
+                    color: "white"
+                    wrapMode: Text.Wrap
+                }
+            }
 
             // Operating mode, with the back end's extra remark behind it.
             RowLayout {
@@ -222,7 +250,7 @@ Item {
                                     text: idStatusWindow.valueText(modelData)
                                     font.pixelSize: idGlobal.fontPixelSize
                                     font.bold: true
-                                    color: idGlobal.infoPageVariableColor
+                                    color: idStatusWindow.valueColor(modelData.key)
                                     padding: 2
                                     background: Rectangle { color: "#d9ffffff"; radius: 3 }
                                 }
@@ -263,6 +291,7 @@ Item {
                             objectName: "inputCard"
                             title: idStatusWindow.detailLabel(1)
                             text: idStatusWindow.joinLines([idStatusWindow.listed("input"), idStatusWindow.listed("input2")])
+                            valueColor: idStatusWindow.valueColor("input")
                             width: idValueStrip.cardWidth
                             x: Math.max(0, Math.min(idValueStrip.width * 0.12 - width / 2,
                                                     idDeviceCard.x - width - idGlobal.spacing))
@@ -272,6 +301,8 @@ Item {
                             objectName: "deviceCard"
                             title: idStatusWindow.listed("temperature") !== "" ? idStatusWindow.detailLabel(3) : ""
                             titleValue: idStatusWindow.listed("temperature")
+                            titleValueColor: idStatusWindow.valueColor("temperature")
+                            valueColor: idStatusWindow.valueColor("storageVoltage")
                             picture: idStatusWindow.storagePictureOnPicture ? "" : idStatusWindow.storagePicture
                             text: idStatusWindow.storageText
                             width: idValueStrip.cardWidth
@@ -282,6 +313,7 @@ Item {
                             objectName: "outputCard"
                             title: idStatusWindow.detailLabel(2)
                             text: idStatusWindow.listed("output")
+                            valueColor: idStatusWindow.valueColor("output")
                             width: idValueStrip.cardWidth
                             x: Math.min(idValueStrip.width - width,
                                         Math.max(idValueStrip.width * 0.87 - width / 2,
@@ -326,6 +358,8 @@ Item {
         property string titleValue: ""
         property string picture: ""
         property string text: ""
+        property color valueColor: idGlobal.infoPageVariableColor
+        property color titleValueColor: idGlobal.infoPageVariableColor
         readonly property bool shown: text !== "" || titleValue !== "" || picture !== ""
 
         visible: shown
@@ -356,7 +390,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 font.pixelSize: idGlobal.fontPixelSize + 1
                 font.bold: true
-                color: idGlobal.infoPageVariableColor
+                color: idCard.titleValueColor
             }
             Rectangle {
                 visible: idCard.titleValue !== "" && (idCard.picture !== "" || idCard.text !== "")
@@ -383,7 +417,7 @@ Item {
                     horizontalAlignment: Text.AlignHCenter
                     font.pixelSize: remark ? idGlobal.fontPixelSize - 1 : idGlobal.fontPixelSize + 1
                     font.bold: !remark
-                    color: idGlobal.infoPageVariableColor
+                    color: idCard.valueColor
                     wrapMode: Text.Wrap
                 }
             }

@@ -1,0 +1,139 @@
+// The real window against the simulator: every alarm state shows a coloured banner with the time it
+// began, colours the foot bar's state, and colours the measured values outside their range.
+#include "realWindow.h"
+#include "simulatorProcess.h"
+#include "temporaryWorkingDirectory.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QtTest>
+
+#include <memory>
+
+class AlarmViewTest : public QObject
+{
+  Q_OBJECT
+
+  std::unique_ptr<TemporaryWorkingDirectory> workDir;
+  std::unique_ptr<SimulatorProcess> simulator;
+  std::unique_ptr<RealWindow> real;
+
+  QString textOf(const QString &name) { return real->item(name)->property("text").toString(); }
+
+  void saveScreenshot(const QString &name)
+  {
+    QTest::qWait(300); // the page's transition ends
+    const QString folder = QStringLiteral(SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    QVERIFY(
+        real->window->screen()->grabWindow(real->window->winId()).save(folder + "/alarm_" + name + ".png"));
+  }
+
+private slots:
+  void initTestCase()
+  {
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvex"));
+    QCoreApplication::setApplicationName(QStringLiteral("Talvane tests"));
+  }
+
+  void cleanup()
+  {
+    real.reset();
+    simulator.reset();
+    workDir.reset();
+  }
+
+  void alarmStateIsShown_data()
+  {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("banner");
+    QTest::addColumn<QString>("valueOutOfRange");
+    QTest::addColumn<QString>("colour");
+    QTest::newRow("buffer") << "buffer"
+                            << "buffer"
+                            << "Buffer operation"
+                            << "input"
+                            << "#d98200";
+    QTest::newRow("overload") << "overload"
+                              << "overload"
+                              << "Overload"
+                              << "temperature"
+                              << "#c62828";
+    QTest::newRow("exchange battery") << "exchange-storage"
+                                      << "exchangeStorage"
+                                      << "Exchange battery"
+                                      << ""
+                                      << "#e65100";
+    QTest::newRow("IPC shutdown") << "ipc-shutdown"
+                                  << "ipcShutdown"
+                                  << "IPC shutdown pending"
+                                  << "input"
+                                  << "#ad1457";
+    QTest::newRow("storage near cut-off") << "low-storage"
+                                          << "buffer"
+                                          << "Buffer operation"
+                                          << "storageVoltage"
+                                          << "#d98200";
+    QTest::newRow("no connection") << "silent"
+                                   << "noConnection"
+                                   << "No connection"
+                                   << ""
+                                   << "#616161";
+  }
+
+  void alarmStateIsShown()
+  {
+    QFETCH(QString, mode);
+    QFETCH(QString, key);
+    QFETCH(QString, banner);
+    QFETCH(QString, valueOutOfRange);
+    QFETCH(QString, colour);
+    workDir = std::make_unique<TemporaryWorkingDirectory>();
+    const QString port = workDir->path() + QStringLiteral("/ups");
+    QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir->path() + QStringLiteral("/app")));
+    simulator = std::make_unique<SimulatorProcess>(QStringList{"--model", "VT-40A", "--link", port});
+    real = std::make_unique<RealWindow>(QStringList{port});
+    QVERIFY(real->window);
+    real->window->resize(1366, 768);
+    QVERIFY(real->showPage(1));
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(QStringLiteral("footOperationMode")), QStringLiteral("Mains operation"),
+                              30000);
+    QQuickItem *bannerItem = real->item(QStringLiteral("alarmBanner"));
+    QVERIFY(!bannerItem->isVisible());
+
+    simulator->command(mode == "silent" ? QStringLiteral("silent on") : QStringLiteral("mode ") + mode);
+    const QRegularExpression since(QStringLiteral("^%1 since \\d\\d:\\d\\d:\\d\\d$").arg(banner));
+    QTRY_VERIFY_WITH_TIMEOUT(since.match(textOf(QStringLiteral("alarmBannerText"))).hasMatch(), 15000);
+    QVERIFY(bannerItem->isVisible());
+    QCOMPARE(bannerItem->property("color").value<QColor>(), QColor(colour));
+    const ProcessData &pd = appState().ui.processData;
+    QCOMPARE(pd.alarmState, key);
+
+    // The foot bar shows the same state in the same colour, with its time.
+    QQuickItem *foot = real->item(QStringLiteral("footOperationMode"));
+    QVERIFY(since.match(foot->property("text").toString()).hasMatch());
+    QCOMPARE(real->item(QStringLiteral("footAlarmBackground"))->property("color").value<QColor>(),
+             QColor(colour));
+
+    if (!valueOutOfRange.isEmpty())
+      QVERIFY2(pd.valuesOutOfRange.contains(valueOutOfRange), qPrintable(pd.valuesOutOfRange.join(',')));
+    if (mode == "buffer") {
+      QVERIFY2(pd.usvBufferDischargeOutText.contains(QRegularExpression(QStringLiteral(": \\d+ min$"))),
+               qPrintable(pd.usvBufferDischargeOutText));
+      saveScreenshot(QStringLiteral("buffer_1366x768_en"));
+      real->window->resize(1024, 700);
+      saveScreenshot(QStringLiteral("buffer_1024x700_en"));
+    }
+
+    // The state ends: the banner goes.
+    simulator->command(mode == "silent" ? QStringLiteral("silent off") : QStringLiteral("mode mains"));
+    QTRY_VERIFY_WITH_TIMEOUT(!bannerItem->isVisible(), 15000);
+    QCOMPARE(foot->property("text").toString(), QStringLiteral("Mains operation"));
+  }
+};
+
+QTEST_MAIN(AlarmViewTest)
+
+#include "tst_alarmView.moc"
