@@ -1,6 +1,6 @@
 #include "appState.h"
-#include "firmwareCommandLine.h"
 #include "dataFolder.h"
+#include "firmwareCommandLine.h"
 #include "journalLog.h"
 #include "qmlContext.h"
 #include "quitOnSignal.h"
@@ -19,8 +19,8 @@
 #include <QQmlContext>
 #include <QQuickWindow>
 
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <memory>
 
 namespace

@@ -258,9 +258,11 @@ void fillEnglish(LanguageRecord &r)
   r.text[TextSlot::nutServerSwitch] = QStringLiteral("Serve the UPS to other computers (NUT)");
   r.text[TextSlot::nutServerUser] = QStringLiteral("User name");
   r.text[TextSlot::nutServerPassword] = QStringLiteral("Password");
-  r.text[TextSlot::databaseUnusable] = QStringLiteral("%1 is not a database: events and settings are not saved.");
+  r.text[TextSlot::databaseUnusable] =
+      QStringLiteral("%1 is not a database: events and settings are not saved.");
   r.text[TextSlot::eventLogBehind] = QStringLiteral("Event log behind: %1 events wait for the database");
-  r.text[TextSlot::mailFieldRefused] = QStringLiteral("Not taken: an address or user name cannot contain control characters.");
+  r.text[TextSlot::mailFieldRefused] =
+      QStringLiteral("Not taken: an address or user name cannot contain control characters.");
   r.text[TextSlot::mailReportShortened] = QStringLiteral(
       "The attached event log is shortened to the newest %1 of %2 entries to keep the mail within its size "
       "limit.");
@@ -542,11 +544,13 @@ void fillGerman(LanguageRecord &r)
   r.text[TextSlot::nutServerPassword] = QStringLiteral("Passwort");
   r.text[TextSlot::databaseUnusable] =
       QStringLiteral("%1 ist keine Datenbank: Ereignisse und Einstellungen werden nicht gespeichert.");
-  r.text[TextSlot::eventLogBehind] = QStringLiteral("Ereignisprotokoll im Rückstand: %1 Ereignisse warten auf die Datenbank");
+  r.text[TextSlot::eventLogBehind] =
+      QStringLiteral("Ereignisprotokoll im Rückstand: %1 Ereignisse warten auf die Datenbank");
   r.text[TextSlot::mailFieldRefused] =
       QStringLiteral("Nicht übernommen: Adressen und Benutzernamen dürfen keine Steuerzeichen enthalten.");
-  r.text[TextSlot::mailReportShortened] = QStringLiteral("Das angehängte Ereignisprotokoll ist auf die neuesten %1 von %2 Einträgen "
-                               "gekürzt, damit die E-Mail ihre Größenbegrenzung einhält.");
+  r.text[TextSlot::mailReportShortened] =
+      QStringLiteral("Das angehängte Ereignisprotokoll ist auf die neuesten %1 von %2 Einträgen "
+                     "gekürzt, damit die E-Mail ihre Größenbegrenzung einhält.");
   r.text[TextSlot::mailAttachmentLeftOut] = QStringLiteral(
       "Der Mailserver hat diese E-Mail mit ihren Anhängen abgelehnt; sie wurde ohne Anhänge gesendet.");
   r.text[247] = QStringLiteral("Pufferbetrieb seit %1");

@@ -59,6 +59,13 @@ QString copyTables(QSqlDatabase &db, const QString &source)
   db.transaction();
   for (const TableSchema &table : databaseSchema()) {
     const QStringList present = sourceColumns(db, table.name);
+    if (present.isEmpty() && table.optional) {
+      if (!query.exec(table.createStatement)) {
+        reason = query.lastError().text();
+        break;
+      }
+      continue;
+    }
     if (present.isEmpty()) {
       reason = QStringLiteral("no table %1").arg(table.name);
       break;
@@ -71,8 +78,8 @@ QString copyTables(QSqlDatabase &db, const QString &source)
       break;
     const QString columns = table.columns.join(QStringLiteral(", "));
     if (!query.exec(table.createStatement) ||
-        !query.exec(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM source.%1 ORDER BY id")
-                        .arg(table.name, columns))) {
+        !query.exec(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM source.%1 ORDER BY %3")
+                        .arg(table.name, columns, table.columns.first()))) {
       reason = query.lastError().text();
       break;
     }

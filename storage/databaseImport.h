@@ -6,7 +6,7 @@
 #include <QVector>
 
 // Writes into `target` (an empty or new file) a database of this application holding the rows of
-// `source`: the seven tables with exactly their own columns and nothing else, so that no trigger,
+// `source`: our tables with exactly their own columns and nothing else, so that no trigger,
 // view, index or foreign column of the chosen file comes along. False, with the reason in `why`,
 // when `source` cannot be brought to that form (not a database, a table missing or lacking one of
 // its columns).

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <iterator>
+
 namespace
 {
 // The statements stand exactly as older files were made with.
@@ -36,6 +38,8 @@ const char *const createStatements[] = {
     "INTEGER,program2_seconds INTEGER,program1_hours_backup INTEGER,program1_minutes_backup "
     "INTEGER,program1_seconds_backup INTEGER,program2_hours_backup INTEGER,program2_minutes_backup "
     "INTEGER,program2_seconds_backup INTEGER )",
+    // Newer than the others: files made before it lack it.
+    "CREATE TABLE NutServer (name TEXT PRIMARY KEY, value TEXT)",
 };
 
 // The column names of a CREATE statement: the first word of each definition between the brackets.
@@ -66,12 +70,15 @@ std::vector<TableSchema> makeSchema()
       {"program1_hours", "program1_minutes", "program1_seconds", "program2_hours", "program2_minutes",
        "program2_seconds", "program1_hours_backup", "program1_minutes_backup", "program1_seconds_backup",
        "program2_hours_backup", "program2_minutes_backup", "program2_seconds_backup"},
+      {},
   };
+  static_assert(std::size(defaultColumns) == std::size(createStatements));
   std::vector<TableSchema> schema;
-  for (int i = 0; i < 7; ++i) {
+  for (size_t i = 0; i < std::size(createStatements); ++i) {
     const QString statement = QString::fromLatin1(createStatements[i]);
     const QString name = statement.section(QLatin1Char(' '), 2, 2);
-    schema.push_back({name, statement, columnsOf(statement), defaultColumns[i]});
+    schema.push_back(
+        {name, statement, columnsOf(statement), defaultColumns[i], i + 1 == std::size(createStatements)});
   }
   return schema;
 }

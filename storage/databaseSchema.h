@@ -1,4 +1,4 @@
-// The seven tables of upsData.db: their CREATE statements (the file format), their columns and the
+// The tables of upsData.db: their CREATE statements (the file format), their columns and the
 // default rows written when a table is created.
 #pragma once
 
@@ -12,6 +12,7 @@ struct TableSchema {
   QString createStatement;
   QStringList columns;           // in table order, `id` first
   QStringList defaultRowColumns; // filled with '0' in the row written at creation; empty: no row
+  bool optional = false;         // an imported file may lack it: it is then created empty
 };
 
 // The tables in the order in which they are created.

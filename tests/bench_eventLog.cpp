@@ -168,8 +168,12 @@ private slots:
     took.start();
     sinceTick.start();
     loop.start(100);
-    const MailEvent event{2, QStringLiteral("VT-40A"), QStringLiteral("Buffer operation"),
-                          QStringLiteral("31.01.2024"), QStringLiteral("12:00:00")};
+    const MailEvent event{2,
+                          QStringLiteral("VT-40A"),
+                          QStringLiteral("Buffer operation"),
+                          QStringLiteral("31.01.2024"),
+                          QStringLiteral("12:00:00"),
+                          {}};
     sendEventMail(
         &outbox, emails, event,
         EventLogSource{QFileInfo(QStringLiteral("upsData.db")).absoluteFilePath(), newestEventId()});

@@ -205,6 +205,8 @@ private slots:
                        "CREATE INDEX byDevice ON EventsTable (device)", "CREATE TABLE notes (text)",
                        "ALTER TABLE Email ADD COLUMN extra VARCHAR(255)"}
         << true;
+    QTest::newRow("file made before the network server's settings")
+        << QStringList{"DROP TABLE NutServer"} << true;
     QTest::newRow("event log with other columns")
         << QStringList{"DROP TABLE EventsTable",
                        "CREATE TABLE EventsTable (id INTEGER PRIMARY KEY, what TEXT)"}
