@@ -101,7 +101,7 @@ private slots:
   void freshFileGetsTheSchemaAndTheSettingsRow()
   {
     QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence'"),
-             7);
+             8); // seven settings and log tables, and the network server's settings
     QCOMPARE(count("SELECT COUNT(*) FROM SystemMain"), 1);
     QSqlQuery row(QSqlDatabase::database());
     QVERIFY(row.exec("SELECT id, language, temparatur_unit, autostart, save_settings, password, comport, "
@@ -170,7 +170,7 @@ private slots:
     QCOMPARE(
         count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence' AND "
               "name != 'Unrelated'"),
-        7);
+        8);
     QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Unrelated'"),
              statements.isEmpty() ? 0 : 1);
     // An existing settings row stays as it was; a created table gets its default row.
@@ -271,7 +271,7 @@ private slots:
     QCOMPARE(db->ReadRow_fromDatabase("Programstart", "program1_path", id), QStringList{text});
     QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE(text, "31.01.2024", "12:00:00", text));
     QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence'"),
-             7);
+             8);
     QCOMPARE(count("SELECT COUNT(*) FROM Shutdown"), 1);
   }
 
