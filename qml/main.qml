@@ -17,10 +17,11 @@ ApplicationWindow {
     property string pcShutdownCountdown: shutdownWindow.pcShutdownCountdown_Text
     property bool pcShutdownAnnounced: false
 
-    width: 1280
-    height: 800
-    minimumWidth: 1024
-    minimumHeight: 700
+    // Never larger than the screen's free area (a 1366x768 laptop keeps the foot bar in view).
+    width: Math.min(1280, Screen.desktopAvailableWidth)
+    height: Math.min(800, Screen.desktopAvailableHeight)
+    minimumWidth: Math.min(1024, Screen.desktopAvailableWidth)
+    minimumHeight: Math.min(700, Screen.desktopAvailableHeight)
     visible: true
     title: companyData.appName
     color: idGlobal.bodyColor

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import QtQuick.Window 2.15
 
 // The main window: it loads with every page, the button rows lead to the pages, closing honours
 // the two closing options, the window returns to the status page after a while, and the foot
@@ -19,6 +20,8 @@ TestCase {
         compare(component.status, Component.Ready, component.errorString())
         window = component.createObject(null)
         verify(window !== null)
+        window.width = 1280 // the window's own size, whatever this screen's
+        window.height = 800
         global = findChild(window, "idGlobal")
         swipe = findChild(window.contentItem, "idSwipeView")
         verify(global !== null && swipe !== null)
@@ -49,6 +52,18 @@ TestCase {
         for (var key in options)
             record[key] = options[key]
         cppClass.send("sendToQml_ProcessData", record)
+    }
+
+    function test_opensWithinTheScreen() {
+        var component = Qt.createComponent("qrc:/qml/main.qml")
+        var opened = component.createObject(null)
+        var fits = opened.width <= Screen.desktopAvailableWidth && opened.height <= Screen.desktopAvailableHeight
+                && opened.minimumWidth <= Screen.desktopAvailableWidth
+                && opened.minimumHeight <= Screen.desktopAvailableHeight
+        var size = opened.width + "x" + opened.height + " on " + Screen.desktopAvailableWidth + "x"
+                + Screen.desktopAvailableHeight
+        opened.destroy()
+        verify(fits, size)
     }
 
     function test_loadsEveryPage() {
