@@ -88,6 +88,10 @@ void takeOutcome(PcShutdownState &sd, const QDateTime &now, PcShutdownOutcome &o
 void ShutdownProcessDeleter::operator()(QProcess *process) const
 {
   process->disconnect();
+  // Deleting a running QProcess kills it: the system's shutdown command, started just before the
+  // program ends, would be stopped halfway. It normally returns at once.
+  if (process->state() != QProcess::NotRunning)
+    process->waitForFinished(5000);
   delete process;
 }
 

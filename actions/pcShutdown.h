@@ -11,7 +11,8 @@
 
 class QProcess;
 
-// Disconnects the process before deleting it, so that its last signals reach no dead state.
+// Disconnects the process before deleting it, so that its last signals reach no dead state, and
+// lets a running command finish.
 struct ShutdownProcessDeleter {
   void operator()(QProcess *process) const;
 };
