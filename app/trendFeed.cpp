@@ -82,7 +82,9 @@ int TrendFeed::prepare(int value)
   const qint64 now = QDateTime::currentMSecsSinceEpoch();
   const qint64 first = store.size() > 0 ? store.timeAt(0) : now - 60000;
   const qint64 last = store.size() > 0 ? store.timeAt(store.size() - 1) : now;
-  axes = {double(first), double(std::max(last, first + 60000)), low - margin, high + margin};
+  // Values that never go below zero get no negative part of the axis.
+  const double bottom = low >= 0 ? std::max(0.0, low - margin) : low - margin;
+  axes = {double(first), double(std::max(last, first + 60000)), bottom, high + margin};
   return runs.size();
 }
 

@@ -41,7 +41,10 @@ void runTrendStep(AppState &s, qint64 nowMsecs)
   if (second == s.trendSampleSecond)
     return;
   s.trendSampleSecond = second;
-  const bool live = s.link.deviceLive() && !s.link.hasStatus(DeviceStatusFlag::offline);
+  // Values count once every request of a whole pass was answered: before that some fields still
+  // hold nothing, which would draw a false drop to zero.
+  const bool live = s.link.deviceLive() && !s.link.hasStatus(DeviceStatusFlag::offline) &&
+                    s.nut.pass == NutServing::Pass::complete;
   if (live)
     s.trends.append(second * 1000, readingOf(s.fields, s.process.storagePresent));
   else

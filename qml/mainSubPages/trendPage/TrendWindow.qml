@@ -32,9 +32,19 @@ Item {
         var axes = trendFeed.range()
         idAxisX.min = new Date(axes[0])
         idAxisX.max = new Date(axes[1])
+        idAxisX.format = axes[1] - axes[0] < 600000 ? "HH:mm:ss" : "HH:mm"
         idAxisY.min = axes[2]
         idAxisY.max = axes[3]
+        idAxisY.applyNiceNumbers()
     }
+
+    // The axes are not bound to the texts: the chart keeps its own copies of their titles.
+    function showTitles() {
+        idAxisX.titleText = texts.time
+        idAxisY.titleText = texts.values[selectedValue]
+    }
+    onTextsChanged: showTitles()
+    onSelectedValueChanged: showTitles()
 
     function select(value) {
         selectedValue = value
@@ -48,7 +58,10 @@ Item {
             redraw()
         }
     }
-    Component.onCompleted: redraw()
+    Component.onCompleted: {
+        showTitles()
+        redraw()
+    }
 
     Timer {
         interval: 1000
@@ -75,10 +88,11 @@ Item {
             Layout.fillWidth: true
             spacing: 6
             Repeater {
-                model: idTrendWindow.texts.values
+                // A fixed count: a change of language renames the buttons instead of making new ones.
+                model: 6
                 delegate: G.MyButton {
                     objectName: "trendValue_" + index
-                    text: modelData
+                    text: idTrendWindow.texts.values[index]
                     checkable: true
                     checked: index === idTrendWindow.selectedValue
                     onClicked: idTrendWindow.select(index)
@@ -100,14 +114,12 @@ Item {
             DateTimeAxis {
                 id: idAxisX
                 format: "HH:mm"
-                tickCount: 7
-                titleText: idTrendWindow.texts.time
+                tickCount: 6
             }
             ValueAxis {
                 id: idAxisY
                 tickCount: 6
                 labelFormat: "%.1f"
-                titleText: idTrendWindow.texts.values[idTrendWindow.selectedValue]
             }
 
             Label {
