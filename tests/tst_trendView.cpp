@@ -94,6 +94,7 @@ private slots:
     QVERIFY(real->window);
     real->window->resize(1366, 768);
     QVERIFY(real->showPage(trendPage));
+    QVERIFY(real->item(QStringLiteral("buttonTrend"))->property("selected").toBool());
     QQuickItem *chart = real->item(QStringLiteral("trendChart"));
     QVERIFY(chart);
 
