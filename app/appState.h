@@ -8,6 +8,7 @@
 #include "common/languageTable.h"
 #include "common/tickCountdown.h"
 #include "common/timedMessage.h"
+#include "common/trendStore.h"
 #include "common/uiRecords.h"
 #include "common/vendorData.h"
 
@@ -145,6 +146,8 @@ struct AppState {
   MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
   ProductionState production;          // the production page's choices
+  TrendStore trends;                   // the measured values of the last hour
+  qint64 trendSampleSecond = -1;       // the second of the newest trend sample
   UiRecords ui;
   SentRecords sent; // the copies of the records that the pages received last
   LanguageTable language;

@@ -2,6 +2,7 @@
 
 #include "recordMirror.h"
 #include "stateParts.h"
+#include "trendFeed.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -25,6 +26,7 @@ void publishQmlContext(QQmlEngine &engine, QObject *mainObject, QObject *eventLo
   QQmlContext *context = engine.rootContext();
   AppState &s = appState();
   context->setContextProperty(QStringLiteral("cppClass"), mainObject);
+  context->setContextProperty(QStringLiteral("trendFeed"), new TrendFeed(&engine));
   publishRecord(context, "SignalOutputsStruct", QStringLiteral("signalOutputs"), s.ui.signalOutputs);
   publishRecord(context, "DeviceParameterStruct", QStringLiteral("parameterWindow"), s.ui.parameterWindow);
   publishRecord(context, "ProgramstartWindowStruct", QStringLiteral("programstartWindow"),

@@ -13,6 +13,7 @@
 #include "stateParts.h"
 #include "staticRecords.h"
 #include "systemSettingsLoad.h"
+#include "trendStep.h"
 #include "updatePreparationStep.h"
 
 #include "common/logging.h"
@@ -120,6 +121,7 @@ void upsApp::runTickSteps()
   runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
                       text(51));
   runEventLogQueueStep(s);
+  runTrendStep(s, QDateTime::currentMSecsSinceEpoch());
 
   runUserConfigStep();
   // Settings edits reach their pages at once, also while no device answers.

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 265;
+constexpr int languageSlotCount = 276;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -49,6 +49,17 @@ constexpr int mailTestSent = 261;
 constexpr int mailNotSent = 262;
 constexpr int programNotStarted = 263;
 constexpr int programFailed = 264; // %2: the exit code
+constexpr int trendButton = 265;
+constexpr int trendInputVoltage = 266;
+constexpr int trendOutputVoltage = 267;
+constexpr int trendOutputCurrent = 268;
+constexpr int trendStorageVoltage = 269;
+constexpr int trendStorageCurrent = 270;
+constexpr int trendTemperature = 271;
+constexpr int trendTime = 272;
+constexpr int trendExported = 273;     // %1: the file
+constexpr int trendExportFailed = 274; // %1: the file
+constexpr int trendNoData = 275;
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

@@ -286,6 +286,17 @@ void fillEnglish(LanguageRecord &r)
   r.text[262] = QStringLiteral("E-mail %1 not sent: %2");
   r.text[263] = QStringLiteral("Program %1 could not be started: %2");
   r.text[264] = QStringLiteral("Program %1 ended with error code %2");
+  r.text[265] = QStringLiteral("Trend");
+  r.text[266] = QStringLiteral("Input voltage");
+  r.text[267] = QStringLiteral("Output voltage");
+  r.text[268] = QStringLiteral("Output current");
+  r.text[269] = QStringLiteral("Storage voltage");
+  r.text[270] = QStringLiteral("Storage current");
+  r.text[271] = QStringLiteral("Temperature");
+  r.text[272] = QStringLiteral("Time");
+  r.text[273] = QStringLiteral("Trend exported to %1");
+  r.text[274] = QStringLiteral("Trend could not be written to %1");
+  r.text[275] = QStringLiteral("No values recorded yet");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -571,6 +582,17 @@ void fillGerman(LanguageRecord &r)
   r.text[262] = QStringLiteral("E-Mail %1 nicht gesendet: %2");
   r.text[263] = QStringLiteral("Programm %1 konnte nicht gestartet werden: %2");
   r.text[264] = QStringLiteral("Programm %1 endete mit Fehlercode %2");
+  r.text[265] = QStringLiteral("Verlauf");
+  r.text[266] = QStringLiteral("Eingangsspannung");
+  r.text[267] = QStringLiteral("Ausgangsspannung");
+  r.text[268] = QStringLiteral("Ausgangsstrom");
+  r.text[269] = QStringLiteral("Speicherspannung");
+  r.text[270] = QStringLiteral("Speicherstrom");
+  r.text[271] = QStringLiteral("Temperatur");
+  r.text[272] = QStringLiteral("Zeit");
+  r.text[273] = QStringLiteral("Verlauf exportiert nach %1");
+  r.text[274] = QStringLiteral("Verlauf konnte nicht nach %1 geschrieben werden");
+  r.text[275] = QStringLiteral("Noch keine Werte aufgezeichnet");
 }
 
 } // namespace

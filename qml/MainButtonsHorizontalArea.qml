@@ -10,7 +10,7 @@ Rectangle {
     readonly property int page: idGlobal.currentPage
     readonly property bool parameterGroup: page >= idGlobal.pageParameterGeneral && page <= idGlobal.pageOverload
     readonly property bool systemGroup: page >= idGlobal.pageProgramStart && page <= idGlobal.pageSystem
-    readonly property int buttonCount: idGlobal.production_version ? 7 : 6
+    readonly property int buttonCount: idGlobal.production_version ? 8 : 7
     // Buttons keep their theme width while there is room and share the row evenly when there is not.
     readonly property real buttonWidth: Math.min(idGlobal.buttonsHorizontalArea_ButtonWidth, width / buttonCount)
 
@@ -79,6 +79,14 @@ Rectangle {
             text: idGlobal.buttonsEvent_Text
             selected: area.page === idGlobal.pageEvent
             onClicked: idGlobal.currentPage = idGlobal.pageEvent
+        }
+        Button_AppHorizontal {
+            objectName: "buttonTrend"
+            width: area.buttonWidth
+            height: parent.height
+            text: idGlobal.buttonsTrend_Text
+            selected: area.page === idGlobal.pageTrend
+            onClicked: idGlobal.currentPage = idGlobal.pageTrend
         }
         Button_AppHorizontal {
             objectName: "buttonParameter"

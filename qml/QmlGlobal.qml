@@ -36,6 +36,7 @@ QtObject {
     property bool status_PageVisible: false
     property bool status_ButtonSystemVisible: true
     property string buttonsEvent_Text: "Event"
+    property string buttonsTrend_Text: "Trend"
     property bool event_PageVisible: false
     property string buttonsInfos_Text: "About"
     property bool info_PageVisible: false
@@ -156,6 +157,7 @@ QtObject {
     readonly property int pageSystem: 9
     readonly property int pageInfo: 10
     readonly property int pageProduction: 11
+    readonly property int pageTrend: 12
     property int currentPage: pageStart
 
     // Common measures of the pages, so that every page has the same rhythm.
@@ -169,7 +171,7 @@ QtObject {
     // The page the window opens on: the program's --page option (start, status, event, system,
     // info) where it was given.
     function pageNamed(name) {
-        var pages = { "start": pageStart, "status": pageStatus, "event": pageEvent, "system": pageSystem,
+        var pages = { "start": pageStart, "status": pageStatus, "event": pageEvent, "system": pageSystem, "trend": pageTrend,
                       "info": pageInfo }
         return pages.hasOwnProperty(name) ? pages[name] : pageStart
     }

@@ -79,6 +79,7 @@ ApplicationWindow {
             idGlobal.buttonsStart_Text = mainWindow.start_Button
             idGlobal.buttonsStatus_Text = mainWindow.status_Button
             idGlobal.buttonsEvent_Text = mainWindow.event_Button
+            idGlobal.buttonsTrend_Text = trendFeed.texts().button
             idGlobal.buttonsParameter_Text = mainWindow.parameter_Button
             idGlobal.buttonsInfos_Text = mainWindow.about_Button
             idGlobal.buttonsParameter_General_Text = mainWindow.generalParamter_Button
@@ -300,6 +301,7 @@ ApplicationWindow {
             LazyPage { page: "systemPage/SystemWindow"; name: "systemPage" }
             LazyPage { page: "infoPage/InfoMenuWindow"; name: "infoPage" }
             LazyPage { page: "production/ProductionWindow"; name: "productionPage" }
+            LazyPage { page: "trendPage/TrendWindow"; name: "trendPage" }
         }
 
         ParameterBackup {

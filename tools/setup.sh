@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake build-essential pkg-config clang clang-format libclang-rt-14-dev
   qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev
-  libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5-dev
+  libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5-dev libqt5charts5-dev
   qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
   qml-module-qt-labs-platform qml-module-qtquick-layouts qml-module-qtquick-window2
   qml-module-qtcharts qml-module-qttest
