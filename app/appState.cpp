@@ -18,7 +18,7 @@ AppState &appState()
 
 void resetAppState()
 {
-  *instance() = AppState{};
+  *instance() = AppState();
 }
 
 const DeviceCatalogueEntry &currentCatalogueEntry(const AppState &s)
