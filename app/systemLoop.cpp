@@ -7,6 +7,7 @@
 #include "eventLogQueueStep.h"
 #include "interpreterPass.h"
 #include "loopHooks.h"
+#include "mailOutcomeStep.h"
 #include "nutServerStep.h"
 #include "pcShutdownStep.h"
 #include "signalOutputsRecord.h"
@@ -117,6 +118,7 @@ void upsApp::runTickSteps()
   runInterpretationStep();
   publishNutUpsTable(s);
   buildCommunicationStatusText(s, *serialPort);
+  runMailOutcomeStep(s);
   runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
                       text(51));
   runEventLogQueueStep(s);

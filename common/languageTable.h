@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 265;
+constexpr int languageSlotCount = 270;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -49,6 +49,12 @@ constexpr int mailTestSent = 261;
 constexpr int mailNotSent = 262;
 constexpr int programNotStarted = 263;
 constexpr int programFailed = 264; // %2: the exit code
+// The step at which a mail failed, with the server's answer.
+constexpr int mailConnectFailed = 265; // %1: server, %2: port, %3: answer
+constexpr int mailLoginFailed = 266;   // %1: user, %2: answer
+constexpr int mailSendFailed = 267;    // %1: answer
+constexpr int mailTestSending = 268;   // %1: the e-mail's number
+constexpr int mailTestLine = 269;      // the first line of a test mail's text
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

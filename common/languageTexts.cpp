@@ -286,6 +286,11 @@ void fillEnglish(LanguageRecord &r)
   r.text[262] = QStringLiteral("E-mail %1 not sent: %2");
   r.text[263] = QStringLiteral("Program %1 could not be started: %2");
   r.text[264] = QStringLiteral("Program %1 ended with error code %2");
+  r.text[265] = QStringLiteral("connection to %1 port %2 failed: %3");
+  r.text[266] = QStringLiteral("login as %1 failed: %2");
+  r.text[267] = QStringLiteral("sending failed: %1");
+  r.text[268] = QStringLiteral("Sending test e-mail %1 ...");
+  r.text[269] = QStringLiteral("This is a test e-mail. The alarm e-mails of this device take the same way.");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -571,6 +576,12 @@ void fillGerman(LanguageRecord &r)
   r.text[262] = QStringLiteral("E-Mail %1 nicht gesendet: %2");
   r.text[263] = QStringLiteral("Programm %1 konnte nicht gestartet werden: %2");
   r.text[264] = QStringLiteral("Programm %1 endete mit Fehlercode %2");
+  r.text[265] = QStringLiteral("Verbindung zu %1, Port %2 fehlgeschlagen: %3");
+  r.text[266] = QStringLiteral("Anmeldung als %1 fehlgeschlagen: %2");
+  r.text[267] = QStringLiteral("Senden fehlgeschlagen: %1");
+  r.text[268] = QStringLiteral("Test-E-Mail %1 wird gesendet ...");
+  r.text[269] =
+      QStringLiteral("Dies ist eine Test-E-Mail. Die Alarm-E-Mails dieses Geräts nehmen denselben Weg.");
 }
 
 } // namespace
