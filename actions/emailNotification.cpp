@@ -102,6 +102,24 @@ void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const Mai
   }
 }
 
+bool sendTestMail(MailOutbox *outbox, int emailIndex, const EmailConfig &config, const QString &deviceName,
+                  const QString &line, const MailNotes &notes, const EventLogSource &log)
+{
+  if (!outbox)
+    return false;
+  AlarmMail mail;
+  mail.emailIndex = emailIndex;
+  mail.config = config;
+  mail.deviceName = deviceName;
+  mail.eventLine = line;
+  mail.notes = notes;
+  mail.test = true;
+  if (config.attachReport)
+    planEventLog(log, mail);
+  outbox->post(std::move(mail));
+  return true;
+}
+
 int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings, MailOutcome *outcome)
 {
   const EmailConfig &c = mail.config;

@@ -83,6 +83,12 @@ struct MailEvent {
 void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const MailEvent &event,
                    const EventLogSource &log);
 
+// Queues in `outbox` a test mail of e-mail `emailIndex` (0 or 1) as it is configured, active or not:
+// an alarm mail's subject, text and attachments, with `line` in place of the event line. False when
+// there is no outbox.
+bool sendTestMail(MailOutbox *outbox, int emailIndex, const EmailConfig &config, const QString &deviceName,
+                  const QString &line, const MailNotes &notes, const EventLogSource &log);
+
 // Writes the event log a mail carries, on the thread that sends it; without a log the mail goes
 // without it (false).
 bool writeMailReport(AlarmMail &mail);

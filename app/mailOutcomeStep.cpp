@@ -22,6 +22,20 @@ void reportFailedAlarmMail(AppState &s, const MailOutcome &outcome)
   if (s.storage.eventModel)
     s.storage.eventModel->updateModel_EVENTS_TABLE();
 }
+
+void showTestMailOutcome(AppState &s, const MailOutcome &outcome)
+{
+  EmailWindowStruct &page = s.ui.emailWindow;
+  const bool first = outcome.emailIndex == 0;
+  const QString number = QString::number(outcome.emailIndex + 1);
+  const QString line = outcome.result == 0 ? languageText(s.language, TextSlot::mailTestSent).arg(number)
+                                           : languageText(s.language, TextSlot::mailNotSent)
+                                                 .arg(number, mailFailureReason(outcome, s.language));
+  (first ? page.email1_TestState : page.email2_TestState) =
+      outcome.result == 0 ? testMailSent : testMailFailed;
+  (first ? page.email1_TestResult : page.email2_TestResult) = line;
+  postMessage(s.loop.message, line, outcome.result == 0 ? 0 : mailFailureTicks);
+}
 } // namespace
 
 QString mailFailureReason(const MailOutcome &outcome, const LanguageTable &language)
@@ -37,12 +51,17 @@ QString mailFailureReason(const MailOutcome &outcome, const LanguageTable &langu
   }
 }
 
-void runMailOutcomeStep(AppState &s)
+bool runMailOutcomeStep(AppState &s)
 {
   if (!s.mailOutbox)
-    return;
+    return false;
+  bool pageChanged = false;
   for (const MailOutcome &outcome : s.mailOutbox->takeOutcomes()) {
-    if (outcome.result != 0 && !outcome.test)
+    if (outcome.test) {
+      showTestMailOutcome(s, outcome);
+      pageChanged = true;
+    } else if (outcome.result != 0)
       reportFailedAlarmMail(s, outcome);
   }
+  return pageChanged;
 }

@@ -118,7 +118,8 @@ void upsApp::runTickSteps()
   runInterpretationStep();
   publishNutUpsTable(s);
   buildCommunicationStatusText(s, *serialPort);
-  runMailOutcomeStep(s);
+  if (runMailOutcomeStep(s) && s.sent.emailWindow.take(s.ui.emailWindow))
+    emit sendToQml_EmailWindow(s.ui.emailWindow);
   runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
                       text(51));
   runEventLogQueueStep(s);

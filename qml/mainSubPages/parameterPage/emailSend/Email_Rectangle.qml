@@ -390,6 +390,39 @@ MyGroupBox {
                 }
             }
         }
+
+        // A test mail through the server as configured; what became of it shows beside the button
+        // (red when it failed, with the step and the server's answer).
+        RowLayout {
+            id: idTestRow
+            Layout.fillWidth: true
+            Layout.topMargin: idGlobal.spacing
+            spacing: idGlobal.spacing
+
+            readonly property int testState: idSection.number("email" + idSection.n + "_TestState")
+
+            MyButton {
+                objectName: "emailTest_" + idSection.n
+                Layout.alignment: Qt.AlignTop
+                text: idSection.labelOr("emailTestButton_label", "Send test e-mail")
+                enabled: idTestRow.testState !== 1 // one test at a time
+                onClicked: {
+                    // A field still being edited stores its value first, so the mail uses it.
+                    forceActiveFocus()
+                    cppClass.receiveFromQml_SendTestEmail(idSection.emailNr)
+                }
+            }
+            Label {
+                objectName: "emailTestResult_" + idSection.n
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                text: idSection.text("email" + idSection.n + "_TestResult")
+                font.pixelSize: idGlobal.fontPixelSize
+                font.bold: idTestRow.testState === 3
+                color: idTestRow.testState === 3 ? idGlobal.alarmValueColor : idGlobal.infoPageTextColor
+                wrapMode: Text.Wrap
+            }
+        }
     }
 
     G.LazyFileDialog {
