@@ -241,6 +241,38 @@ Item {
             compare(cppClass.calls, ["SetEmailMessage(0,6,Draft)"])
         }
 
+        // Subject and text typed without Enter or Tab are stored once the field loses the focus or
+        // the page is left, and only once.
+        function test_typingStoredWhenLeft_data() {
+            return [
+                { tag: "subject, focus elsewhere", target: "emailSubject_1", leave: "focus",
+                  call: "SetEmailMessage(0,5,Hall 3)" },
+                { tag: "text, focus elsewhere", target: "emailText_2", leave: "focus",
+                  call: "SetEmailMessage(1,6,Hall 3)" },
+                { tag: "subject, page left", target: "emailSubject_2", leave: "page",
+                  call: "SetEmailMessage(1,5,Hall 3)" },
+                { tag: "text, page left", target: "emailText_1", leave: "page",
+                  call: "SetEmailMessage(0,6,Hall 3)" }
+            ]
+        }
+
+        function test_typingStoredWhenLeft(data) {
+            var item = control(data.target)
+            reveal(item)
+            mouseClick(item)
+            typeText("Hall 3")
+            compare(cppClass.calls, [])
+            if (data.leave === "focus") {
+                idRoot.forceActiveFocus()
+            } else {
+                idPage.visible = false
+                idPage.visible = true
+            }
+            compare(cppClass.calls, [data.call])
+            idRoot.forceActiveFocus()
+            compare(cppClass.calls, [data.call])
+        }
+
         // The test button asks for a test mail of its e-mail; while one is on its way the button
         // waits, and the outcome shows beside it, in red when the mail failed.
         function test_testMail() {
