@@ -102,12 +102,38 @@ void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const Mai
   }
 }
 
-int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
+bool sendTestMail(MailOutbox *outbox, int emailIndex, const EmailConfig &config, const QString &deviceName,
+                  const QString &line, const MailNotes &notes, const EventLogSource &log)
+{
+  if (!outbox)
+    return false;
+  AlarmMail mail;
+  mail.emailIndex = emailIndex;
+  mail.config = config;
+  mail.deviceName = deviceName;
+  mail.eventLine = line;
+  mail.notes = notes;
+  mail.test = true;
+  if (config.attachReport)
+    planEventLog(log, mail);
+  outbox->post(std::move(mail));
+  return true;
+}
+
+int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings, MailOutcome *outcome)
 {
   const EmailConfig &c = mail.config;
   const int number = mail.emailIndex + 1;
+  MailOutcome unused;
+  MailOutcome &out = outcome ? *outcome : unused;
+  out = {mail.emailIndex, mail.deviceName, mail.test, 0, c.server, c.port, c.user, QString()};
 
   SmtpClient client(c.server, c.port.toInt(), c.coding.toInt());
+  auto failed = [&out, &client](int result) {
+    out.result = result;
+    out.answer = client.lastError();
+    return result;
+  };
   client.setCaFile(settings.caFile);
   client.setTimeouts(settings.timeouts);
   client.setStopFlag(settings.stop);
@@ -127,7 +153,10 @@ int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
     message.addTo(to);
   if (c.cc.size() > 3)
     message.addCc(cc);
-  message.setSubject(mail.deviceName + QStringLiteral(": ") + c.subject);
+  // A test mail sent while no device is known has the subject alone.
+  message.setSubject(mail.deviceName.isEmpty() && mail.test
+                         ? c.subject
+                         : mail.deviceName + QStringLiteral(": ") + c.subject);
   text.setText(mail.eventLine.isEmpty() ? c.text : mail.eventLine + QStringLiteral("\n\n") + c.text);
   message.addPart(&text);
 
@@ -159,13 +188,13 @@ int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
     qCWarning(lcMail).noquote() << QStringLiteral("e-mail %1 not sent: connection to %2 port %3 failed: %4")
                                        .arg(number)
                                        .arg(c.server, c.port, client.lastError());
-    return -1;
+    return failed(-1);
   }
   if (!client.login()) {
     qCWarning(lcMail).noquote() << QStringLiteral("e-mail %1 not sent: login as %2 failed: %3")
                                        .arg(number)
                                        .arg(c.user, client.lastError());
-    return -2;
+    return failed(-2);
   }
   // A log too large for the server is cut to its newest rows.
   QByteArray shortenedReport;
@@ -193,7 +222,7 @@ int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings)
         sendWithoutAttachments(client, message, text, mail) != 0) {
       qCWarning(lcMail).noquote()
           << QStringLiteral("e-mail %1 not sent: sending failed: %2").arg(number).arg(client.lastError());
-      return -3;
+      return failed(-3);
     }
     qCWarning(lcMail) << "e-mail" << number
                       << "sent without its attachments: the server refused it with them";

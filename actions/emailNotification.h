@@ -43,6 +43,20 @@ struct AlarmMail {
   QString reportFile; // the event log written for the mail, read when it is sent
   EventLogSource log; // what goes into reportFile
   MailNotes notes;
+  bool test = false; // sent by the e-mail page's test button, not by an event
+};
+
+// What became of a mail, for the window and the event log: the step that failed and the server's
+// answer.
+struct MailOutcome {
+  int emailIndex = 0; // 0 or 1
+  QString deviceName;
+  bool test = false;
+  int result = 0; // as sendAlarmMail returns it
+  QString server;
+  QString port;
+  QString user;
+  QString answer; // the client's error text with the server's last answer
 };
 
 struct MailSendSettings {
@@ -69,6 +83,12 @@ struct MailEvent {
 void sendEventMail(MailOutbox *outbox, const EmailConfig (&emails)[2], const MailEvent &event,
                    const EventLogSource &log);
 
+// Queues in `outbox` a test mail of e-mail `emailIndex` (0 or 1) as it is configured, active or not:
+// an alarm mail's subject, text and attachments, with `line` in place of the event line. False when
+// there is no outbox.
+bool sendTestMail(MailOutbox *outbox, int emailIndex, const EmailConfig &config, const QString &deviceName,
+                  const QString &line, const MailNotes &notes, const EventLogSource &log);
+
 // Writes the event log a mail carries, on the thread that sends it; without a log the mail goes
 // without it (false).
 bool writeMailReport(AlarmMail &mail);
@@ -76,8 +96,9 @@ bool writeMailReport(AlarmMail &mail);
 // Sends one mail and waits for the outcome: 0 sent, -1 connection failed, -2 login failed,
 // -3 sending failed. A failure is logged with its reason. The event log attachment is cut to the
 // newest rows that keep the mail within the server's size limit; a mail the server still refuses
-// for itself goes once more without attachments. The body says so in either case.
-int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings);
+// for itself goes once more without attachments. The body says so in either case. `outcome`, when
+// given, gets the result and, for a failure, its reason.
+int sendAlarmMail(const AlarmMail &mail, const MailSendSettings &settings, MailOutcome *outcome = nullptr);
 
 // The file name of the event log written for mails on `date`: upsEvents_yyyyMMdd.csv.
 QString mailReportName(const QDate &date);

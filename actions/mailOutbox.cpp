@@ -45,6 +45,17 @@ void MailOutbox::setCaFile(const QString &path)
   caFile = path;
 }
 
+QVector<MailOutcome> MailOutbox::takeOutcomes()
+{
+  QVector<MailOutcome> taken;
+  if (!outcomesWaiting)
+    return taken;
+  std::lock_guard<std::mutex> lock(mutex);
+  taken.swap(outcomes);
+  outcomesWaiting = false;
+  return taken;
+}
+
 QVector<UnsentMail> MailOutbox::finish(std::chrono::milliseconds limit)
 {
   QVector<UnsentMail> unsent;
@@ -88,11 +99,16 @@ void MailOutbox::run()
     }
     settings.stop = &stop;
     writeMailReport(mail);
-    const int result = sendAlarmMail(mail, settings);
+    MailOutcome outcome;
+    const int result = sendAlarmMail(mail, settings, &outcome);
     {
       std::lock_guard<std::mutex> lock(mutex);
-      if (result != 0 && stop)
+      if (result != 0 && stop) {
         cutByFinish = sending;
+      } else {
+        outcomes << outcome;
+        outcomesWaiting = true;
+      }
       sending.reset();
       --unfinished;
     }

@@ -43,6 +43,11 @@ public:
   // the main loop can ask on every tick.
   bool idle() const { return unfinished.load() == 0; }
 
+  // What became of the mails done with since the last call, oldest first; for the main loop to
+  // show and log on its tick. Never waits for a mail on its way. A mail cut short by `finish` is
+  // not among them: `finish` returns it.
+  QVector<MailOutcome> takeOutcomes();
+
   // Gives the mails still waiting or on their way up to `limit` to go out, then stops the one
   // being sent, drops the rest and ends the thread. Returns the mails that did not go out (each
   // also logged as a warning), oldest first. Later calls return nothing; later posts are dropped.
@@ -55,6 +60,8 @@ private:
   std::condition_variable wake;    // a mail was posted, or the outbox closes
   std::condition_variable drained; // a mail was done with
   std::deque<AlarmMail> queue;
+  QVector<MailOutcome> outcomes;
+  std::atomic_bool outcomesWaiting{false};
   QString caFile;
   bool closing = false;
   bool finished = false;

@@ -8,27 +8,31 @@
 // Every message is on: the debug and demo builds rely on the shutdown line.
 Q_LOGGING_CATEGORY(lcActions, "talvane.actions")
 
-bool startProgram(const QString &commandText)
+ProgramCommand programCommand(const QString &commandText)
 {
   const QString text = commandText.trimmed();
   if (text.isEmpty())
-    return false;
-  bool started = false;
+    return {};
 #ifdef Q_OS_WIN
-  started = QProcess::startDetached(QStringLiteral("cmd.exe "), {QStringLiteral("/c"), commandText});
+  return {QStringLiteral("cmd.exe "), {QStringLiteral("/c"), commandText}};
 #else
-  // A chosen file is run as it is, so that blanks in its path need no quoting; typed text with
-  // arguments is a command line for the shell.
   const QFileInfo file(text);
   if (file.isFile())
-    started = QProcess::startDetached(file.absoluteFilePath(), {});
-  else
-    started = QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), text});
+    return {file.absoluteFilePath(), {}};
+  return {QStringLiteral("/bin/sh"), {QStringLiteral("-c"), text}};
 #endif
+}
+
+bool startProgram(const QString &commandText)
+{
+  const ProgramCommand command = programCommand(commandText);
+  if (command.program.isEmpty())
+    return false;
+  const bool started = QProcess::startDetached(command.program, command.arguments);
   if (started)
-    qCInfo(lcActions) << "started" << text;
+    qCInfo(lcActions) << "started" << commandText.trimmed();
   else
-    qCWarning(lcActions) << "could not start" << text;
+    qCWarning(lcActions) << "could not start" << commandText.trimmed();
   return started;
 }
 

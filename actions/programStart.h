@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 constexpr int programStarts = 2;
 
@@ -22,6 +23,14 @@ struct ProgramStartState {
 // run out, or drops it when the event is gone (`present` false).
 void programStartEvent(ProgramStartState &state, const ProgramStartConfig (&programs)[programStarts],
                        const QDateTime &now, int eventNumber, bool start, bool present);
+
+struct ProgramCommand {
+  QString program; // empty for a blank text
+  QStringList arguments;
+};
+// How a program text is run: a text that names an existing file runs that file, so that blanks in
+// its path need no quoting; anything else is a command line for the shell.
+ProgramCommand programCommand(const QString &commandText);
 
 // Runs a program text detached: a text that names an existing file runs that file, anything else
 // goes to the shell. Blank text runs nothing. False when nothing could be started.

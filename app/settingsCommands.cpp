@@ -7,7 +7,13 @@
 #include "stateParts.h"
 
 #include "actions/programStart.h"
+#include "actions/programTest.h"
 #include "storage/settingsStore.h"
+
+namespace
+{
+constexpr uint8_t programFailureTicks = 100; // 10 s, so that the user sees it after the click
+} // namespace
 
 void upsApp::receiveFromQml_SetProgramStartEvent_CheckBox(int programStartNr, uint checkBoxNr, bool checked)
 {
@@ -53,12 +59,27 @@ void upsApp::receiveFromQml_SetEmailMessage(int emailNr, int textField, QString 
     postMessage(s.loop.message, languageText(s.language, TextSlot::mailFieldRefused));
 }
 
-// The program page's test button: 0 starts the first program, 1 the second.
+// The program page's test button: 0 starts the first program, 1 the second. Unlike a start by an
+// event the run is watched, and a program that did not start or failed is named in the window.
 void upsApp::receiveFromQml_SetProgramStartTest(int programStartNr)
 {
   appState().sent.forgetAll();
-  if (programStartNr >= 0 && programStartNr < programStarts)
-    startProgram(appState().settings.program[programStartNr].path);
+  if (programStartNr < 0 || programStartNr >= programStarts)
+    return;
+  ProgramTestRun *run =
+      ProgramTestRun::start(programStartNr, appState().settings.program[programStartNr].path);
+  connect(run, &ProgramTestRun::notStarted, this, [this](int index, const QString &reason) {
+    AppState &s = appState();
+    postMessage(s.loop.message,
+                languageText(s.language, TextSlot::programNotStarted).arg(QString::number(index + 1), reason),
+                programFailureTicks);
+  });
+  connect(run, &ProgramTestRun::failedWithCode, this, [this](int index, const QString &code) {
+    AppState &s = appState();
+    postMessage(s.loop.message,
+                languageText(s.language, TextSlot::programFailed).arg(QString::number(index + 1), code),
+                programFailureTicks);
+  });
 }
 
 void runSettingsRoutine(AppState &s, ParameterTransfer &transfer, int settingsNumber)

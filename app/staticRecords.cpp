@@ -122,4 +122,5 @@ void fillEmailLabels(EmailWindowStruct &r, const LanguageTable &lang)
   r.emailPassword = t(38);
   r.emailConding = t(39);
   r.eventReport_Attachment_Text = t(40);
+  r.emailTestButton_label = t(TextSlot::mailTestButton);
 }

@@ -7,6 +7,7 @@
 #include "eventLogQueueStep.h"
 #include "interpreterPass.h"
 #include "loopHooks.h"
+#include "mailOutcomeStep.h"
 #include "nutServerStep.h"
 #include "pcShutdownStep.h"
 #include "signalOutputsRecord.h"
@@ -118,6 +119,8 @@ void upsApp::runTickSteps()
   runInterpretationStep();
   publishNutUpsTable(s);
   buildCommunicationStatusText(s, *serialPort);
+  if (runMailOutcomeStep(s) && s.sent.emailWindow.take(s.ui.emailWindow))
+    emit sendToQml_EmailWindow(s.ui.emailWindow);
   runExtraMessageStep(loop.message, pd.extraMessage, loop.communicationError, s.process.operatingMode,
                       text(51));
   runEventLogQueueStep(s);

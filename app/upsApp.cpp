@@ -1,5 +1,6 @@
 #include "upsApp.h"
 
+#include "mailOutcomeStep.h"
 #include "stateParts.h"
 #include "staticRecords.h"
 
@@ -88,6 +89,7 @@ upsApp::~upsApp()
   // Mails still waiting or on their way get a few seconds; those left over are logged.
   refreshDateAndTime();
   logUnsentMails(s, mailOutbox->finish(mailExitWait));
+  runMailOutcomeStep(s); // the mails that failed during the wait
   s.mailOutbox = nullptr;
   mailOutbox.reset();
   nutServer->close();

@@ -80,6 +80,8 @@ public slots:
   // The UPS network server's switch ("enabled", "1" or "0"), "user" and "password". Declared after
   // the main loop's slot, which keeps its method index.
   void receiveFromQml_SetNutServer(QString name, QString value);
+  // The e-mail page's test button of e-mail `emailNr` (0 or 1).
+  void receiveFromQml_SendTestEmail(int emailNr);
 
 private:
   void runTickSteps();

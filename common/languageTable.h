@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 276;
+constexpr int languageSlotCount = 281;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -60,6 +60,12 @@ constexpr int trendTime = 272;
 constexpr int trendExported = 273;     // %1: the file
 constexpr int trendExportFailed = 274; // %1: the file
 constexpr int trendNoData = 275;
+// The step at which a mail failed, with the server's answer.
+constexpr int mailConnectFailed = 276; // %1: server, %2: port, %3: answer
+constexpr int mailLoginFailed = 277;   // %1: user, %2: answer
+constexpr int mailSendFailed = 278;    // %1: answer
+constexpr int mailTestSending = 279;   // %1: the e-mail's number
+constexpr int mailTestLine = 280;      // the first line of a test mail's text
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

@@ -297,6 +297,11 @@ void fillEnglish(LanguageRecord &r)
   r.text[273] = QStringLiteral("Trend exported to %1");
   r.text[274] = QStringLiteral("Trend could not be written to %1");
   r.text[275] = QStringLiteral("No values recorded yet");
+  r.text[276] = QStringLiteral("connection to %1 port %2 failed: %3");
+  r.text[277] = QStringLiteral("login as %1 failed: %2");
+  r.text[278] = QStringLiteral("sending failed: %1");
+  r.text[279] = QStringLiteral("Sending test e-mail %1 ...");
+  r.text[280] = QStringLiteral("This is a test e-mail. The alarm e-mails of this device take the same way.");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -593,6 +598,12 @@ void fillGerman(LanguageRecord &r)
   r.text[273] = QStringLiteral("Verlauf exportiert nach %1");
   r.text[274] = QStringLiteral("Verlauf konnte nicht nach %1 geschrieben werden");
   r.text[275] = QStringLiteral("Noch keine Werte aufgezeichnet");
+  r.text[276] = QStringLiteral("Verbindung zu %1, Port %2 fehlgeschlagen: %3");
+  r.text[277] = QStringLiteral("Anmeldung als %1 fehlgeschlagen: %2");
+  r.text[278] = QStringLiteral("Senden fehlgeschlagen: %1");
+  r.text[279] = QStringLiteral("Test-E-Mail %1 wird gesendet ...");
+  r.text[280] =
+      QStringLiteral("Dies ist eine Test-E-Mail. Die Alarm-E-Mails dieses Geräts nehmen denselben Weg.");
 }
 
 } // namespace

@@ -278,7 +278,10 @@ bool sameRecord(const EmailWindowStruct &a, const EmailWindowStruct &b)
          a.e2_signal5 == b.e2_signal5 && a.e2_signal6 == b.e2_signal6 && a.e2_signal7 == b.e2_signal7 &&
          a.e2_signal8 == b.e2_signal8 && a.e2_signal9 == b.e2_signal9 && a.e2_signal10 == b.e2_signal10 &&
          a.e2_signal11 == b.e2_signal11 && a.e2_signal12 == b.e2_signal12 && a.e2_signal13 == b.e2_signal13 &&
-         a.e2_signal14 == b.e2_signal14 && a.e2_signal15 == b.e2_signal15 && a.e2_path == b.e2_path;
+         a.e2_signal14 == b.e2_signal14 && a.e2_signal15 == b.e2_signal15 && a.e2_path == b.e2_path &&
+         a.emailTestButton_label == b.emailTestButton_label && a.email1_TestResult == b.email1_TestResult &&
+         a.email2_TestResult == b.email2_TestResult && a.email1_TestState == b.email1_TestState &&
+         a.email2_TestState == b.email2_TestState;
 }
 
 bool sameRecord(const ProcessData &a, const ProcessData &b)

@@ -738,6 +738,12 @@ struct EmailWindowStruct {
   Q_PROPERTY(bool e2_signal14 MEMBER e2_signal14)
   Q_PROPERTY(bool e2_signal15 MEMBER e2_signal15)
   Q_PROPERTY(QString e2_path MEMBER e2_path)
+  // The test button of each e-mail and what became of its last test mail.
+  Q_PROPERTY(QString emailTestButton_label MEMBER emailTestButton_label)
+  Q_PROPERTY(QString email1_TestResult MEMBER email1_TestResult)
+  Q_PROPERTY(QString email2_TestResult MEMBER email2_TestResult)
+  Q_PROPERTY(int email1_TestState MEMBER email1_TestState)
+  Q_PROPERTY(int email2_TestState MEMBER email2_TestState)
 
 public:
   QString emailPath_label;
@@ -816,7 +822,15 @@ public:
   bool e2_signal14{false};
   bool e2_signal15{false};
   QString e2_path;
+  QString emailTestButton_label;
+  QString email1_TestResult;
+  QString email2_TestResult;
+  int email1_TestState{0}; // a MailTestState
+  int email2_TestState{0};
 };
+
+// What the e-mail page shows of a test mail.
+enum MailTestState { testMailNone = 0, testMailSending = 1, testMailSent = 2, testMailFailed = 3 };
 
 struct ProcessData {
   Q_GADGET

@@ -11,11 +11,13 @@
 class MailServerProcess
 {
 public:
-  MailServerProcess()
+  // `options` as tests/mailTestServer.py takes them, such as {"--auth", "user:password"}.
+  explicit MailServerProcess(const QStringList &options = {})
   {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral("/usr/bin/python3"),
-                  {QStringLiteral(MAIL_SERVER_SCRIPT), QStringLiteral("--dir"), folder.path()});
+                  QStringList{QStringLiteral(MAIL_SERVER_SCRIPT), QStringLiteral("--dir"), folder.path()} +
+                      options);
     QElapsedTimer waited;
     waited.start();
     while (port == 0 && waited.elapsed() < 10000) {

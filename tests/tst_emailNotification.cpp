@@ -663,6 +663,68 @@ private slots:
     QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(QLatin1Char('\n'))));
   }
 
+  // An alarm mail that fails is shown in the message line and written to the event log after its
+  // event, with the step and the server's answer; a mail that goes out leaves no such row.
+  void failedAlarmMailIsShownAndLogged_data()
+  {
+    QTest::addColumn<QString>("serverKind");
+    QTest::addColumn<QString>("reason"); // empty: the mail goes out
+    QTest::newRow("login refused") << "login"
+                                   << "login as alarm@example.org failed: .*535";
+    QTest::newRow("no server") << "none"
+                               << "connection to 127.0.0.1 port \\d+ failed: .+";
+    QTest::newRow("sent") << "plain"
+                          << "";
+  }
+  void failedAlarmMailIsShownAndLogged()
+  {
+    QFETCH(QString, serverKind);
+    QFETCH(QString, reason);
+    std::unique_ptr<MailServer> server;
+    int port = 0;
+    if (serverKind == QLatin1String("none")) {
+      QTcpServer probe; // a port that nothing listens on once the probe is gone
+      QVERIFY(probe.listen(QHostAddress::LocalHost));
+      port = probe.serverPort();
+    } else {
+      server = std::make_unique<MailServer>(serverKind == QLatin1String("login")
+                                                ? QStringList{"--auth", user + ':' + password}
+                                                : QStringList{});
+      QVERIFY(server->port);
+      port = server->port;
+    }
+    SimulatorProcess simulator({"--model", "VT-40A", "--mode", "mains"});
+    QVERIFY(!simulator.ports.isEmpty());
+    auto app = startWithDevice(simulator);
+    configure(*app, 0, port, 0, true, {1, 2}, {"", "ops@example.org", "", "", "Alarm", "", "0"});
+    app->receiveFromQml_SetEmailConfig(0, 3, QStringLiteral("wrong"));
+    QTRY_COMPARE_WITH_TIMEOUT(lastEvent(), QStringLiteral("Mains operation"), 20000);
+
+    simulator.command(QStringLiteral("mode buffer"));
+    // The failure may be logged within the same tick as its event: the event need not be the last row.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !loggedEvents().filter(QRegularExpression(QStringLiteral("\\|Buffer operation$"))).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(appState().mailOutbox->idle(), 30000);
+    if (reason.isEmpty()) {
+      QTRY_COMPARE(server->mails().size(), 1);
+      const auto tick = appState().loop.tickCount; // the loop has had the outcome
+      QTRY_VERIFY(appState().loop.tickCount > tick + 1);
+      QVERIFY(loggedEvents().filter(QStringLiteral("not sent")).isEmpty());
+      QVERIFY(!appState().ui.processData.extraMessage.contains(QLatin1String("not sent")));
+      return;
+    }
+    const QRegularExpression expected(QStringLiteral("^E-mail 1 not sent: ") + reason);
+    QTRY_VERIFY2_WITH_TIMEOUT(expected.match(lastEvent()).hasMatch(),
+                              qPrintable(loggedEvents().join(QLatin1Char('\n'))), 10000);
+    const QStringList rows = loggedEvents();
+    QVERIFY(rows.at(rows.size() - 2).endsWith(QLatin1String("|Buffer operation")));
+    QCOMPARE(eventsInFile(workDir->path() + QStringLiteral("/upsData.db")).last(),
+             QStringLiteral("VT-40A|") + lastEvent());
+    QTRY_COMPARE(appState().ui.processData.extraMessage, lastEvent());
+    if (server)
+      QVERIFY(server->mails().isEmpty());
+  }
+
   // A server that takes the connection and never answers holds up only its mail: the device's
   // next events are logged while the mail still waits for the server, and closing the application
   // stops the mail once the wait at the end is over.

@@ -260,6 +260,44 @@ private slots:
     QCOMPARE(lines, (QStringList{"first", "second"}));
   }
 
+  // A test run that does not start or ends with an error says so in the message line, with the
+  // shell's or the system's reason or the exit code.
+  void testRunFailureIsShown_data()
+  {
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << 0 << "/no such folder/tool"
+                                  << "^Program 1 could not be started: .*not found$";
+    QTest::newRow("unknown command") << 1 << "no-such-tool-7 --all"
+                                     << "^Program 2 could not be started: .*no-such-tool-7.*not found$";
+    QTest::newRow("file not executable") << 0 << "plain.txt"
+                                         << "^Program 1 could not be started: .+";
+    QTest::newRow("exit code") << 1 << "failing.sh"
+                               << "^Program 2 ended with error code 3$";
+    QTest::newRow("command exit code") << 0 << "exit 4"
+                                       << "^Program 1 ended with error code 4$";
+  }
+  void testRunFailureIsShown()
+  {
+    QFETCH(int, program);
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    writeScript(toolDir + "/failing.sh", "echo trouble >&2\nexit 3");
+    QFile plain(toolDir + "/plain.txt");
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString local = toolDir + '/' + path;
+    appState().settings.program[program].path = QFile::exists(local) ? local : path;
+    app->receiveFromQml_SetProgramStartTest(program);
+    const QRegularExpression expected(message);
+    QTRY_VERIFY2(expected.match(appState().loop.message.postedMessage).hasMatch(),
+                 qPrintable(appState().loop.message.postedMessage));
+    const QString posted = appState().loop.message.postedMessage;
+    tick();
+    QCOMPARE(appState().ui.processData.extraMessage, posted);
+  }
+
   // A device event seen by the interpreter: armed on its rise, started one pass later (delay 0);
   // a condition present at start-up is logged but starts nothing.
   void deviceEventStartsProgram()

@@ -29,7 +29,7 @@ const RecordShape recordShapes[] = {
     {&DeviceParameterStruct::staticMetaObject, 48, "limitsFrameLabel", "stateOfChargingHighLevel_Label"},
     {&SignalOutputsStruct::staticMetaObject, 110, "ipcSignalNumber", "signal34_enabled_Row14"},
     {&ProgramstartWindowStruct::staticMetaObject, 48, "programstartDelay_label", "p2_path"},
-    {&EmailWindowStruct::staticMetaObject, 76, "emailPath_label", "e2_path"},
+    {&EmailWindowStruct::staticMetaObject, 81, "emailPath_label", "email2_TestState"},
     {&ProcessData::staticMetaObject, 170, "masterDeviceDetailsLabel", "valuesOutOfRange"}, // three alarm members after IpcCheckboxChecked
     {&CompanyDataStruct::staticMetaObject, 50, "imageVertical", "show_icon_inTaskbar"},
 };

@@ -241,6 +241,60 @@ Item {
             compare(cppClass.calls, ["SetEmailMessage(0,6,Draft)"])
         }
 
+        // Subject and text typed without Enter or Tab are stored once the field loses the focus or
+        // the page is left, and only once.
+        function test_typingStoredWhenLeft_data() {
+            return [
+                { tag: "subject, focus elsewhere", target: "emailSubject_1", leave: "focus",
+                  call: "SetEmailMessage(0,5,Hall 3)" },
+                { tag: "text, focus elsewhere", target: "emailText_2", leave: "focus",
+                  call: "SetEmailMessage(1,6,Hall 3)" },
+                { tag: "subject, page left", target: "emailSubject_2", leave: "page",
+                  call: "SetEmailMessage(1,5,Hall 3)" },
+                { tag: "text, page left", target: "emailText_1", leave: "page",
+                  call: "SetEmailMessage(0,6,Hall 3)" }
+            ]
+        }
+
+        function test_typingStoredWhenLeft(data) {
+            var item = control(data.target)
+            reveal(item)
+            mouseClick(item)
+            typeText("Hall 3")
+            compare(cppClass.calls, [])
+            if (data.leave === "focus") {
+                idRoot.forceActiveFocus()
+            } else {
+                idPage.visible = false
+                idPage.visible = true
+            }
+            compare(cppClass.calls, [data.call])
+            idRoot.forceActiveFocus()
+            compare(cppClass.calls, [data.call])
+        }
+
+        // The test button asks for a test mail of its e-mail; while one is on its way the button
+        // waits, and the outcome shows beside it, in red when the mail failed.
+        function test_testMail() {
+            sendRecord({ email2_TestState: 1, email2_TestResult: "Sending test e-mail 2 ..." })
+            cppClass.clear()
+            var button = control("emailTest_2")
+            var result = control("emailTestResult_2")
+            reveal(button)
+            verify(!button.enabled)
+            compare(result.text, "Sending test e-mail 2 ...")
+            mouseClick(button)
+            compare(cppClass.calls, [])
+            sendRecord({ email2_TestState: 3, email2_TestResult: "E-mail 2 not sent: sending failed: no recipient" })
+            verify(button.enabled)
+            compare(result.text, "E-mail 2 not sent: sending failed: no recipient")
+            verify(Qt.colorEqual(result.color, "#c62828"))
+            mouseClick(button)
+            compare(cppClass.calls, ["SendTestEmail(1)"])
+            sendRecord({ email2_TestState: 2, email2_TestResult: "Test e-mail 2 sent" })
+            verify(!Qt.colorEqual(result.color, "#c62828"))
+        }
+
         // Tab visits every control in reading order, and merely passing sends nothing.
         function test_tabOrder() {
             sendRecord({ e1_signal15: true })
@@ -254,7 +308,7 @@ Item {
                 expected.push("emailServer_" + n, "emailPort_" + n, "emailUser_" + n, "emailPassword_" + n,
                               "emailCoding_" + n, "emailFrom_" + n, "emailTo_" + n, "emailCc_" + n,
                               "emailSubject_" + n, "emailText_" + n, "emailPath_" + n, "emailBrowse_" + n,
-                              "emailReport_" + n)
+                              "emailReport_" + n, "emailTest_" + n)
             }
             control("emailActive_1").forceActiveFocus(Qt.TabFocusReason)
             var visited = [Window.activeFocusItem.objectName]

@@ -92,6 +92,15 @@ MyGroupBox {
     onRecChanged: apply()
     Component.onCompleted: apply()
 
+    // Typing not yet confirmed is kept when the page is left: a hidden field keeps its focus and
+    // would otherwise never report that editing finished.
+    function storeTyping() {
+        var fields = [idServer, idPort, idUser, idPassword, idFrom, idTo, idCc, idSubject, idBody, idPath]
+        for (var k = 0; k < fields.length; ++k)
+            fields[k].store()
+    }
+    onVisibleChanged: if (!visible) storeTyping()
+
     // A text field holding one stored value. `appliedText` is the value last taken from the record
     // or sent; the field sends only a text that differs from it.
     component RecordField: TextField {
@@ -114,12 +123,15 @@ MyGroupBox {
         font.pixelSize: idGlobal.fontPixelSize
         selectByMouse: true
         activeFocusOnTab: true
-        onEditingFinished: {
+        function store() {
             if (text !== appliedText) {
                 appliedText = text
                 commit(text)
             }
         }
+        onEditingFinished: store()
+        // Focus taken by a control that does not take it on a click leaves no editingFinished.
+        onActiveFocusChanged: if (!activeFocus) store()
     }
     // Stacked, the labels of both groups share one column width, so that their fields line up.
     component FieldLabel: Label {
@@ -348,12 +360,14 @@ MyGroupBox {
                             // Tab moves on to the next control instead of typing a tab.
                             Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
                             Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
-                            onEditingFinished: {
+                            function store() {
                                 if (text !== appliedText) {
                                     appliedText = text
                                     idSection.sendMessage(6, text)
                                 }
                             }
+                            onEditingFinished: store()
+                            onActiveFocusChanged: if (!activeFocus) store()
                         }
                     }
                     FieldLabel { text: idSection.labelOr("emailPath_label", "Attachment:") }
@@ -388,6 +402,39 @@ MyGroupBox {
                         onToggled: idSection.sendMessage(7, checked ? "1" : "0")
                     }
                 }
+            }
+        }
+
+        // A test mail through the server as configured; what became of it shows beside the button
+        // (red when it failed, with the step and the server's answer).
+        RowLayout {
+            id: idTestRow
+            Layout.fillWidth: true
+            Layout.topMargin: idGlobal.spacing
+            spacing: idGlobal.spacing
+
+            readonly property int testState: idSection.number("email" + idSection.n + "_TestState")
+
+            MyButton {
+                objectName: "emailTest_" + idSection.n
+                Layout.alignment: Qt.AlignTop
+                text: idSection.labelOr("emailTestButton_label", "Send test e-mail")
+                enabled: idTestRow.testState !== 1 // one test at a time
+                onClicked: {
+                    // A field still being edited stores its value first, so the mail uses it.
+                    forceActiveFocus()
+                    cppClass.receiveFromQml_SendTestEmail(idSection.emailNr)
+                }
+            }
+            Label {
+                objectName: "emailTestResult_" + idSection.n
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                text: idSection.text("email" + idSection.n + "_TestResult")
+                font.pixelSize: idGlobal.fontPixelSize
+                font.bold: idTestRow.testState === 3
+                color: idTestRow.testState === 3 ? idGlobal.alarmValueColor : idGlobal.infoPageTextColor
+                wrapMode: Text.Wrap
             }
         }
     }
