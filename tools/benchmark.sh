@@ -54,8 +54,8 @@ measure() {
   peak=$(peak_mb "$pid")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  frame=$(grep -o 'first frame after [0-9]* ms' "$log" | grep -o '[0-9]*' | head -1)
-  frame_cpu=$(grep -o '[0-9]* ms of CPU' "$log" | grep -o '^[0-9]*' | head -1)
+  frame=$(grep -o 'first frame after [0-9]* ms' "$log" | grep -o '[0-9]*' | head -1 || true)
+  frame_cpu=$(grep -o '[0-9]* ms of CPU' "$log" | grep -o '^[0-9]*' | head -1 || true)
   local cpu
   cpu=$(awk -v t=$((after - before)) -v c="$clock" -v s="$seconds" 'BEGIN {printf "%.2f", 100 * t / c / s}')
   printf '%-8s %-9s idle CPU %5s %% of a core   peak memory %6s MB   first frame %5s ms (CPU %4s ms)\n' \
