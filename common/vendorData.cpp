@@ -95,7 +95,8 @@ QStringList pictureFolders(const QString &workingDir)
     folders << QCoreApplication::applicationDirPath() + QLatin1String("/app");
 #ifdef TALVANE_DATA_FROM_BINDIR
     // An installed program finds its data folder from where it lies, whatever the prefix.
-    folders << QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/" TALVANE_DATA_FROM_BINDIR));
+    folders << QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                               QLatin1String("/" TALVANE_DATA_FROM_BINDIR));
 #endif
   }
   for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))

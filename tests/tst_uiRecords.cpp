@@ -30,7 +30,8 @@ const RecordShape recordShapes[] = {
     {&SignalOutputsStruct::staticMetaObject, 110, "ipcSignalNumber", "signal34_enabled_Row14"},
     {&ProgramstartWindowStruct::staticMetaObject, 48, "programstartDelay_label", "p2_path"},
     {&EmailWindowStruct::staticMetaObject, 81, "emailPath_label", "email2_TestState"},
-    {&ProcessData::staticMetaObject, 170, "masterDeviceDetailsLabel", "valuesOutOfRange"}, // three alarm members after IpcCheckboxChecked
+    {&ProcessData::staticMetaObject, 170, "masterDeviceDetailsLabel",
+     "valuesOutOfRange"}, // three alarm members after IpcCheckboxChecked
     {&CompanyDataStruct::staticMetaObject, 50, "imageVertical", "show_icon_inTaskbar"},
 };
 
