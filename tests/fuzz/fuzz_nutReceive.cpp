@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
   while (pos < size && !session.closing) {
     // The first byte of each piece gives its length, so the fuzzer controls how bytes arrive.
     const size_t piece = std::min<size_t>(1 + data[pos] % 64, size - pos - 1);
-    const QByteArray answers =
-        nutReceive(session, shared, QByteArray(reinterpret_cast<const char *>(data + pos + 1), static_cast<int>(piece)));
+    const QByteArray answers = nutReceive(
+        session, shared, QByteArray(reinterpret_cast<const char *>(data + pos + 1), static_cast<int>(piece)));
     pos += piece + 1;
     if (session.pendingLine.size() > nutMaxLineLength || (!answers.isEmpty() && !answers.endsWith('\n')))
       __builtin_trap();
