@@ -145,6 +145,7 @@ struct AppState {
   NutServing nut;                      // other machines on the same UPS
   MailOutbox *mailOutbox = nullptr;    // sends the event e-mails; owned by the application object
   ParameterTransfer parameterTransfer; // a saved parameter set on its way to the device
+  WriteConfirmation writeConfirmation; // the write of a page last sent, until the device answers
   ProductionState production;          // the production page's choices
   TrendStore trends;                   // the measured values of the last hour
   qint64 trendSampleSecond = -1;       // the second of the newest trend sample

@@ -22,9 +22,24 @@ InterpretationContext interpretationContext(AppState &s)
 
 ParameterContext parameterContext(AppState &s)
 {
-  return {s.link,           currentCatalogueEntry(s), s.language,        s.special.demo_version,
-          s.fields,         s.process.managementWord, s.requests,        s.tx,
-          s.ui.processData, s.loop.message,           s.storage.database};
+  return {s.link,
+          currentCatalogueEntry(s),
+          s.language,
+          s.special.demo_version,
+          s.fields,
+          s.process.managementWord,
+          s.requests,
+          s.tx,
+          s.ui.processData,
+          s.loop.message,
+          s.storage.database,
+          s.rx,
+          s.writeConfirmation};
+}
+
+WriteConfirmationContext writeConfirmationContext(AppState &s)
+{
+  return {s.link, s.requests, s.tx, s.rx, s.language, s.loop.message, s.writeConfirmation};
 }
 
 DeviceRows deviceRows(const AppState &s)

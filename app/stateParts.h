@@ -13,6 +13,7 @@
 LinkContext linkContext(AppState &s);
 InterpretationContext interpretationContext(AppState &s);
 ParameterContext parameterContext(AppState &s);
+WriteConfirmationContext writeConfirmationContext(AppState &s);
 // The catalogue's models as the firmware update's preparation sees them, and its context.
 std::vector<UpdateModel> updateModels(const AppState &s);
 PreparationContext preparationContext(AppState &s, const std::vector<UpdateModel> &models);

@@ -108,6 +108,7 @@ void upsApp::runTickSteps()
       loop.userConfigPending = true;
   }
   runParameterTransferStep(parameterContext(s), s.parameterTransfer);
+  runWriteConfirmationStep(writeConfirmationContext(s));
   if (s.scan.modelUpdateRequested) {
     s.scan.modelUpdateRequested = false;
     if (s.sent.startWindow.take(s.ui.startWindow))

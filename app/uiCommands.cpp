@@ -292,8 +292,7 @@ void upsApp::receiveFromQml_SetSignalOut(int signalNr, bool signalOutput, int ro
   uint16_t &mask = *masks[relay];
   mask =
       signalOutput ? static_cast<uint16_t>(mask | (1u << bit)) : static_cast<uint16_t>(mask & ~(1u << bit));
-  if (online(s))
-    queueRequest(s.requests, 1, fieldWrite(relayRoutingFields[relay], mask));
+  queueConfirmedWrite(writeConfirmationContext(s), 1, fieldWrite(relayRoutingFields[relay], mask));
 }
 
 void upsApp::receiveFromQml_SetBufferTime(QString second)
@@ -301,22 +300,22 @@ void upsApp::receiveFromQml_SetBufferTime(QString second)
   appState().sent.forgetAll();
   AppState &s = appState();
   const std::optional<uint16_t> value = wholeNumberText(second);
-  if (value && online(s))
-    queueRequest(s.requests, 1, fieldWrite(bufferTimeField, *value));
+  if (value)
+    queueConfirmedWrite(writeConfirmationContext(s), 1, fieldWrite(bufferTimeField, *value));
 }
 
 void upsApp::receiveFromQml_SetIpcTime(int fieldNr, QString second)
 {
   appState().sent.forgetAll();
   AppState &s = appState();
-  if (fieldNr < 1 || fieldNr > 3 || !online(s))
+  if (fieldNr < 1 || fieldNr > 3)
     return;
   const ParameterLimits &limits = currentCatalogueEntry(s).limits;
   const ValueRange ranges[3] = {limits.ipcDelay, limits.ipcShutdown, limits.ipcIdle};
   // Models with limits take any whole number as the nearest time they allow.
   const std::optional<uint16_t> value = wholeNumberInRange(second, ranges[fieldNr - 1]);
   if (value)
-    queueRequest(s.requests, 1, fieldWrite(ipcTimeFields[fieldNr - 1], *value));
+    queueConfirmedWrite(writeConfirmationContext(s), 1, fieldWrite(ipcTimeFields[fieldNr - 1], *value));
 }
 
 namespace

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 281;
+constexpr int languageSlotCount = 283;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -66,6 +66,8 @@ constexpr int mailLoginFailed = 277;   // %1: user, %2: answer
 constexpr int mailSendFailed = 278;    // %1: answer
 constexpr int mailTestSending = 279;   // %1: the e-mail's number
 constexpr int mailTestLine = 280;      // the first line of a test mail's text
+constexpr int writeUnconfirmed = 281;  // a setting was sent, the device did not answer it
+constexpr int allowedRange = 282;      // %1 lowest, %2 highest value, %3 unit
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

@@ -302,6 +302,8 @@ void fillEnglish(LanguageRecord &r)
   r.text[278] = QStringLiteral("sending failed: %1");
   r.text[279] = QStringLiteral("Sending test e-mail %1 ...");
   r.text[280] = QStringLiteral("This is a test e-mail. The alarm e-mails of this device take the same way.");
+  r.text[281] = QStringLiteral("The device did not confirm the setting");
+  r.text[282] = QStringLiteral("Allowed: %1 to %2 %3");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -604,6 +606,8 @@ void fillGerman(LanguageRecord &r)
   r.text[279] = QStringLiteral("Test-E-Mail %1 wird gesendet ...");
   r.text[280] =
       QStringLiteral("Dies ist eine Test-E-Mail. Die Alarm-E-Mails dieses Geräts nehmen denselben Weg.");
+  r.text[281] = QStringLiteral("Das Gerät hat die Einstellung nicht bestätigt");
+  r.text[282] = QStringLiteral("Erlaubt: %1 bis %2 %3");
 }
 
 } // namespace

@@ -60,11 +60,12 @@ QString text(const ParameterContext &c, int slot)
   return languageText(c.language, slot);
 }
 
-// Sends one value, unless the device is offline.
+// Sends one value, unless the device is offline, and follows it until the device answers.
 void queueWrite(const ParameterContext &c, int queue, uint16_t id, uint16_t value)
 {
-  if (online(c))
-    queueRequest(c.requests, queue, parameterWritePayload({{id, value}}));
+  const WriteConfirmationContext confirming{c.link,     c.requests, c.tx,          c.rx,
+                                            c.language, c.message,  c.confirmation};
+  queueConfirmedWrite(confirming, queue, parameterWritePayload({{id, value}}));
 }
 
 ManagementPageState pageStateOf(const ProcessData &pd)
@@ -136,17 +137,6 @@ void startTransfer(const ParameterContext &c, ParameterTransfer &transfer,
   runParameterTransferStep(c, transfer);
 }
 
-bool queueHolds(const QueuedRequest &queue, const QByteArray &payload)
-{
-  return queue.length == payload.size() && std::memcmp(queue.payload, payload.constData(), queue.length) == 0;
-}
-
-// The frame built last carried `payload` from a queue.
-bool lastFrameCarried(const TxState &tx, const QByteArray &payload)
-{
-  return !tx.txPlainCycle && payload.size() <= txPayloadCapacity &&
-         std::memcmp(tx.txPayload, payload.constData(), static_cast<size_t>(payload.size())) == 0;
-}
 } // namespace
 
 void runParameterTransferStep(const ParameterContext &c, ParameterTransfer &transfer)

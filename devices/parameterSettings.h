@@ -4,6 +4,7 @@
 #pragma once
 
 #include "parameterEncoding.h"
+#include "writeConfirmation.h"
 
 #include <QString>
 #include <QVector>
@@ -15,6 +16,7 @@ struct LinkState;
 struct ProcessData;
 struct RequestCycleState;
 struct RxFields;
+struct RxState;
 struct TimedMessage;
 struct TxState;
 
@@ -31,6 +33,8 @@ struct ParameterContext {
   ProcessData &processData;
   TimedMessage &message;
   Ups_DataBase *database; // where parameter sets are saved
+  const RxState &rx;
+  WriteConfirmation &confirmation; // the write of a page last sent
 };
 
 // A parameter set on its way to the device, sent at most seven pairs per request, each request

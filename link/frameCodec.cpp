@@ -52,6 +52,7 @@ bool acceptFrameAt(const uint8_t *data, int size, int start, RxState &rx)
   rx.rxFrameLength = static_cast<uint8_t>(checksumAt);
   rx.frameReceived = true;
   rx.lastRxTime.start();
+  ++rx.validFrames;
   return true;
 }
 } // namespace

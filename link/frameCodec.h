@@ -28,6 +28,7 @@ struct RxState {
   uint8_t currentSubDevice = 0; // set by field 6, back to 0 after every frame
   uint8_t fieldTableCount = 51;
   QElapsedTimer lastRxTime; // restarted by every valid frame
+  uint32_t validFrames = 0; // valid frames received, counting on past overflow
 };
 
 struct TxState {

@@ -123,6 +123,17 @@ bool queueRequest(RequestCycleState &cycle, int queueNumber, const QByteArray &p
   return true;
 }
 
+bool queueHolds(const QueuedRequest &queue, const QByteArray &payload)
+{
+  return queue.length == payload.size() && std::memcmp(queue.payload, payload.constData(), queue.length) == 0;
+}
+
+bool lastFrameCarried(const TxState &tx, const QByteArray &payload)
+{
+  return !tx.txPlainCycle && payload.size() <= txPayloadCapacity &&
+         std::memcmp(tx.txPayload, payload.constData(), static_cast<size_t>(payload.size())) == 0;
+}
+
 void prepareNextRequest(RequestCycleState &cycle, TxState &tx, const RxFields &fields, bool deviceIdentified)
 {
   tx.txPlainCycle = true;

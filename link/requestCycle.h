@@ -33,6 +33,11 @@ struct RequestCycleState {
 bool queueRequest(RequestCycleState &cycle, int queueNumber, const QByteArray &payload, uint8_t command = 0,
                   uint8_t argument = 0);
 
+// Whether `queue` still holds exactly `payload`: a request that is not sent yet.
+bool queueHolds(const QueuedRequest &queue, const QByteArray &payload);
+// Whether the frame built last carried `payload` from a queue.
+bool lastFrameCarried(const TxState &tx, const QByteArray &payload);
+
 // Fills the transmit state with the next request: the identification request while the device
 // is not identified, otherwise a queued request or the next step of the polling sequence.
 void prepareNextRequest(RequestCycleState &cycle, TxState &tx, const RxFields &fields, bool deviceIdentified);

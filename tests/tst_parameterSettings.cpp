@@ -48,6 +48,7 @@ struct ParameterDevice {
   struct {
     Ups_DataBase *database = nullptr;
   } storage;
+  WriteConfirmation writeConfirmation;
 
   operator ParameterContext()
   {
@@ -61,7 +62,9 @@ struct ParameterDevice {
             tx,
             ui.processData,
             loop.message,
-            storage.database};
+            storage.database,
+            rx,
+            writeConfirmation};
   }
 };
 
@@ -292,6 +295,7 @@ private slots:
     QCOMPARE(queued(1), QByteArray());
     QCOMPARE(queued(2), QByteArray());
     QVERIFY(dev().ui.processData.powerBoost_Checked); // the page keeps the choice
+    QCOMPARE(dev().loop.message.postedMessage, languageText(dev().language, TextSlot::writeOffline));
   }
 
   // Check boxes and the reset button send the whole management word in the control queue.
@@ -658,6 +662,79 @@ private slots:
       QVERIFY(n <= 7);
     QTRY_VERIFY_WITH_TIMEOUT(reports(pairs), 5000);
     QVERIFY(sim.matching("^(BADRX|TRUNC)").isEmpty());
+  }
+
+  // The answer to a write is the first valid frame after the frame that carried it, one cycle late
+  // at most; a write that waits in its queue while the device is lost is not sent at all.
+  void writeIsConfirmedByTheDevicesAnswer_data()
+  {
+    QTest::addColumn<int>("answerAfterCycles"); // 0: never
+    QTest::addColumn<bool>("lostBeforeSent");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("answered at once") << 1 << false << TextSlot::writeConfirmed;
+    QTest::newRow("answered one cycle late") << 2 << false << TextSlot::writeConfirmed;
+    QTest::newRow("answered too late") << 3 << false << TextSlot::writeUnconfirmed;
+    QTest::newRow("never answered") << 0 << false << TextSlot::writeUnconfirmed;
+    QTest::newRow("device lost before it went out") << 0 << true << TextSlot::writeOffline;
+  }
+
+  void writeIsConfirmedByTheDevicesAnswer()
+  {
+    QFETCH(int, answerAfterCycles);
+    QFETCH(bool, lostBeforeSent);
+    QFETCH(int, outcome);
+    chooseModel(QStringLiteral("VT-40A"));
+    connectDevice();
+    ParameterDevice &s = dev();
+    const WriteConfirmationContext c{s.link,         s.requests,         s.tx, s.rx, s.language,
+                                     s.loop.message, s.writeConfirmation};
+    setLimitsTextBox(s, 0, QStringLiteral("30"));
+    QCOMPARE(s.loop.message.postedMessage, languageText(s.language, TextSlot::writeSent));
+    s.loop.message.postedMessage.clear();
+    if (lostBeforeSent) {
+      s.link.setStatus(DeviceStatusFlag::offline, true);
+      runWriteConfirmationStep(c);
+    }
+    for (int cycle = 0; cycle < 5 && s.loop.message.postedMessage.isEmpty(); ++cycle) {
+      if (cycle == answerAfterCycles)
+        ++s.rx.validFrames;
+      prepareNextRequest(s.requests, s.tx, s.fields, true);
+      buildTxFrame(s.tx, s.rx);
+      runWriteConfirmationStep(c);
+    }
+    QCOMPARE(s.loop.message.postedMessage, languageText(s.language, outcome));
+    QCOMPARE(s.writeConfirmation.queue, 0);
+  }
+
+  // A page's write says in the message line that it was sent, then that the device answered the
+  // frame that carried it; with the device gone, that nothing was sent.
+  void pageWriteSaysWhetherTheDeviceConfirmed()
+  {
+    SimulatorProcess sim({"--model", "VT-40A"});
+    resetAppState();
+    AppState &s = appState();
+    s.scan.extraPorts = sim.ports;
+    upsApp app;
+    QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); // loads the settings
+    s.link.set(LinkFlag::autoDetect, false);
+    s.link.set(LinkFlag::portSuspended, false);
+    s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
+    chooseModel(s.catalogue, QStringLiteral("VT-40A"));
+    s.link.setStatus(DeviceStatusFlag::modelChosen, true);
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified) && s.requests.subDevicePassDone, 15000);
+    const QString &shown = s.ui.processData.extraMessage;
+    auto text = [&s](int slot) { return languageText(s.language, slot); };
+
+    int mark = sim.collect().size();
+    app.receiveFromQml_ParameterSetLimitsList_TextBox(0, QStringLiteral("30"));
+    QTRY_COMPARE_WITH_TIMEOUT(shown, text(TextSlot::writeSent), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown, text(TextSlot::writeConfirmed), 5000);
+    QCOMPARE(sim.matching("^WRITE ", mark), QStringList{"WRITE 1303=30 sub=0 cmd=0 arg=0"});
+
+    sim.command(QStringLiteral("silent on"));
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.hasStatus(DeviceStatusFlag::offline), 15000);
+    app.receiveFromQml_SetBufferTime(QStringLiteral("60"));
+    QTRY_COMPARE_WITH_TIMEOUT(shown, text(TextSlot::writeOffline), 5000);
   }
 
   // The configuration file on the desktop is taken when the device is identified, before its sub
