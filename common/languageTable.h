@@ -67,7 +67,7 @@ constexpr int mailSendFailed = 278;    // %1: answer
 constexpr int mailTestSending = 279;   // %1: the e-mail's number
 constexpr int mailTestLine = 280;      // the first line of a test mail's text
 constexpr int writeUnconfirmed = 281;  // a setting was sent, the device did not answer it
-constexpr int allowedRange = 282;      // %1 lowest, %2 highest value, %3 unit
+constexpr int allowedRange = 282;      // %1 lowest, %2 highest value
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

@@ -303,7 +303,7 @@ void fillEnglish(LanguageRecord &r)
   r.text[279] = QStringLiteral("Sending test e-mail %1 ...");
   r.text[280] = QStringLiteral("This is a test e-mail. The alarm e-mails of this device take the same way.");
   r.text[281] = QStringLiteral("The device did not confirm the setting");
-  r.text[282] = QStringLiteral("Allowed: %1 to %2 %3");
+  r.text[282] = QStringLiteral("Allowed: %1 to %2");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -607,7 +607,7 @@ void fillGerman(LanguageRecord &r)
   r.text[280] =
       QStringLiteral("Dies ist eine Test-E-Mail. Die Alarm-E-Mails dieses Geräts nehmen denselben Weg.");
   r.text[281] = QStringLiteral("Das Gerät hat die Einstellung nicht bestätigt");
-  r.text[282] = QStringLiteral("Erlaubt: %1 bis %2 %3");
+  r.text[282] = QStringLiteral("Erlaubt: %1 bis %2");
 }
 
 } // namespace

@@ -136,7 +136,8 @@ bool sameRecord(const DeviceParameterStruct &a, const DeviceParameterStruct &b)
          a.advancedSettingsLabel_CheckBox2 == b.advancedSettingsLabel_CheckBox2 &&
          a.stateOfCharging_Label == b.stateOfCharging_Label &&
          a.stateOfChargingLowLevel_Label == b.stateOfChargingLowLevel_Label &&
-         a.stateOfChargingHighLevel_Label == b.stateOfChargingHighLevel_Label;
+         a.stateOfChargingHighLevel_Label == b.stateOfChargingHighLevel_Label &&
+         a.allowedRange_TextBox == b.allowedRange_TextBox;
 }
 
 bool sameRecord(const SignalOutputsStruct &a, const SignalOutputsStruct &b)

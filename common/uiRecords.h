@@ -280,6 +280,7 @@ struct DeviceParameterStruct {
   Q_PROPERTY(QString stateOfCharging_Label MEMBER stateOfCharging_Label)
   Q_PROPERTY(QString stateOfChargingLowLevel_Label MEMBER stateOfChargingLowLevel_Label)
   Q_PROPERTY(QString stateOfChargingHighLevel_Label MEMBER stateOfChargingHighLevel_Label)
+  Q_PROPERTY(QStringList allowedRange_TextBox MEMBER allowedRange_TextBox)
 
 public:
   QString limitsFrameLabel;
@@ -330,6 +331,8 @@ public:
   QString stateOfCharging_Label;
   QString stateOfChargingLowLevel_Label;
   QString stateOfChargingHighLevel_Label;
+  // What the text fields take: 0-3 the limits boxes, 4-6 the IPC times; empty where any value goes.
+  QStringList allowedRange_TextBox;
 };
 
 struct SignalOutputsStruct {

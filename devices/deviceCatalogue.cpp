@@ -138,6 +138,7 @@ void fillParameterTexts(DeviceCatalogueEntry &e, const ModelDescription &m, cons
   auto t = [&lang](int slot) { return languageText(lang, slot); };
   ParameterTexts &p = e.parameter;
   const bool capacitor = m.texts == TextFamily::Vs;
+  p.allowedRangeFormat = t(TextSlot::allowedRange);
   p.limitsFrameLabel = t(99);
   p.bufferThresholdLabel = t(85);
   p.managementFrameLabel = capacitor ? t(89) : t(88);

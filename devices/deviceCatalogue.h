@@ -47,6 +47,7 @@ struct ParameterListNumbers {
 // Labels and lists of the parameter pages.
 struct ParameterTexts {
   QString limitsFrameLabel;
+  QString allowedRangeFormat; // %1 lowest, %2 highest value a field takes
   QString bufferThresholdLabel;
   QStringList bufferThresholdList;
   QString turnOnCurrentLimitLabel;

@@ -63,6 +63,12 @@ void fillDeviceParameterRecord(DeviceParameterStruct &r, const DeviceCatalogueEn
   r.stateOfCharging_Label = p.stateOfChargeLabel;
   r.stateOfChargingLowLevel_Label = p.stateOfChargeLowLabel;
   r.stateOfChargingHighLevel_Label = p.stateOfChargeHighLabel;
+
+  const ParameterLimits &l = e.limits;
+  for (const ValueRange &range : {l.bufferTimeMax, l.bufferTimeMin, l.stateOfChargeLow, l.stateOfChargeHigh,
+                                  l.ipcDelay, l.ipcShutdown, l.ipcIdle})
+    r.allowedRange_TextBox << (range.isSet() ? p.allowedRangeFormat.arg(range.minimum).arg(range.maximum)
+                                             : QString());
 }
 
 void fillSignalOutputsLabels(SignalOutputsStruct &r, const DeviceCatalogueEntry &e, const LanguageTable &lang)

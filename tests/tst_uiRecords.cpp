@@ -26,7 +26,7 @@ const RecordShape recordShapes[] = {
     {&SystemWindowStruct::staticMetaObject, 27, "textLanguage", "noText"},
     // The firmware progress follows the properties the pages had from the start.
     {&ProductionWindowStruct::staticMetaObject, 19, "slaveID_text", "firmwareProgress"},
-    {&DeviceParameterStruct::staticMetaObject, 48, "limitsFrameLabel", "stateOfChargingHighLevel_Label"},
+    {&DeviceParameterStruct::staticMetaObject, 49, "limitsFrameLabel", "allowedRange_TextBox"},
     {&SignalOutputsStruct::staticMetaObject, 110, "ipcSignalNumber", "signal34_enabled_Row14"},
     {&ProgramstartWindowStruct::staticMetaObject, 48, "programstartDelay_label", "p2_path"},
     {&EmailWindowStruct::staticMetaObject, 81, "emailPath_label", "email2_TestState"},

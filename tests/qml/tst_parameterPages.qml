@@ -390,6 +390,23 @@ Item {
             compare(find(general, "parameterPlaceholder").text, "No device selected")
         }
 
+        // A field shows what the model takes beside it; a field that takes any number shows nothing.
+        function test_fieldsShowTheirAllowedRange() {
+            var general = createPage("general")
+            var ipc = createPage("ipc")
+            cppClass.send("sendToQml_Parameter", merged(parameterRecord, {
+                allowedRange_TextBox: ["", "Allowed: 2 to 3600", "Allowed: 5 to 85", "Allowed: 10 to 95",
+                                       "Allowed: 1 to 1000", "Allowed: 1 to 600", "Allowed: 1 to 60"] }))
+            var hint = function(page, name) { return findChild(find(page, name), "rangeHint") }
+            verify(!hint(general, "bufferTimeMaxTextBox").visible)
+            compare(hint(general, "bufferTimeMinTextBox").text, "Allowed: 2 to 3600")
+            verify(hint(general, "bufferTimeMinTextBox").visible)
+            compare(hint(general, "stateOfChargeHighTextBox").text, "Allowed: 10 to 95")
+            compare(hint(ipc, "ipcTimeTextBox1").text, "Allowed: 1 to 1000")
+            compare(hint(ipc, "ipcTimeTextBox3").text, "Allowed: 1 to 60")
+            compare(find(ipc, "ipcTimeTextBox2").control.Accessible.description, "Allowed: 1 to 600")
+        }
+
         function answer(box, yes) {
             tryVerify(function() { return box.opened })
             var button = findChild(box.footer, yes ? "messageBoxYesButton" : "messageBoxNoButton")

@@ -15,6 +15,8 @@ RowLayout {
     property bool pending: false
     property string sentText: ""
     property int holdMs: 3000
+    // The values the model takes ("Allowed: 2 to 3600"); empty where any whole number goes.
+    property string rangeText: ""
     readonly property alias control: idField
     // True while the user works in the field or the typed value waits for the device.
     readonly property bool editing: idField.activeFocus || pending
@@ -56,6 +58,10 @@ RowLayout {
         inputMethodHints: Qt.ImhDigitsOnly
         validator: RegularExpressionValidator { regularExpression: /[0-9]+/ }
         Accessible.name: row.label
+        Accessible.description: row.rangeText
+        ToolTip.visible: hovered && row.rangeText !== ""
+        ToolTip.text: row.rangeText
+        ToolTip.delay: 500
         Component.onCompleted: text = row.deviceText
 
         onEditingFinished: {
@@ -81,7 +87,18 @@ RowLayout {
         }
     }
 
-    Item { Layout.fillWidth: true }
+    Label {
+        objectName: "rangeHint"
+        Layout.fillWidth: true
+        Layout.alignment: Qt.AlignVCenter
+        visible: row.rangeText !== ""
+        text: row.rangeText
+        font.pixelSize: idGlobal.fontPixelSize - 2
+        color: idGlobal.infoPageTextColor
+        opacity: 0.7
+        wrapMode: Text.WordWrap
+    }
+    Item { Layout.fillWidth: true; visible: row.rangeText === "" }
 
     onDeviceTextChanged: {
         if (pending && deviceText === idField.text)

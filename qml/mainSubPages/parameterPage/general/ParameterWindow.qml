@@ -19,6 +19,7 @@ ParameterScrollPage {
         function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
     }
 
+    readonly property var rangeTexts: pw.allowedRange_TextBox || []
     readonly property bool hasDevice: pw.limitsFrameLabel !== "" || pw.managementFrameLabel !== ""
     readonly property bool stateOfChargeShown: pd.stateOfCharging_Visible && pw.stateOfCharging_Label !== ""
     // Two groups side by side when each still gets a comfortable width.
@@ -70,6 +71,7 @@ ParameterScrollPage {
                     objectName: "bufferTimeMaxTextBox"
                     Layout.fillWidth: true
                     number: 0
+                    rangeText: page.rangeTexts[0] || ""
                     label: page.pw.bufferTimeMax_Label
                     deviceText: page.pd.bufferTimeMax_Value
                     enabled: page.pd.bufferTimeMax_textBoxEnable
@@ -111,6 +113,7 @@ ParameterScrollPage {
                     objectName: "bufferTimeMinTextBox"
                     Layout.fillWidth: true
                     number: 1
+                    rangeText: page.rangeTexts[1] || ""
                     label: page.pw.bufferTimeMin_Label
                     deviceText: page.pd.bufferTimeMin_Value
                 }
@@ -130,6 +133,7 @@ ParameterScrollPage {
                     objectName: "stateOfChargeLowTextBox"
                     Layout.fillWidth: true
                     number: 2
+                    rangeText: page.rangeTexts[2] || ""
                     visible: page.stateOfChargeShown && label !== ""
                     label: page.pw.stateOfChargingLowLevel_Label
                     deviceText: page.pd.stateOfChargingLowLevel_Label
@@ -138,6 +142,7 @@ ParameterScrollPage {
                     objectName: "stateOfChargeHighTextBox"
                     Layout.fillWidth: true
                     number: 3
+                    rangeText: page.rangeTexts[3] || ""
                     visible: page.stateOfChargeShown && label !== ""
                     label: page.pw.stateOfChargingHighLevel_Label
                     deviceText: page.pd.stateOfChargingHighLevel_Label

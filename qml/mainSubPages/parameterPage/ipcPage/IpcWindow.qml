@@ -16,6 +16,8 @@ General.ParameterScrollPage {
     ShownRecord { id: idShownProcess; shown: page.visible; record: processData }
     property var so: signalOutputs
     property var sd: shutdownWindow
+    // What the IPC times take: entries 4-6 of the parameter record's ranges.
+    property var rangeTexts: parameterWindow.allowedRange_TextBox || []
 
     Connections {
         target: cppClass
@@ -23,6 +25,7 @@ General.ParameterScrollPage {
         function onSendToQml_ProcessData(processData) { idShownProcess.take(processData) }
         function onSendToQml_SignalOutputs(signalOutputs) { page.so = signalOutputs }
         function onSendToQml_ShutdownWindow(shutdownWindow) { page.sd = shutdownWindow }
+        function onSendToQml_Parameter(parameterWindow) { page.rangeTexts = parameterWindow.allowedRange_TextBox }
     }
 
     readonly property bool ipcOn: idIpcEnable.checked
@@ -128,6 +131,7 @@ General.ParameterScrollPage {
                     Layout.fillWidth: true
                     label: [page.iw.delayTime_Label, page.iw.ipcShutdownTime_Label, page.iw.ipcIdleTime_Label][index]
                     deviceText: [page.pd.ipcDelayTime, page.pd.ipcShutdownTime, page.pd.ipcIdleTime][index]
+                    rangeText: page.rangeTexts[3 + field] || ""
                     onUserEdited: cppClass.receiveFromQml_SetIpcTime(field, value)
                 }
             }
