@@ -3,6 +3,7 @@
 // each page shows the texts its records carry.
 #include "app/appState.h"
 #include "app/qmlContext.h"
+#include "app/stateParts.h"
 #include "app/upsApp.h"
 #include "common/languageTable.h"
 #include "common/vendorData.h"
@@ -165,6 +166,7 @@ private slots:
     // The production page exists only in production builds.
     s.special.production_version = production;
     s.ui.processData.production_version = production;
+    rebuildDeviceCatalogue(s); // with the engineering models of a production build, as at start
     publishQmlContext(engine, app.get(), app->eventLogModel());
     engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     QVERIFY(!engine.rootObjects().isEmpty());
@@ -186,6 +188,7 @@ private slots:
     for (int language = 0; language < 2; ++language) {
       app->receiveFromQml_ReloadLanguage(language);
       QTRY_COMPARE_WITH_TIMEOUT(s.ui.processData.currentLanguageNr, language, 3000);
+      QCOMPARE(currentCatalogueEntry(s).name, model); // the new language's catalogue keeps the model
       QTest::qWait(500); // the refreshed texts arrive on the next ticks
       const QString languageName = language == 0 ? QStringLiteral("en") : QStringLiteral("de");
       for (const PageCheck &page : pageChecks()) {
