@@ -33,8 +33,11 @@ int connectionLampLitMs(LampBlink blink)
 void buildCommunicationStatusText(AppState &s, SerialPort &port)
 {
   ProcessData &pd = s.ui.processData;
+  const PortTexts texts{languageText(s.language, TextSlot::portLabel),
+                        languageText(s.language, TextSlot::portScanning),
+                        languageText(s.language, TextSlot::noPortDriver)};
   const ConnectionStatus status =
-      connectionStatus(port, pd.comportList.isEmpty(), pd.production_version || pd.debug_version);
+      connectionStatus(port, pd.comportList.isEmpty(), pd.production_version || pd.debug_version, texts);
   pd.textComPortLeft = s.link.has(LinkFlag::autoDetect) ? languageText(s.language, 141) : QString();
   pd.textComPort = status.portText;
   pd.imageComPort = connectionLampPicture(status.lamp);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 283;
+constexpr int languageSlotCount = 288;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -68,6 +68,12 @@ constexpr int mailTestSending = 279;   // %1: the e-mail's number
 constexpr int mailTestLine = 280;      // the first line of a test mail's text
 constexpr int writeUnconfirmed = 281;  // a setting was sent, the device did not answer it
 constexpr int allowedRange = 282;      // %1 lowest, %2 highest value
+// The port text of the foot bar, and the buffer-time selector's named positions.
+constexpr int portLabel = 283;
+constexpr int portScanning = 284;
+constexpr int noPortDriver = 285;
+constexpr int customBufferTime = 286;
+constexpr int infiniteBufferTime = 287;
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

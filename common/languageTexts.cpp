@@ -304,6 +304,11 @@ void fillEnglish(LanguageRecord &r)
   r.text[280] = QStringLiteral("This is a test e-mail. The alarm e-mails of this device take the same way.");
   r.text[281] = QStringLiteral("The device did not confirm the setting");
   r.text[282] = QStringLiteral("Allowed: %1 to %2");
+  r.text[283] = QStringLiteral("COM Port: ");
+  r.text[284] = QStringLiteral("Device scanning...   COM Port: ");
+  r.text[285] = QStringLiteral("no usb/rs232 driver found");
+  r.text[286] = QStringLiteral("CUSTOM");
+  r.text[287] = QStringLiteral("INFINITE");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -608,6 +613,11 @@ void fillGerman(LanguageRecord &r)
       QStringLiteral("Dies ist eine Test-E-Mail. Die Alarm-E-Mails dieses Geräts nehmen denselben Weg.");
   r.text[281] = QStringLiteral("Das Gerät hat die Einstellung nicht bestätigt");
   r.text[282] = QStringLiteral("Erlaubt: %1 bis %2");
+  r.text[283] = QStringLiteral("Schnittstelle: ");
+  r.text[284] = QStringLiteral("Gerätesuche ...   Schnittstelle: ");
+  r.text[285] = QStringLiteral("Kein USB/RS232-Treiber gefunden");
+  r.text[286] = QStringLiteral("INDIVIDUELL");
+  r.text[287] = QStringLiteral("UNENDLICH");
 }
 
 } // namespace

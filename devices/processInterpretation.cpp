@@ -75,8 +75,8 @@ void readBufferTimeState(const InterpretationContext &c, InterpretationState &st
   st.customBufferTime = position == 2;
   st.infiniteBufferTime = position == 10;
   st.bufferTimeStateText = position == 1    ? QStringLiteral("IPC")
-                           : position == 2  ? QStringLiteral("CUSTOM")
-                           : position == 10 ? QStringLiteral("INFINITE")
+                           : position == 2  ? text(c, TextSlot::customBufferTime)
+                           : position == 10 ? text(c, TextSlot::infiniteBufferTime)
                                             : QString();
   // Position 1 shows picture 10, 2 shows 9, 3-10 show 1-8.
   int picture = 0;

@@ -86,25 +86,26 @@ void autoScanCycle(SerialPort &port, int &portIndex)
   scan.wasIdentified = link.has(LinkFlag::deviceIdentified);
 }
 
-ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters)
+ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters,
+                                  const PortTexts &texts)
 {
   const LinkState &link = port.context().link;
   const bool automatic = link.has(LinkFlag::autoDetect);
   const bool identified = link.has(LinkFlag::deviceIdentified);
 
   ConnectionStatus status;
-  status.portText = QStringLiteral("COM Port: ") + portNumberOf(port.portName());
+  status.portText = texts.port + portNumberOf(port.portName());
   ConnectionLamp &lamp = status.lamp;
   if (!link.hasStatus(DeviceStatusFlag::offline) && link.hasStatus(DeviceStatusFlag::modelChosen) &&
       identified) {
     lamp = ConnectionLamp::green;
   } else if (noPortsListed) {
     lamp = ConnectionLamp::red;
-    status.portText = QStringLiteral("no usb/rs232 driver found");
+    status.portText = texts.noDriver;
   } else {
     lamp = ConnectionLamp::yellow;
     if (automatic)
-      status.portText = QStringLiteral("Device scanning...   COM Port: ") + port.portNumberText;
+      status.portText = texts.scanning + port.portNumberText;
   }
   if (link.retryLevel != 0)
     lamp = link.retryLevel >= 3 ? ConnectionLamp::red : ConnectionLamp::yellow;

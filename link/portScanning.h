@@ -42,6 +42,13 @@ enum class ConnectionLamp { off, green, yellow, red };
 // lamp costs the back end nothing per tick.
 enum class LampBlink { steady, connected, searching };
 
+// The port text's words, in the window's language.
+struct PortTexts {
+  QString port = QStringLiteral("COM Port: ");
+  QString scanning = QStringLiteral("Device scanning...   COM Port: ");
+  QString noDriver = QStringLiteral("no usb/rs232 driver found");
+};
+
 struct ConnectionStatus {
   ConnectionLamp lamp = ConnectionLamp::off;
   LampBlink blink = LampBlink::steady;
@@ -50,4 +57,5 @@ struct ConnectionStatus {
 
 // The connection lamp and port text of this tick. `noPortsListed`: the system lists no serial
 // port; `showLinkCounters`: service builds add the link speed and counter.
-ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters);
+ConnectionStatus connectionStatus(SerialPort &port, bool noPortsListed, bool showLinkCounters,
+                                  const PortTexts &texts = PortTexts{});

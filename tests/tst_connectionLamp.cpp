@@ -153,6 +153,12 @@ private slots:
     s.link.set(LinkFlag::autoDetect, false);
     buildCommunicationStatusText(s, port);
     QCOMPARE(s.ui.processData.textComPortLeft, QString());
+    setCurrentLanguage(s.language, 1);
+    buildCommunicationStatusText(s, port);
+    QCOMPARE(s.ui.processData.textComPort, QStringLiteral("Schnittstelle: "));
+    s.ui.processData.comportList.clear();
+    buildCommunicationStatusText(s, port);
+    QCOMPARE(s.ui.processData.textComPort, QStringLiteral("Kein USB/RS232-Treiber gefunden"));
   }
 };
 
