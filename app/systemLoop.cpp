@@ -285,7 +285,9 @@ void upsApp::runInterpretationStep()
   // Nothing the device reported before the link ended is shown as current.
   if (!s.loop.noConnectionSince.isEmpty()) {
     showNoConnection(pd, languageText(s.language, TextSlot::noConnectionSince).arg(s.loop.noConnectionSince),
-                     languageText(s.language, TextSlot::relayUnknown));
+                     languageText(s.language, TextSlot::relayUnknown),
+                     s.commands.temperatureUnitText.isEmpty() ? QStringLiteral("°C")
+                                                              : s.commands.temperatureUnitText);
     s.loop.currentPotiPicture.clear();
   }
   runAlarmStep(s);

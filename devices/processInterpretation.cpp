@@ -580,11 +580,13 @@ void resetProcessValues(InterpretationState &process, ProcessData &pd)
   clearMeasuredValues(pd);
 }
 
-void showNoConnection(ProcessData &pd, const QString &heading, const QString &unknown)
+void showNoConnection(ProcessData &pd, const QString &heading, const QString &unknown,
+                      const QString &temperatureUnit)
 {
   pd.masterOperationModus = heading;
   pd.masterOperationModusExtra.clear();
   clearMeasuredValues(pd);
+  pd.masterTemperatur = QStringLiteral("-.- ") + temperatureUnit;
   for (QString *unit :
        {&pd.slave1_text, &pd.slave2_text, &pd.slave3_text, &pd.slave1_image, &pd.slave2_image,
         &pd.slave3_image, &pd.pfeilNachLinks1_image, &pd.pfeilNachLinks2_image, &pd.pfeilNachLinks3_image,

@@ -79,7 +79,8 @@ void resetProcessValues(InterpretationState &process, ProcessData &processData);
 // Shows that there is no connection in every live value of the pages: `heading` in place of the
 // operating mode and the current-state list, "-.-" values, grey lamps, relays in state `unknown`,
 // no status picture. The device's last state stays in the interpreter's own state.
-void showNoConnection(ProcessData &processData, const QString &heading, const QString &unknown);
+void showNoConnection(ProcessData &processData, const QString &heading, const QString &unknown,
+                      const QString &temperatureUnit);
 
 // The operating mode a status word gives for a family (bits applied in the family's order).
 int operatingModeOf(const FamilyTraits &traits, uint32_t statusWord);

@@ -137,7 +137,12 @@ Rectangle {
             Layout.fillHeight: true
             Layout.minimumWidth: 140
             Layout.preferredWidth: 240
-            text: foot.flasherLog !== "" ? foot.flasherLog : String(foot.process.devStatusText).replace(/\n+$/, "")
+            // The state already shown on the left is not repeated here.
+            text: foot.flasherLog !== "" ? foot.flasherLog : String(foot.process.devStatusText).split("\n").filter(
+                      function(line) {
+                          var label = line.replace(/^\s*▪\s*/, "").trim()
+                          return label !== "" && label !== idModeLabel.text
+                      }).join("\n")
             font.pixelSize: foot.smallPixelSize
             color: idGlobal.infoPageTextColor
             verticalAlignment: Text.AlignTop

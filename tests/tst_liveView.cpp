@@ -143,6 +143,11 @@ class LiveViewTest : public QObject
     QVERIFY2(status.filter(QStringLiteral("Mains operation")).isEmpty(), qPrintable(status.join('|')));
     QVERIFY2(status.filter(QRegularExpression(QStringLiteral("\\d\\.\\d V"))).isEmpty(),
              qPrintable(status.join('|')));
+    // Said once on the page (the banner) and once in the foot bar, where the state list does not
+    // repeat it; the temperature keeps its title and unit.
+    QCOMPARE(status.filter(since).size(), 1);
+    QVERIFY(!shown(QStringLiteral("footStatusText")).contains(QStringLiteral("No connection")));
+    QVERIFY2(status.contains(QStringLiteral("-.- °C")), qPrintable(status.join('|')));
     auto *picture = item(QStringLiteral("masterPicture"));
     QVERIFY(picture->property("source").toString().isEmpty());
     pageTexts(2);

@@ -203,7 +203,8 @@ Item {
                                 anchors.centerIn: parent
                                 width: parent.width - 40
                                 horizontalAlignment: Text.AlignHCenter
-                                text: proc.masterOperationModus || ""
+                                // The banner above says it already.
+                                text: idAlarmBanner.visible ? "" : (proc.masterOperationModus || "")
                                 font.pixelSize: idGlobal.titlePixelSize + 10
                                 color: "#b4b6ba"
                                 elide: Text.ElideRight
