@@ -238,6 +238,8 @@ void upsApp::runFullRefresh()
   requestSettingsReload(s.settings); // the next tick sends the action records with their new labels
   fillProgramstartLabels(s.ui.programstartWindow, s.language);
   fillEmailLabels(s.ui.emailWindow, s.language);
+  if (s.storage.eventModel)
+    s.storage.eventModel->setShownEventTexts(textsInCurrentLanguage(s.language));
   fillMainWindowRecord(s.ui.mainWindow, s.language);
   s.sent.mainWindow.take(s.ui.mainWindow);
   emit sendToQml_mainWindow(s.ui.mainWindow);

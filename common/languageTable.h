@@ -1,6 +1,7 @@
 // The English and German texts that the back end shows or writes into the event log.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -96,6 +97,11 @@ int setCurrentLanguage(LanguageTable &table, int index);
 
 // Slot `slot` of the current language; empty for a slot outside the table.
 QString languageText(const LanguageTable &table, int slot);
+
+// Every text of another language mapped to the same slot's text in the current language, for
+// showing stored texts (the event log's rows) in the window's language. A text that two slots
+// translate differently is left out: it could not be told which one it was.
+QHash<QString, QString> textsInCurrentLanguage(const LanguageTable &table);
 
 // The languages' own names in table order, for the language combo box.
 QStringList languageNames(const LanguageTable &table);

@@ -483,7 +483,7 @@ void fillGerman(LanguageRecord &r)
   r.text[167] = QStringLiteral("Konstantstrom");
   r.text[168] = QStringLiteral("Energiegehalt");
   r.text[169] = QStringLiteral("Kapazität");
-  r.text[170] = QStringLiteral("Verbleibene Pufferzeit");
+  r.text[170] = QStringLiteral("Verbleibende Pufferzeit");
   r.text[171] = QStringLiteral("Verstrichene Pufferzeit");
   r.text[172] = QStringLiteral("Erwartete Pufferzeit");
   r.text[173] = QStringLiteral("Erweiterte Einstellungen");

@@ -16,7 +16,18 @@ QVariant EventControl_DataBaseModel::data(const QModelIndex &index, int role) co
 {
   if (role < DeviceRole || role > EventRole)
     return QSqlQueryModel::data(index, role);
-  return QSqlQueryModel::data(this->index(index.row(), role - Qt::UserRole - 1), Qt::DisplayRole);
+  const QVariant stored =
+      QSqlQueryModel::data(this->index(index.row(), role - Qt::UserRole - 1), Qt::DisplayRole);
+  if (role == EventRole && !shownEventTexts.isEmpty())
+    return shownEventTexts.value(stored.toString(), stored.toString());
+  return stored;
+}
+
+void EventControl_DataBaseModel::setShownEventTexts(const QHash<QString, QString> &texts)
+{
+  shownEventTexts = texts;
+  if (rowCount() > 0)
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {EventRole});
 }
 
 QHash<int, QByteArray> EventControl_DataBaseModel::roleNames() const

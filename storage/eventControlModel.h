@@ -16,11 +16,18 @@ public:
   QVariant data(const QModelIndex &index, int role) const override;
   QHash<int, QByteArray> roleNames() const override;
 
+  // Event texts as the view shows them: a stored text found here is shown as its value. What is
+  // stored, and exported, stays as it was written.
+  void setShownEventTexts(const QHash<QString, QString> &texts);
+
 public slots:
   void updateModel_EVENTS_TABLE();
   int getId(int row) const;
   // Writes every row of the log, newest first: device;date;time;event per line.
   void exportCSV_EVENTS_TABLE(const QString &newPathFile);
+
+private:
+  QHash<QString, QString> shownEventTexts;
 };
 
 // A folder chosen in the UI as a local path: file URLs become paths ("file:///C:/data" → "C:/data" on

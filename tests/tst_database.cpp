@@ -1,6 +1,7 @@
 // The database file, its row operations and the event log model, on a real SQLite file.
 #include "app/appState.h"
 #include "app/upsApp.h"
+#include "common/languageTable.h"
 #include "storage/eventControlModel.h"
 #include "storage/eventLogExport.h"
 #include "storage/upsDataBase.h"
@@ -298,6 +299,33 @@ private slots:
     db->DeleteData_from_EVETS_TABLE();
     model.updateModel_EVENTS_TABLE();
     QCOMPARE(model.rowCount(), 0);
+  }
+
+  // Rows written in another language are shown in the window's language, unknown texts as they
+  // stand; the file keeps what was written.
+  void modelShowsStoredTextsInTheWindowsLanguage()
+  {
+    LanguageTable language;
+    fillLanguageTable(language);
+    db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:00", "Netzbetrieb");
+    db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:05", "Buffer operation");
+    db->PrepareInserIntoTable_EVENTS_TABLE("VT-40A", "31.01.2024", "12:00:09", "a text of no slot");
+    EventControl_DataBaseModel model;
+    auto shown = [&model](int row) {
+      return model.data(model.index(row, 0), EventControl_DataBaseModel::EventRole).toString();
+    };
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.setShownEventTexts(textsInCurrentLanguage(language));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(QStringList({shown(0), shown(1), shown(2)}),
+             QStringList({"a text of no slot", "Buffer operation", "Mains operation"}));
+    setCurrentLanguage(language, 1);
+    model.setShownEventTexts(textsInCurrentLanguage(language));
+    QCOMPARE(QStringList({shown(0), shown(1), shown(2)}),
+             QStringList({"a text of no slot", "Pufferbetrieb", "Netzbetrieb"}));
+    model.exportCSV_EVENTS_TABLE("log.csv");
+    QVERIFY(fileContent("log.csv").endsWith("12:00:00;Netzbetrieb\n"));
+    QVERIFY(fileContent("log.csv").contains("12:00:05;Buffer operation\n"));
   }
 
   void exportWritesEveryRowAsItStands()
