@@ -135,7 +135,7 @@ Rectangle {
             objectName: "footStatusText"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            Layout.minimumWidth: 140
+            Layout.minimumWidth: 120
             Layout.preferredWidth: 240
             text: foot.flasherLog !== "" ? foot.flasherLog : String(foot.process.devStatusText).replace(/\n+$/, "")
             font.pixelSize: foot.smallPixelSize
@@ -252,18 +252,22 @@ Rectangle {
             spacing: 4
             Image {
                 Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 40
-                Layout.preferredHeight: 40
+                Layout.preferredWidth: 32
+                Layout.preferredHeight: 32
                 source: foot.status.poti_image
                 fillMode: Image.PreserveAspectFit
                 mipmap: true
             }
+            // A long state ("Buffer time state: CUSTOM") takes two lines rather than the port's room.
             Label {
                 Layout.alignment: Qt.AlignHCenter
+                Layout.maximumWidth: 110
                 visible: text !== ""
                 text: foot.process.potiText
                 font.pixelSize: foot.smallPixelSize
                 color: idGlobal.infoPageTextColor
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
             }
         }
 
@@ -272,7 +276,7 @@ Rectangle {
         // Serial link: lamp, mode ("Automatic") and port, and a moving bar while scanning.
         ColumnLayout {
             Layout.fillHeight: true
-            Layout.minimumWidth: 170
+            Layout.minimumWidth: 140
             Layout.preferredWidth: 180
             Layout.maximumWidth: 220
             spacing: 4
@@ -303,7 +307,8 @@ Rectangle {
                 text: foot.process.textComPort
                 font.pixelSize: foot.smallPixelSize
                 color: idGlobal.infoPageTextColor
-                wrapMode: Text.WordWrap
+                // A device path has no spaces: it breaks anywhere rather than leave the bar.
+                wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 maximumLineCount: 3
                 elide: Text.ElideRight
             }

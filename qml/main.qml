@@ -342,6 +342,7 @@ ApplicationWindow {
 
     MainFootArea {
         id: idFootArea
+        objectName: "footArea"
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
