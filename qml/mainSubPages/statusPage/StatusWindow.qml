@@ -19,8 +19,9 @@ Item {
     // Animations run only while the page is on screen.
     readonly property bool shown: SwipeView.view ? SwipeView.isCurrentItem : true
     readonly property int maxPictureWidth: 1040
-    readonly property real pictureAspect: idMasterPicture.implicitHeight > 0
-                                          ? idMasterPicture.implicitWidth / idMasterPicture.implicitHeight : 520 / 300
+    // Width to height of the device pictures; kept while there is none (link lost), so that the
+    // plate in its place has the picture's size.
+    property real pictureAspect: 520 / 300
     // Size of the picture relative to its own pixels; storage pictures are scaled alike.
     readonly property real pictureScale: idMasterPicture.implicitWidth > 0
                                          ? idMasterPicture.paintedWidth / idMasterPicture.implicitWidth : 1
@@ -100,14 +101,23 @@ Item {
         function onSendToQml_ProductionWindow(productionWindow) { idStatusWindow.production = productionWindow }
     }
 
+    // Room below the picture for the tallest card (the device's: title, temperature, storage
+    // picture, two values and a remark of two lines). The picture is sized from the page less this
+    // room, not from the cards on show, so that it keeps its size when the mode changes what they
+    // hold.
+    FontMetrics { id: idValueFont; font.pixelSize: idGlobal.fontPixelSize + 1; font.bold: true }
+    FontMetrics { id: idRemarkFont; font.pixelSize: idGlobal.fontPixelSize - 1 }
+    readonly property real cardRoom: 16 + 3 * Math.ceil(idRemarkFont.height) + 3 * Math.ceil(idValueFont.height) + 48 + 1 + 6 * 4
+
     Flickable {
         id: idFlick
+        objectName: "statusFlickable"
         anchors.fill: parent
         contentWidth: width
         contentHeight: idContent.implicitHeight + 2 * idGlobal.pageMargin
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
+        ScrollBar.vertical: G.PageScrollBar {}
 
         ColumnLayout {
             id: idContent
@@ -116,58 +126,85 @@ Item {
             width: idFlick.width - 2 * idGlobal.pageMargin
             spacing: idGlobal.spacing
 
-            // The alarm in force, with the time it began, as a coloured banner.
-            Rectangle {
-                id: idAlarmBanner
-                objectName: "alarmBanner"
-                readonly property string key: proc.alarmState || ""
-                visible: key !== ""
+            // The alarm in force with the time it began, as a coloured banner, or else the operating
+            // mode with the back end's extra remark. Both take the same slot, so that an alarm does
+            // not push the picture down.
+            Item {
+                id: idHeader
+                objectName: "statusHeader"
                 Layout.fillWidth: true
-                implicitHeight: idAlarmText.implicitHeight + 16
-                radius: 4
-                color: idGlobal.alarmColor(key)
-                Accessible.role: Accessible.AlertMessage
-                Accessible.name: idAlarmText.text
-                Label {
-                    id: idAlarmText
-                    objectName: "alarmBannerText"
-                    anchors.verticalCenter: parent.verticalCenter
-                    x: 12
-                    width: parent.width - 24
-                    text: proc.alarmText || ""
-                    font.pixelSize: idGlobal.titlePixelSize + 2
-                    font.bold: true
-                    color: "white"
-                    wrapMode: Text.Wrap
-                }
-            }
+                implicitHeight: Math.max(idAlarmBanner.implicitHeight, idModeRow.implicitHeight)
 
-            // Operating mode, with the back end's extra remark behind it.
-            RowLayout {
-                id: idModeRow
-                // Without a picture the plate shows the mode instead.
-                visible: idMasterPicture.status === Image.Ready || (proc.masterOperationModusExtra || "") !== ""
-                spacing: idGlobal.spacing
-                Layout.fillWidth: true
-                Label {
-                    objectName: "operationMode"
-                    text: proc.masterOperationModus || ""
-                    font.pixelSize: idGlobal.titlePixelSize + 4
-                    font.bold: true
-                    color: idGlobal.infoPageTextColor
-                    elide: Text.ElideRight
-                    Layout.maximumWidth: idContent.width
+                Rectangle {
+                    id: idAlarmBanner
+                    objectName: "alarmBanner"
+                    readonly property string key: proc.alarmState || ""
+                    // The mode goes on the banner when the alarm does not name it.
+                    readonly property string mode: (proc.masterOperationModus || "").trim()
+                    visible: key !== ""
+                    anchors.fill: parent
+                    implicitHeight: Math.max(idAlarmText.implicitHeight, idAlarmMode.implicitHeight) + 16
+                    radius: 4
+                    color: idGlobal.alarmColor(key)
+                    Accessible.role: Accessible.AlertMessage
+                    Accessible.name: idAlarmText.text
+                    Label {
+                        id: idAlarmText
+                        objectName: "alarmBannerText"
+                        anchors.verticalCenter: parent.verticalCenter
+                        x: 12
+                        width: parent.width - 24 - (idAlarmMode.visible ? idAlarmMode.width + 12 : 0)
+                        text: proc.alarmText || ""
+                        font.pixelSize: idGlobal.titlePixelSize + 2
+                        font.bold: true
+                        color: "white"
+                        wrapMode: Text.Wrap
+                    }
+                    Label {
+                        id: idAlarmMode
+                        objectName: "alarmBannerMode"
+                        anchors.verticalCenter: parent.verticalCenter
+                        anchors.right: parent.right
+                        anchors.rightMargin: 12
+                        width: Math.min(implicitWidth, parent.width / 3)
+                        visible: idAlarmBanner.mode !== "" && idAlarmText.text.indexOf(idAlarmBanner.mode) < 0
+                        text: idAlarmBanner.mode
+                        font.pixelSize: idGlobal.titlePixelSize
+                        color: "white"
+                        horizontalAlignment: Text.AlignRight
+                        wrapMode: Text.Wrap
+                    }
                 }
-                Label {
-                    objectName: "operationModeExtra"
-                    text: proc.masterOperationModusExtra || ""
-                    visible: text !== ""
-                    font.pixelSize: idGlobal.titlePixelSize
-                    color: idGlobal.infoPageVariableColor
-                    elide: Text.ElideRight
-                    Layout.fillWidth: true
+
+                RowLayout {
+                    id: idModeRow
+                    // Without a picture the plate shows the mode instead.
+                    visible: !idAlarmBanner.visible
+                             && (idMasterPicture.status === Image.Ready || (proc.masterOperationModusExtra || "") !== "")
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: idGlobal.spacing
+                    Label {
+                        objectName: "operationMode"
+                        text: proc.masterOperationModus || ""
+                        font.pixelSize: idGlobal.titlePixelSize + 4
+                        font.bold: true
+                        color: idGlobal.infoPageTextColor
+                        elide: Text.ElideRight
+                        Layout.maximumWidth: idContent.width
+                    }
+                    Label {
+                        objectName: "operationModeExtra"
+                        text: proc.masterOperationModusExtra || ""
+                        visible: text !== ""
+                        font.pixelSize: idGlobal.titlePixelSize
+                        color: idGlobal.infoPageVariableColor
+                        elide: Text.ElideRight
+                        Layout.fillWidth: true
+                    }
+                    Item { Layout.fillWidth: true }
                 }
-                Item { Layout.fillWidth: true }
             }
 
             Flow {
@@ -179,9 +216,10 @@ Item {
                     id: idPictureColumn
                     spacing: idGlobal.spacing
 
-                    // The picture fits the width and the height of the page, within limits.
+                    // The picture fits the width and the height of the page, within limits. Only the
+                    // page's size counts, so that the picture keeps its size in every mode.
                     readonly property real fitWidth: Math.min(idContent.width, idStatusWindow.maxPictureWidth,
-                        (idFlick.height - 2 * idGlobal.pageMargin - (idModeRow.visible ? idModeRow.height + idGlobal.spacing : 0) - idValueStrip.height
+                        (idFlick.height - 2 * idGlobal.pageMargin - idHeader.height - idStatusWindow.cardRoom
                          - 2 * idGlobal.spacing) * idStatusWindow.pictureAspect)
                     width: Math.max(Math.min(idContent.width, 380), fitWidth)
 
@@ -218,16 +256,22 @@ Item {
                             fillMode: Image.PreserveAspectFit
                             playing: idStatusWindow.shown && status === AnimatedImage.Ready
                             smooth: true
+                            onStatusChanged: {
+                                if (status === Image.Ready && implicitHeight > 0)
+                                    idStatusWindow.pictureAspect = implicitWidth / implicitHeight
+                            }
                         }
 
-                        // The picture as painted; positions on it are fractions of this rectangle.
+                        // The picture as painted; positions on it are fractions of this rectangle. Without
+                        // a picture it is the plate, so that the info button keeps its corner.
                         Item {
                             id: idPainted
                             objectName: "paintedPicture"
-                            x: (parent.width - idMasterPicture.paintedWidth) / 2
-                            y: (parent.height - idMasterPicture.paintedHeight) / 2
-                            width: idMasterPicture.paintedWidth
-                            height: idMasterPicture.paintedHeight
+                            readonly property bool pictureShown: idMasterPicture.status === Image.Ready
+                            x: (parent.width - width) / 2
+                            y: (parent.height - height) / 2
+                            width: pictureShown ? idMasterPicture.paintedWidth : parent.width
+                            height: pictureShown ? idMasterPicture.paintedHeight : parent.height
 
                             AnimatedImage {
                                 objectName: "storagePictureOnPicture"
@@ -281,8 +325,8 @@ Item {
                         id: idValueStrip
                         objectName: "valueStrip"
                         width: parent.width
-                        height: visible ? Math.max(idInputCard.implicitHeight, idDeviceCard.implicitHeight,
-                                                   idOutputCard.implicitHeight) : 0
+                        height: visible ? Math.max(idStatusWindow.cardRoom, idInputCard.implicitHeight,
+                                                   idDeviceCard.implicitHeight, idOutputCard.implicitHeight) : 0
                         visible: idInputCard.shown || idDeviceCard.shown || idOutputCard.shown
                         readonly property real cardWidth: Math.min(220, (width - 2 * idGlobal.spacing) / 3)
 
