@@ -7,6 +7,7 @@
 #include "app/upsApp.h"
 #include "common/vendorData.h"
 #include "storage/eventControlModel.h"
+#include "storage/upsDataBase.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -33,14 +34,23 @@ inline void clickItem(QQuickWindow *window, QQuickItem *item)
   QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }
 
-// A fresh application state, the back end and the main window on the serial ports `ports`. Check
-// `window` after construction: it is null when the window did not load.
+// Stores the open-maximised option of the window in the database of `s`, which the first tick
+// loads. A fresh database opens the window maximised, at the size of the screen (800x600 offscreen).
+inline void storeOpenMaximised(AppState &s, bool maximised)
+{
+  s.storage.database->UpdateRow_inDatabase(QStringLiteral("SystemMain"), QStringLiteral("app_open_maximized"),
+                                           maximised ? 0 : 1, 1);
+}
+
+// A fresh application state, the back end and the main window on the serial ports `ports`; the
+// window opens at the size a test sets unless `openMaximised`. Check `window` after construction:
+// it is null when the window did not load.
 struct RealWindow {
   std::unique_ptr<QQmlApplicationEngine> engine;
   std::unique_ptr<upsApp> app;
   QQuickWindow *window = nullptr;
 
-  explicit RealWindow(const QStringList &ports)
+  explicit RealWindow(const QStringList &ports, bool openMaximised = false)
   {
     resetAppState();
     AppState &s = appState();
@@ -48,6 +58,7 @@ struct RealWindow {
     fillCompanyData(s.ui.companyData, s.vendor, QCoreApplication::applicationDirPath());
     engine = std::make_unique<QQmlApplicationEngine>();
     app = std::make_unique<upsApp>();
+    storeOpenMaximised(s, openMaximised);
     publishQmlContext(*engine, app.get(), app->eventLogModel());
     engine->load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     if (engine->rootObjects().isEmpty())
