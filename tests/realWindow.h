@@ -12,8 +12,10 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 // The item named `name` below `root`, looked for along the visual tree (delegates included).
@@ -76,6 +78,35 @@ struct RealWindow {
   }
 
   QQuickItem *item(const QString &name) const { return findItem(window->contentItem(), name); }
+
+  // Waits until the page on view has slid into place and the window has drawn it `frames` times
+  // since, so that its layouts, pictures and charts have settled; false when that does not happen.
+  bool waitForSettledFrames(int frames = 3) const
+  {
+    QQuickItem *swipe = item(QStringLiteral("idSwipeView"));
+    const auto inPlace = [swipe] {
+      const auto *page = swipe->property("currentItem").value<QQuickItem *>();
+      return page &&
+             std::abs(page->mapToScene(QPointF(0, 0)).x() - swipe->mapToScene(QPointF(0, 0)).x()) < 0.5 &&
+             std::abs(page->width() - swipe->width()) < 0.5;
+    };
+    int drawn = 0;
+    QObject counting;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &counting,
+                     [&drawn, &inPlace] { drawn = inPlace() ? drawn + 1 : 0; });
+    return QTest::qWaitFor([this, &drawn, frames] { return window->update(), drawn >= frames; }, 10000);
+  }
+
+  // Saves a picture of the window as `folder`/`name`.png once the page on view has settled.
+  bool saveScreenshot(const QString &folder, const QString &name) const
+  {
+    if (!waitForSettledFrames())
+      return false;
+    QDir().mkpath(folder);
+    return window->screen()
+        ->grabWindow(window->winId())
+        .save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+  }
 
   // Shows page `index`; false when the swipe view did not get there.
   bool showPage(int index) const

@@ -200,25 +200,11 @@ class PageLayoutTest : public QObject
   std::unique_ptr<SimulatorProcess> simulator;
   std::unique_ptr<RealWindow> real;
 
-  // Waits until the page of `index` has slid into place and the window has drawn it twice, so that
-  // its layouts have settled.
+  // Waits until the page of `index` is on view and has settled.
   bool settle(int index)
   {
-    QQuickItem *swipe = real->item(QStringLiteral("idSwipeView"));
-    auto *page = swipe->property("currentItem").value<QQuickItem *>();
-    if (!page || swipe->property("currentIndex").toInt() != index)
-      return false;
-    int frames = 0;
-    const auto inPlace = [page, swipe] {
-      return std::abs(page->mapToScene(QPointF(0, 0)).x() - swipe->mapToScene(QPointF(0, 0)).x()) < 0.5 &&
-             std::abs(page->width() - swipe->width()) < 0.5;
-    };
-    const QMetaObject::Connection counting =
-        connect(real->window, &QQuickWindow::frameSwapped, this,
-                [&frames, &inPlace] { frames = inPlace() ? frames + 1 : 0; });
-    const bool settled = QTest::qWaitFor([&] { return real->window->update(), frames >= 2; }, 10000);
-    disconnect(counting);
-    return settled;
+    return real->item(QStringLiteral("idSwipeView"))->property("currentIndex").toInt() == index &&
+           real->waitForSettledFrames();
   }
 
   // The faults of the window with the page on view; a page without controls is one too (it did
