@@ -108,6 +108,10 @@ Item {
     FontMetrics { id: idValueFont; font.pixelSize: idGlobal.fontPixelSize + 1; font.bold: true }
     FontMetrics { id: idRemarkFont; font.pixelSize: idGlobal.fontPixelSize - 1 }
     readonly property real cardRoom: 16 + 3 * Math.ceil(idRemarkFont.height) + 3 * Math.ceil(idValueFont.height) + 48 + 1 + 6 * 4
+    // A page wide enough has the cards in a column beside the picture, which can then take the
+    // page's height. Decided by the page's width alone, like the picture's size.
+    readonly property int cardColumnWidth: 220
+    readonly property bool cardsBeside: idContent.width >= 760
 
     Flickable {
         id: idFlick
@@ -212,21 +216,27 @@ Item {
                 spacing: idGlobal.spacing * 2
                 Layout.fillWidth: true
 
-                Column {
+                Grid {
                     id: idPictureColumn
+                    columns: idStatusWindow.cardsBeside ? 2 : 1
                     spacing: idGlobal.spacing
 
-                    // The picture fits the width and the height of the page, within limits. Only the
-                    // page's size counts, so that the picture keeps its size in every mode.
-                    readonly property real fitWidth: Math.min(idContent.width, idStatusWindow.maxPictureWidth,
-                        (idFlick.height - 2 * idGlobal.pageMargin - idHeader.height - idStatusWindow.cardRoom
-                         - 2 * idGlobal.spacing) * idStatusWindow.pictureAspect)
-                    width: Math.max(Math.min(idContent.width, 380), fitWidth)
+                    // The picture fits the width and the height of the page, within limits, with the
+                    // cards beside or below it. Only the page's size counts, so that the picture keeps
+                    // its size in every mode.
+                    readonly property real fitWidth: idStatusWindow.cardsBeside
+                        ? Math.min(idContent.width - idStatusWindow.cardColumnWidth - spacing, idStatusWindow.maxPictureWidth,
+                                   (idFlick.height - 2 * idGlobal.pageMargin - idHeader.height - idGlobal.spacing)
+                                   * idStatusWindow.pictureAspect)
+                        : Math.min(idContent.width, idStatusWindow.maxPictureWidth,
+                                   (idFlick.height - 2 * idGlobal.pageMargin - idHeader.height - idStatusWindow.cardRoom
+                                    - 2 * idGlobal.spacing) * idStatusWindow.pictureAspect)
+                    readonly property real pictureWidth: Math.max(Math.min(idContent.width, 380), fitWidth)
 
                     Item {
                         id: idPictureArea
                         objectName: "pictureArea"
-                        width: parent.width
+                        width: idPictureColumn.pictureWidth
                         height: width / idStatusWindow.pictureAspect
 
                         // Without a picture (no device yet) a plate with the mode keeps the layout.
@@ -319,16 +329,21 @@ Item {
                         }
                     }
 
-                    // Values without a place on the picture, each under its part of the picture:
-                    // supply on the left, device and storage in the middle, load on the right.
+                    // Values without a place on the picture: beside it, supply, device and storage,
+                    // and load from top to bottom; below it, each under its part of the picture.
                     Item {
                         id: idValueStrip
                         objectName: "valueStrip"
-                        width: parent.width
-                        height: visible ? Math.max(idStatusWindow.cardRoom, idInputCard.implicitHeight,
-                                                   idDeviceCard.implicitHeight, idOutputCard.implicitHeight) : 0
+                        readonly property bool column: idStatusWindow.cardsBeside
+                        width: column ? idStatusWindow.cardColumnWidth : idPictureColumn.pictureWidth
+                        height: !visible ? 0
+                              : column ? Math.max(0, below(idOutputCard) - idGlobal.spacing)
+                              : Math.max(idStatusWindow.cardRoom, idInputCard.implicitHeight,
+                                         idDeviceCard.implicitHeight, idOutputCard.implicitHeight)
                         visible: idInputCard.shown || idDeviceCard.shown || idOutputCard.shown
-                        readonly property real cardWidth: Math.min(220, (width - 2 * idGlobal.spacing) / 3)
+                        readonly property real cardWidth: column ? width : Math.min(220, (width - 2 * idGlobal.spacing) / 3)
+                        // Where the next card of the column begins.
+                        function below(card) { return card.visible ? card.y + card.height + idGlobal.spacing : card.y }
 
                         ValueCard {
                             id: idInputCard
@@ -337,8 +352,8 @@ Item {
                             text: idStatusWindow.joinLines([idStatusWindow.listed("input"), idStatusWindow.listed("input2")])
                             valueColor: idStatusWindow.valueColor("input")
                             width: idValueStrip.cardWidth
-                            x: Math.max(0, Math.min(idValueStrip.width * 0.12 - width / 2,
-                                                    idDeviceCard.x - width - idGlobal.spacing))
+                            x: idValueStrip.column ? 0 : Math.max(0, Math.min(idValueStrip.width * 0.12 - width / 2,
+                                                                                idDeviceCard.x - width - idGlobal.spacing))
                         }
                         ValueCard {
                             id: idDeviceCard
@@ -351,6 +366,7 @@ Item {
                             text: idStatusWindow.storageText
                             width: idValueStrip.cardWidth
                             x: (idValueStrip.width - width) / 2
+                            y: idValueStrip.column ? idValueStrip.below(idInputCard) : 0
                         }
                         ValueCard {
                             id: idOutputCard
@@ -359,9 +375,10 @@ Item {
                             text: idStatusWindow.listed("output")
                             valueColor: idStatusWindow.valueColor("output")
                             width: idValueStrip.cardWidth
-                            x: Math.min(idValueStrip.width - width,
+                            x: idValueStrip.column ? 0 : Math.min(idValueStrip.width - width,
                                         Math.max(idValueStrip.width * 0.87 - width / 2,
                                                  idDeviceCard.x + idDeviceCard.width + idGlobal.spacing))
+                            y: idValueStrip.column ? idValueStrip.below(idDeviceCard) : 0
                         }
                     }
                 }
