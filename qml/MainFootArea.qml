@@ -112,6 +112,10 @@ Rectangle {
                 font.bold: true
                 color: "#d9822b"
                 elide: Text.ElideRight
+                // A long message (a failed mail with the server's answer) shows whole on hover.
+                ToolTip.visible: idMessageHover.containsMouse && truncated
+                ToolTip.text: text
+                MouseArea { id: idMessageHover; anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.NoButton }
                 // Blinks while there is a message.
                 opacity: text === "" || idMessageBlink.phaseOn ? 1.0 : 0.15
                 Timer {
