@@ -13,8 +13,7 @@
 #include <QQuickWindow>
 #include <QtTest>
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
 #include <memory>
 
 namespace
@@ -146,12 +145,14 @@ QString layoutFault(const QQuickItem *item, const QRectF &window)
                              showsScrollBar(p, Qt::Vertical);
     const bool scrollsAcross = flickable && p->property("contentWidth").toReal() > p->width() + tolerance &&
                                showsScrollBar(p, Qt::Horizontal);
-    if (scrollsDown)
-      allowed.setTop(std::min(area.top(), shown.top())),
-          allowed.setBottom(std::max(area.bottom(), shown.bottom()));
-    if (scrollsAcross)
-      allowed.setLeft(std::min(area.left(), shown.left())),
-          allowed.setRight(std::max(area.right(), shown.right()));
+    if (scrollsDown) {
+      allowed.setTop(std::min(area.top(), shown.top()));
+      allowed.setBottom(std::max(area.bottom(), shown.bottom()));
+    }
+    if (scrollsAcross) {
+      allowed.setLeft(std::min(area.left(), shown.left()));
+      allowed.setRight(std::max(area.right(), shown.right()));
+    }
     if (!inside(shown, allowed)) {
       const QString by =
           p->objectName().isEmpty() ? QString::fromLatin1(p->metaObject()->className()) : p->objectName();
