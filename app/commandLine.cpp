@@ -37,7 +37,8 @@ CommandLine parseCommandLine(const QCoreApplication &application)
       "serial-port", "Adds a serial port that the system does not list (e.g. a pseudo-terminal); repeatable.",
       "path");
   const QCommandLineOption page = valueOption(
-      "page", "Opens the window on a page: start (default), status, event, trend, system or info.", "name");
+      "page", "Opens the window on a page: start (default), status, event, trend, email, system or info.",
+      "name");
   const QCommandLineOption headless(
       QString::fromLatin1(headlessFlag + 2),
       QStringLiteral("Runs without window as a service: monitoring, event log, e-mails, program starts and "

@@ -112,6 +112,10 @@ Rectangle {
                 font.bold: true
                 color: "#d9822b"
                 elide: Text.ElideRight
+                // A long message (a failed mail with the server's answer) shows whole on hover.
+                ToolTip.visible: idMessageHover.containsMouse && truncated
+                ToolTip.text: text
+                MouseArea { id: idMessageHover; anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.NoButton }
                 // Blinks while there is a message.
                 opacity: text === "" || idMessageBlink.phaseOn ? 1.0 : 0.15
                 Timer {
@@ -135,7 +139,7 @@ Rectangle {
             objectName: "footStatusText"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            Layout.minimumWidth: 140
+            Layout.minimumWidth: 120
             Layout.preferredWidth: 240
             // The state already shown on the left is not repeated here.
             text: foot.flasherLog !== "" ? foot.flasherLog : String(foot.process.devStatusText).split("\n").filter(
@@ -257,18 +261,22 @@ Rectangle {
             spacing: 4
             Image {
                 Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 40
-                Layout.preferredHeight: 40
+                Layout.preferredWidth: 32
+                Layout.preferredHeight: 32
                 source: foot.status.poti_image
                 fillMode: Image.PreserveAspectFit
                 mipmap: true
             }
+            // A long state ("Buffer time state: CUSTOM") takes two lines rather than the port's room.
             Label {
                 Layout.alignment: Qt.AlignHCenter
+                Layout.maximumWidth: 110
                 visible: text !== ""
                 text: foot.process.potiText
                 font.pixelSize: foot.smallPixelSize
                 color: idGlobal.infoPageTextColor
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
             }
         }
 
@@ -277,7 +285,7 @@ Rectangle {
         // Serial link: lamp, mode ("Automatic") and port, and a moving bar while scanning.
         ColumnLayout {
             Layout.fillHeight: true
-            Layout.minimumWidth: 170
+            Layout.minimumWidth: 140
             Layout.preferredWidth: 180
             Layout.maximumWidth: 220
             spacing: 4
@@ -308,7 +316,8 @@ Rectangle {
                 text: foot.process.textComPort
                 font.pixelSize: foot.smallPixelSize
                 color: idGlobal.infoPageTextColor
-                wrapMode: Text.WordWrap
+                // A device path has no spaces: it breaks anywhere rather than leave the bar.
+                wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 maximumLineCount: 3
                 elide: Text.ElideRight
             }

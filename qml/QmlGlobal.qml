@@ -168,11 +168,11 @@ QtObject {
     property int controlHeight: 32
     property int labelWidth: 260
 
-    // The page the window opens on: the program's --page option (start, status, event, system,
-    // info) where it was given.
+    // The page the window opens on: the program's --page option (start, status, event, trend,
+    // email, system, info) where it was given.
     function pageNamed(name) {
         var pages = { "start": pageStart, "status": pageStatus, "event": pageEvent, "system": pageSystem, "trend": pageTrend,
-                      "info": pageInfo }
+                      "email": pageEmail, "info": pageInfo }
         return pages.hasOwnProperty(name) ? pages[name] : pageStart
     }
     Component.onCompleted: {

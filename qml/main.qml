@@ -27,11 +27,18 @@ ApplicationWindow {
     color: idGlobal.bodyColor
     flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint | Qt.WindowMinMaxButtonsHint
            | Qt.WindowCloseButtonHint
-    // The option takes effect when the window opens; later records do not resize it.
-    Component.onCompleted: {
-        if (processData.appOpenAsMaximized)
-            visibility = Window.Maximized
-        root.takeNewestEvent()
+    Component.onCompleted: root.takeNewestEvent()
+
+    // The open-maximised option is a stored setting: the back end loads the settings in its first
+    // tick and sends them with its first record, so the option is applied then (the record the
+    // window starts with holds only defaults). Later records do not resize the window.
+    property bool openingOptionApplied: false
+    function applyOpeningOption(record) {
+        if (root.openingOptionApplied)
+            return
+        root.openingOptionApplied = true
+        if (record.appOpenAsMaximized)
+            root.visibility = Window.Maximized
     }
 
     // One page of the swipe view, built the first time it is shown and kept from then on. Pages are
@@ -58,6 +65,7 @@ ApplicationWindow {
         target: cppClass
         function onSendToQml_ProcessData(processData) {
             root.process = processData
+            root.applyOpeningOption(processData)
             idGlobal.offlineMode = processData.offlineMode
             idGlobal.masterOperationModus = processData.masterOperationModus
             idGlobal.masterOperationModusExtra = processData.masterOperationModusExtra
@@ -342,6 +350,7 @@ ApplicationWindow {
 
     MainFootArea {
         id: idFootArea
+        objectName: "footArea"
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom

@@ -23,11 +23,7 @@ class AlarmViewTest : public QObject
 
   void saveScreenshot(const QString &name)
   {
-    QTest::qWait(300); // the page's transition ends
-    const QString folder = QStringLiteral(SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    QVERIFY(
-        real->window->screen()->grabWindow(real->window->winId()).save(folder + "/alarm_" + name + ".png"));
+    QVERIFY(real->saveScreenshot(QStringLiteral(SCREENSHOT_DIR), QStringLiteral("alarm_") + name));
   }
 
 private slots:

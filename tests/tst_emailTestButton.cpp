@@ -59,11 +59,7 @@ class EmailTestButtonTest : public QObject
 
   void saveScreenshot(const QString &name)
   {
-    QTest::qWait(300); // the picture only: the last repaint is done
-    const QString folder = QStringLiteral(SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    QVERIFY(
-        real->window->screen()->grabWindow(real->window->winId()).save(folder + "/email_" + name + ".png"));
+    QVERIFY(real->saveScreenshot(QStringLiteral(SCREENSHOT_DIR), QStringLiteral("email_") + name));
   }
 
 private slots:

@@ -7,6 +7,7 @@
 #include "app/upsApp.h"
 #include "common/languageTable.h"
 #include "common/vendorData.h"
+#include "realWindow.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
 
@@ -163,6 +164,7 @@ private slots:
     fillCompanyData(s.ui.companyData, s.vendor, QStringLiteral(TALVANE_BUILD_DIR));
     QQmlApplicationEngine engine;
     auto app = std::make_unique<upsApp>();
+    storeOpenMaximised(s, false); // the pictures have the size set below
     // The production page exists only in production builds.
     s.special.production_version = production;
     s.ui.processData.production_version = production;

@@ -58,27 +58,11 @@ class TrendViewTest : public QObject
   std::unique_ptr<SimulatorProcess> simulator;
   std::unique_ptr<RealWindow> real;
 
+  // After a resize the swipe view slides the page back into place, and the chart paints its scene
+  // into an image a frame or two after a change: the picture waits for both.
   void saveScreenshot(const QString &name)
   {
-    // After a resize the swipe view slides the page back into place, and the chart paints its
-    // scene into an image a frame or two after a change: the picture waits for both.
-    QQuickItem *page = real->item(QStringLiteral("trendPage"));
-    QQuickItem *swipe = real->item(QStringLiteral("idSwipeView"));
-    const auto inPlace = [page, swipe] {
-      return qFuzzyCompare(page->mapToScene(QPointF(0, 0)).x() + 1,
-                           swipe->mapToScene(QPointF(0, 0)).x() + 1) &&
-             qFuzzyCompare(page->width(), swipe->width());
-    };
-    int frames = 0;
-    const QMetaObject::Connection counting =
-        connect(real->window, &QQuickWindow::frameSwapped, this,
-                [&frames, &inPlace] { frames = inPlace() ? frames + 1 : 0; });
-    QTRY_VERIFY((real->window->update(), frames >= 3));
-    disconnect(counting);
-    const QString folder = QStringLiteral(SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    QVERIFY(
-        real->window->screen()->grabWindow(real->window->winId()).save(folder + "/trend_" + name + ".png"));
+    QVERIFY(real->saveScreenshot(QStringLiteral(SCREENSHOT_DIR), QStringLiteral("trend_") + name));
   }
 
 private slots:

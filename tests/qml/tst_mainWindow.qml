@@ -66,6 +66,24 @@ TestCase {
         verify(fits, size)
     }
 
+    function test_openMaximisedFromTheFirstRecord_data() {
+        return [
+            { tag: "option on", on: true },
+            { tag: "option off", on: false }
+        ]
+    }
+
+    // The open-maximised option is a stored setting that comes with the back end's first record,
+    // after the settings are loaded: the window follows that record, not the defaults it was built
+    // with, and later records do not resize it.
+    function test_openMaximisedFromTheFirstRecord(data) {
+        compare(window.visibility, Window.Windowed)
+        sendOptions({ appOpenAsMaximized: data.on })
+        tryCompare(window, "visibility", data.on ? Window.Maximized : Window.Windowed)
+        sendOptions({ appOpenAsMaximized: !data.on })
+        compare(window.visibility, data.on ? Window.Maximized : Window.Windowed)
+    }
+
     function test_loadsEveryPage() {
         compare(swipe.count, 13)
     }

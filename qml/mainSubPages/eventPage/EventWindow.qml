@@ -82,7 +82,7 @@ Item {
         contentHeight: Math.max(height, idContent.implicitHeight + 2 * idGlobal.pageMargin)
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
+        ScrollBar.vertical: G.PageScrollBar {}
 
         ColumnLayout {
             id: idContent
@@ -327,7 +327,7 @@ Item {
                             Layout.fillWidth: true
                             Layout.fillHeight: true
                             Layout.minimumHeight: 90
-                            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+                            ScrollBar.vertical: G.PageScrollBar {}
 
                             delegate: Rectangle {
                                 // The row's cells in column order.

@@ -81,6 +81,12 @@ Item {
         anchors.fill: parent
         clip: true
         contentWidth: availableWidth
+        ScrollBar.vertical: PageScrollBar {
+            parent: idScroll
+            x: idScroll.mirrored ? 0 : idScroll.width - width
+            y: idScroll.topPadding
+            height: idScroll.availableHeight
+        }
         contentHeight: idContent.implicitHeight + 2 * idGlobal.pageMargin
 
         GridLayout {

@@ -74,7 +74,10 @@ Rectangle {
                 objectName: "readParametersButton"
                 text: "\u21bb"
                 font.pixelSize: idGlobal.titlePixelSize + 2
+                // A square button: the usual side padding would leave the sign no room.
                 implicitWidth: idGlobal.controlHeight + 8
+                leftPadding: 4
+                rightPadding: 4
                 enabled: bar.deviceOnline
                 Accessible.name: idGlobal.setUpsParameter_Text
                 ToolTip.visible: hovered

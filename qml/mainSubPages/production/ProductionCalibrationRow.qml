@@ -92,7 +92,7 @@ ColumnLayout {
         boundsBehavior: Flickable.StopAtBounds
         Layout.fillWidth: true
         Layout.preferredHeight: 80
-        ScrollBar.vertical: ScrollBar {}
+        ScrollBar.vertical: G.PageScrollBar {}
         TextArea.flickable: TextArea {
             objectName: "calibrationLog"
             text: prod.calibrationLogsText || ""

@@ -75,7 +75,7 @@ Item {
         contentHeight: idContent.implicitHeight + 2 * idGlobal.pageMargin
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
+        ScrollBar.vertical: G.PageScrollBar {}
 
         ColumnLayout {
             id: idContent
@@ -201,7 +201,7 @@ Item {
                         boundsBehavior: Flickable.StopAtBounds
                         Layout.fillWidth: true
                         Layout.preferredHeight: 120
-                        ScrollBar.vertical: ScrollBar {}
+                        ScrollBar.vertical: G.PageScrollBar {}
                         TextArea.flickable: TextArea {
                             objectName: "flasherLog"
                             text: prod.flasherLogsText || ""

@@ -69,6 +69,12 @@ Item {
         anchors.fill: parent
         clip: true
         contentWidth: availableWidth
+        ScrollBar.vertical: PageScrollBar {
+            parent: idScroll
+            x: idScroll.mirrored ? 0 : idScroll.width - width
+            y: idScroll.topPadding
+            height: idScroll.availableHeight
+        }
         contentHeight: idContent.height + 2 * idGlobal.pageMargin
 
         GridLayout {

@@ -145,7 +145,7 @@ Dialog {
                 Layout.fillWidth: true
                 // No room is kept for an empty log.
                 Layout.preferredHeight: visible ? 90 : 0
-                ScrollBar.vertical: ScrollBar {}
+                ScrollBar.vertical: G.PageScrollBar {}
                 TextArea.flickable: TextArea {
                     text: idPopUp.logText
                     readOnly: true

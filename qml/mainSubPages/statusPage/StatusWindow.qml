@@ -19,8 +19,9 @@ Item {
     // Animations run only while the page is on screen.
     readonly property bool shown: SwipeView.view ? SwipeView.isCurrentItem : true
     readonly property int maxPictureWidth: 1040
-    readonly property real pictureAspect: idMasterPicture.implicitHeight > 0
-                                          ? idMasterPicture.implicitWidth / idMasterPicture.implicitHeight : 520 / 300
+    // Width to height of the device pictures; kept while there is none (link lost), so that the
+    // plate in its place has the picture's size.
+    property real pictureAspect: 520 / 300
     // Size of the picture relative to its own pixels; storage pictures are scaled alike.
     readonly property real pictureScale: idMasterPicture.implicitWidth > 0
                                          ? idMasterPicture.paintedWidth / idMasterPicture.implicitWidth : 1
@@ -100,14 +101,27 @@ Item {
         function onSendToQml_ProductionWindow(productionWindow) { idStatusWindow.production = productionWindow }
     }
 
+    // Room below the picture for the tallest card (the device's: title, temperature, storage
+    // picture, two values and a remark of two lines). The picture is sized from the page less this
+    // room, not from the cards on show, so that it keeps its size when the mode changes what they
+    // hold.
+    FontMetrics { id: idValueFont; font.pixelSize: idGlobal.fontPixelSize + 1; font.bold: true }
+    FontMetrics { id: idRemarkFont; font.pixelSize: idGlobal.fontPixelSize - 1 }
+    readonly property real cardRoom: 16 + 3 * Math.ceil(idRemarkFont.height) + 3 * Math.ceil(idValueFont.height) + 48 + 1 + 6 * 4
+    // A page wide enough has the cards in a column beside the picture, which can then take the
+    // page's height. Decided by the page's width alone, like the picture's size.
+    readonly property int cardColumnWidth: 220
+    readonly property bool cardsBeside: idContent.width >= 760
+
     Flickable {
         id: idFlick
+        objectName: "statusFlickable"
         anchors.fill: parent
         contentWidth: width
         contentHeight: idContent.implicitHeight + 2 * idGlobal.pageMargin
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
+        ScrollBar.vertical: G.PageScrollBar {}
 
         ColumnLayout {
             id: idContent
@@ -116,58 +130,85 @@ Item {
             width: idFlick.width - 2 * idGlobal.pageMargin
             spacing: idGlobal.spacing
 
-            // The alarm in force, with the time it began, as a coloured banner.
-            Rectangle {
-                id: idAlarmBanner
-                objectName: "alarmBanner"
-                readonly property string key: proc.alarmState || ""
-                visible: key !== ""
+            // The alarm in force with the time it began, as a coloured banner, or else the operating
+            // mode with the back end's extra remark. Both take the same slot, so that an alarm does
+            // not push the picture down.
+            Item {
+                id: idHeader
+                objectName: "statusHeader"
                 Layout.fillWidth: true
-                implicitHeight: idAlarmText.implicitHeight + 16
-                radius: 4
-                color: idGlobal.alarmColor(key)
-                Accessible.role: Accessible.AlertMessage
-                Accessible.name: idAlarmText.text
-                Label {
-                    id: idAlarmText
-                    objectName: "alarmBannerText"
-                    anchors.verticalCenter: parent.verticalCenter
-                    x: 12
-                    width: parent.width - 24
-                    text: proc.alarmText || ""
-                    font.pixelSize: idGlobal.titlePixelSize + 2
-                    font.bold: true
-                    color: "white"
-                    wrapMode: Text.Wrap
-                }
-            }
+                implicitHeight: Math.max(idAlarmBanner.implicitHeight, idModeRow.implicitHeight)
 
-            // Operating mode, with the back end's extra remark behind it.
-            RowLayout {
-                id: idModeRow
-                // Without a picture the plate shows the mode instead.
-                visible: idMasterPicture.status === Image.Ready || (proc.masterOperationModusExtra || "") !== ""
-                spacing: idGlobal.spacing
-                Layout.fillWidth: true
-                Label {
-                    objectName: "operationMode"
-                    text: proc.masterOperationModus || ""
-                    font.pixelSize: idGlobal.titlePixelSize + 4
-                    font.bold: true
-                    color: idGlobal.infoPageTextColor
-                    elide: Text.ElideRight
-                    Layout.maximumWidth: idContent.width
+                Rectangle {
+                    id: idAlarmBanner
+                    objectName: "alarmBanner"
+                    readonly property string key: proc.alarmState || ""
+                    // The mode goes on the banner when the alarm does not name it.
+                    readonly property string mode: (proc.masterOperationModus || "").trim()
+                    visible: key !== ""
+                    anchors.fill: parent
+                    implicitHeight: Math.max(idAlarmText.implicitHeight, idAlarmMode.implicitHeight) + 16
+                    radius: 4
+                    color: idGlobal.alarmColor(key)
+                    Accessible.role: Accessible.AlertMessage
+                    Accessible.name: idAlarmText.text
+                    Label {
+                        id: idAlarmText
+                        objectName: "alarmBannerText"
+                        anchors.verticalCenter: parent.verticalCenter
+                        x: 12
+                        width: parent.width - 24 - (idAlarmMode.visible ? idAlarmMode.width + 12 : 0)
+                        text: proc.alarmText || ""
+                        font.pixelSize: idGlobal.titlePixelSize + 2
+                        font.bold: true
+                        color: "white"
+                        wrapMode: Text.Wrap
+                    }
+                    Label {
+                        id: idAlarmMode
+                        objectName: "alarmBannerMode"
+                        anchors.verticalCenter: parent.verticalCenter
+                        anchors.right: parent.right
+                        anchors.rightMargin: 12
+                        width: Math.min(implicitWidth, parent.width / 3)
+                        visible: idAlarmBanner.mode !== "" && idAlarmText.text.indexOf(idAlarmBanner.mode) < 0
+                        text: idAlarmBanner.mode
+                        font.pixelSize: idGlobal.titlePixelSize
+                        color: "white"
+                        horizontalAlignment: Text.AlignRight
+                        wrapMode: Text.Wrap
+                    }
                 }
-                Label {
-                    objectName: "operationModeExtra"
-                    text: proc.masterOperationModusExtra || ""
-                    visible: text !== ""
-                    font.pixelSize: idGlobal.titlePixelSize
-                    color: idGlobal.infoPageVariableColor
-                    elide: Text.ElideRight
-                    Layout.fillWidth: true
+
+                RowLayout {
+                    id: idModeRow
+                    // Without a picture the plate shows the mode instead.
+                    visible: !idAlarmBanner.visible
+                             && (idMasterPicture.status === Image.Ready || (proc.masterOperationModusExtra || "") !== "")
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: idGlobal.spacing
+                    Label {
+                        objectName: "operationMode"
+                        text: proc.masterOperationModus || ""
+                        font.pixelSize: idGlobal.titlePixelSize + 4
+                        font.bold: true
+                        color: idGlobal.infoPageTextColor
+                        elide: Text.ElideRight
+                        Layout.maximumWidth: idContent.width
+                    }
+                    Label {
+                        objectName: "operationModeExtra"
+                        text: proc.masterOperationModusExtra || ""
+                        visible: text !== ""
+                        font.pixelSize: idGlobal.titlePixelSize
+                        color: idGlobal.infoPageVariableColor
+                        elide: Text.ElideRight
+                        Layout.fillWidth: true
+                    }
+                    Item { Layout.fillWidth: true }
                 }
-                Item { Layout.fillWidth: true }
             }
 
             Flow {
@@ -175,20 +216,27 @@ Item {
                 spacing: idGlobal.spacing * 2
                 Layout.fillWidth: true
 
-                Column {
+                Grid {
                     id: idPictureColumn
+                    columns: idStatusWindow.cardsBeside ? 2 : 1
                     spacing: idGlobal.spacing
 
-                    // The picture fits the width and the height of the page, within limits.
-                    readonly property real fitWidth: Math.min(idContent.width, idStatusWindow.maxPictureWidth,
-                        (idFlick.height - 2 * idGlobal.pageMargin - (idModeRow.visible ? idModeRow.height + idGlobal.spacing : 0) - idValueStrip.height
-                         - 2 * idGlobal.spacing) * idStatusWindow.pictureAspect)
-                    width: Math.max(Math.min(idContent.width, 380), fitWidth)
+                    // The picture fits the width and the height of the page, within limits, with the
+                    // cards beside or below it. Only the page's size counts, so that the picture keeps
+                    // its size in every mode.
+                    readonly property real fitWidth: idStatusWindow.cardsBeside
+                        ? Math.min(idContent.width - idStatusWindow.cardColumnWidth - spacing, idStatusWindow.maxPictureWidth,
+                                   (idFlick.height - 2 * idGlobal.pageMargin - idHeader.height - idGlobal.spacing)
+                                   * idStatusWindow.pictureAspect)
+                        : Math.min(idContent.width, idStatusWindow.maxPictureWidth,
+                                   (idFlick.height - 2 * idGlobal.pageMargin - idHeader.height - idStatusWindow.cardRoom
+                                    - 2 * idGlobal.spacing) * idStatusWindow.pictureAspect)
+                    readonly property real pictureWidth: Math.max(Math.min(idContent.width, 380), fitWidth)
 
                     Item {
                         id: idPictureArea
                         objectName: "pictureArea"
-                        width: parent.width
+                        width: idPictureColumn.pictureWidth
                         height: width / idStatusWindow.pictureAspect
 
                         // Without a picture (no device yet) a plate with the mode keeps the layout.
@@ -219,16 +267,22 @@ Item {
                             fillMode: Image.PreserveAspectFit
                             playing: idStatusWindow.shown && status === AnimatedImage.Ready
                             smooth: true
+                            onStatusChanged: {
+                                if (status === Image.Ready && implicitHeight > 0)
+                                    idStatusWindow.pictureAspect = implicitWidth / implicitHeight
+                            }
                         }
 
-                        // The picture as painted; positions on it are fractions of this rectangle.
+                        // The picture as painted; positions on it are fractions of this rectangle. Without
+                        // a picture it is the plate, so that the info button keeps its corner.
                         Item {
                             id: idPainted
                             objectName: "paintedPicture"
-                            x: (parent.width - idMasterPicture.paintedWidth) / 2
-                            y: (parent.height - idMasterPicture.paintedHeight) / 2
-                            width: idMasterPicture.paintedWidth
-                            height: idMasterPicture.paintedHeight
+                            readonly property bool pictureShown: idMasterPicture.status === Image.Ready
+                            x: (parent.width - width) / 2
+                            y: (parent.height - height) / 2
+                            width: pictureShown ? idMasterPicture.paintedWidth : parent.width
+                            height: pictureShown ? idMasterPicture.paintedHeight : parent.height
 
                             AnimatedImage {
                                 objectName: "storagePictureOnPicture"
@@ -276,16 +330,21 @@ Item {
                         }
                     }
 
-                    // Values without a place on the picture, each under its part of the picture:
-                    // supply on the left, device and storage in the middle, load on the right.
+                    // Values without a place on the picture: beside it, supply, device and storage,
+                    // and load from top to bottom; below it, each under its part of the picture.
                     Item {
                         id: idValueStrip
                         objectName: "valueStrip"
-                        width: parent.width
-                        height: visible ? Math.max(idInputCard.implicitHeight, idDeviceCard.implicitHeight,
-                                                   idOutputCard.implicitHeight) : 0
+                        readonly property bool column: idStatusWindow.cardsBeside
+                        width: column ? idStatusWindow.cardColumnWidth : idPictureColumn.pictureWidth
+                        height: !visible ? 0
+                              : column ? Math.max(0, below(idOutputCard) - idGlobal.spacing)
+                              : Math.max(idStatusWindow.cardRoom, idInputCard.implicitHeight,
+                                         idDeviceCard.implicitHeight, idOutputCard.implicitHeight)
                         visible: idInputCard.shown || idDeviceCard.shown || idOutputCard.shown
-                        readonly property real cardWidth: Math.min(220, (width - 2 * idGlobal.spacing) / 3)
+                        readonly property real cardWidth: column ? width : Math.min(220, (width - 2 * idGlobal.spacing) / 3)
+                        // Where the next card of the column begins.
+                        function below(card) { return card.visible ? card.y + card.height + idGlobal.spacing : card.y }
 
                         ValueCard {
                             id: idInputCard
@@ -294,8 +353,8 @@ Item {
                             text: idStatusWindow.joinLines([idStatusWindow.listed("input"), idStatusWindow.listed("input2")])
                             valueColor: idStatusWindow.valueColor("input")
                             width: idValueStrip.cardWidth
-                            x: Math.max(0, Math.min(idValueStrip.width * 0.12 - width / 2,
-                                                    idDeviceCard.x - width - idGlobal.spacing))
+                            x: idValueStrip.column ? 0 : Math.max(0, Math.min(idValueStrip.width * 0.12 - width / 2,
+                                                                                idDeviceCard.x - width - idGlobal.spacing))
                         }
                         ValueCard {
                             id: idDeviceCard
@@ -308,6 +367,7 @@ Item {
                             text: idStatusWindow.storageText
                             width: idValueStrip.cardWidth
                             x: (idValueStrip.width - width) / 2
+                            y: idValueStrip.column ? idValueStrip.below(idInputCard) : 0
                         }
                         ValueCard {
                             id: idOutputCard
@@ -316,9 +376,10 @@ Item {
                             text: idStatusWindow.listed("output")
                             valueColor: idStatusWindow.valueColor("output")
                             width: idValueStrip.cardWidth
-                            x: Math.min(idValueStrip.width - width,
+                            x: idValueStrip.column ? 0 : Math.min(idValueStrip.width - width,
                                         Math.max(idValueStrip.width * 0.87 - width / 2,
                                                  idDeviceCard.x + idDeviceCard.width + idGlobal.spacing))
+                            y: idValueStrip.column ? idValueStrip.below(idDeviceCard) : 0
                         }
                     }
                 }

@@ -44,7 +44,7 @@ Item {
         contentHeight: idContent.implicitHeight + 2 * idGlobal.pageMargin
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
+        ScrollBar.vertical: G.PageScrollBar {}
 
         ColumnLayout {
             id: idContent

@@ -32,9 +32,7 @@ Item {
         contentWidth: width
         contentHeight: idContent.height + 2 * idGlobal.pageMargin
         // Shown all the time while the page is longer than the view, so that the rest is not missed.
-        ScrollBar.vertical: ScrollBar {
-            policy: idFlick.contentHeight > idFlick.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
-        }
+        ScrollBar.vertical: G.PageScrollBar {}
 
         GridLayout {
             id: idContent

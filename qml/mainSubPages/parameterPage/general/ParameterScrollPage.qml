@@ -20,6 +20,12 @@ ScrollView {
     contentWidth: availableWidth
     contentHeight: idColumn.height + 2 * idGlobal.pageMargin
     ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+    ScrollBar.vertical: G.PageScrollBar {
+        parent: page
+        x: page.mirrored ? 0 : page.width - width
+        y: page.topPadding
+        height: page.availableHeight
+    }
 
     ColumnLayout {
         id: idColumn
