@@ -52,8 +52,10 @@ QVector<QVector<QPointF>> chartLines(QQuickItem *chart)
     QAbstractSeries *series = nullptr;
     seriesAt.invoke(chart, QGenericReturnArgument(seriesAt.typeName(), &series), Q_ARG(int, i));
     auto *xy = qobject_cast<QXYSeries *>(series);
-    if (xy && xy->count() > 0)
-      lines.append(xy->pointsVector());
+    if (xy && xy->count() > 0) {
+      const QList<QPointF> points = xy->points();
+      lines.append(QVector<QPointF>(points.cbegin(), points.cend()));
+    }
   }
   return lines;
 }
