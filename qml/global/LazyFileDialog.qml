@@ -47,6 +47,7 @@ QtObject {
         P.FolderDialog {
             objectName: lazy.dialogObjectName
             title: lazy.title
+            options: P.FolderDialog.ShowDirsOnly
             Component.onCompleted: {
                 if (lazy.startInDocuments)
                     currentFolder = lazy.documentsFolder()
