@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickStyle>
 #include <QSystemTrayIcon>
 #include <QtQml>
 
@@ -19,10 +20,20 @@ void publishRecord(QQmlContext *context, const char *typeName, const QString &na
   qRegisterMetaType<Record>(typeName);
   context->setContextProperty(name, QVariant::fromValue(record));
 }
+// The pages are drawn for Qt Quick Controls' plain style, Qt 5's default. Qt 6 calls it Basic and
+// takes a platform style (Fusion on Linux) unless told; a style the user sets still wins.
+void usePlainControlsStyle()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+  if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+#endif
+}
 } // namespace
 
 void publishQmlContext(QQmlEngine &engine, QObject *mainObject, QObject *eventLogModel)
 {
+  usePlainControlsStyle();
   QQmlContext *context = engine.rootContext();
   AppState &s = appState();
   context->setContextProperty(QStringLiteral("cppClass"), mainObject);

@@ -13,6 +13,12 @@
 
 #include <algorithm>
 
+// Qt 5 keeps the chart classes in a namespace of their own, Qt 6 does not.
+namespace QtCharts
+{
+}
+using namespace QtCharts;
+
 namespace
 {
 constexpr uint8_t fileMessageTicks = 80; // 8 s: long enough to read a file name
@@ -90,7 +96,7 @@ int TrendFeed::prepare(int value)
 
 void TrendFeed::fillSeries(int run, QObject *series) const
 {
-  auto *line = qobject_cast<QtCharts::QXYSeries *>(series);
+  auto *line = qobject_cast<QXYSeries *>(series);
   if (!line)
     return;
   line->replace(run >= 0 && run < runs.size() ? runs[run] : QVector<QPointF>());

@@ -5,10 +5,10 @@
 namespace
 {
 // Per-sub-device values go to the slot that field 6 chose; an index past the slots stores nothing.
-template <typename T> void storeInSlot(FieldStoreContext &c, T (&slots)[subDeviceSlots], uint32_t value)
+template <typename T> void storeInSlot(FieldStoreContext &c, T (&slotValues)[subDeviceSlots], uint32_t value)
 {
   if (c.currentSubDevice < subDeviceSlots)
-    slots[c.currentSubDevice] = static_cast<T>(value);
+    slotValues[c.currentSubDevice] = static_cast<T>(value);
 }
 
 void storeModelCode(FieldStoreContext &c, uint32_t v)
@@ -20,12 +20,12 @@ void storeModelCode(FieldStoreContext &c, uint32_t v)
     c.fields.subDevicesSeen = static_cast<uint8_t>(c.currentSubDevice + 1);
 }
 
-void storeDecimalInSlot(FieldStoreContext &c, uint32_t (&slots)[subDeviceSlots],
+void storeDecimalInSlot(FieldStoreContext &c, uint32_t (&slotValues)[subDeviceSlots],
                         QString (&texts)[subDeviceSlots], uint32_t value)
 {
   if (c.currentSubDevice >= subDeviceSlots)
     return;
-  slots[c.currentSubDevice] = value;
+  slotValues[c.currentSubDevice] = value;
   texts[c.currentSubDevice] = QString::number(value);
 }
 

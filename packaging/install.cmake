@@ -60,8 +60,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qml-module-qtquick2, qml-module-qtquick-controls2, qml-module-qtquick-templates2, qml-module-qtquick-dialogs, qml-module-qtquick-layouts, qml-module-qtquick-window2, libqt5sql5-sqlite, libqt5svg5, qml-module-qtcharts")
+if(TALVANE_QT_MAJOR EQUAL 5)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qml-module-qtquick2, qml-module-qtquick-controls2, qml-module-qtquick-templates2, qml-module-qt-labs-platform, qml-module-qtquick-layouts, qml-module-qtquick-window2, libqt5sql5-sqlite, libqt5svg5, qml-module-qtcharts")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qml6-module-qtqml, qml6-module-qtqml-workerscript, qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qt-labs-platform, qml6-module-qtquick-layouts, qml6-module-qtquick-window, libqt6sql6-sqlite, libqt6svg6, qml6-module-qtcharts, qt6-qpa-plugins")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "polkitd")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${CMAKE_SOURCE_DIR}/packaging/debian/postinst ${CMAKE_SOURCE_DIR}/packaging/debian/prerm

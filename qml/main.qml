@@ -179,7 +179,7 @@ ApplicationWindow {
     }
 
     // Minimised windows leave the task bar only when the tray can bring them back.
-    onVisibilityChanged: {
+    onVisibilityChanged: function(visibility) {
         if (visibility === Window.Minimized && !idGlobal.show_icon_inTaskbar && systemTrayAvailable)
             root.hide()
     }

@@ -44,7 +44,7 @@ QString withValues(QString statement, const QVariantList &values)
     const int at = statement.indexOf(QLatin1Char('?'));
     if (at < 0)
       break;
-    const QString text = value.type() == QVariant::String
+    const QString text = value.userType() == QMetaType::QString
                              ? QLatin1Char('\'') +
                                    value.toString().replace(QLatin1Char('\''), QStringLiteral("''")) +
                                    QLatin1Char('\'')

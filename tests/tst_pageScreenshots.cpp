@@ -1,12 +1,13 @@
 // Runs the real window and back end against the simulator for one device of each family, opens
 // every page in English and German, saves a picture of each (build/screenshots) and checks that
-// each page shows the texts its records carry.
+// each page shows the texts its records carry, with no QML warning on the way.
 #include "app/appState.h"
 #include "app/qmlContext.h"
 #include "app/stateParts.h"
 #include "app/upsApp.h"
 #include "common/languageTable.h"
 #include "common/vendorData.h"
+#include "qmlWarnings.h"
 #include "realWindow.h"
 #include "simulatorProcess.h"
 #include "temporaryWorkingDirectory.h"
@@ -152,6 +153,7 @@ private slots:
   {
     QFETCH(QString, model);
     QFETCH(bool, production);
+    const QmlWarnings warnings;
     SimulatorProcess simulator({QStringLiteral("--model"), model});
     QVERIFY(!simulator.ports.isEmpty());
     TemporaryWorkingDirectory workDir;
@@ -217,6 +219,7 @@ private slots:
     }
     // Back to English, so a stored German choice does not outlive the test.
     app->receiveFromQml_ReloadLanguage(0);
+    QVERIFY2(warnings.seen().isEmpty(), qPrintable(warnings.seen().join(QLatin1Char('\n'))));
   }
 };
 

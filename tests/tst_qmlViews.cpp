@@ -7,8 +7,10 @@
 #include "common/languageTable.h"
 #include "common/vendorData.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
 #include <QQmlEngine>
+#include <QTemporaryDir>
 #include <QtQuickTest>
 
 class ViewTestSetup : public QObject
@@ -31,6 +33,19 @@ private:
   CommandRecorder recorder;
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(qmlViews, ViewTestSetup)
+// The program runs on a QApplication (the tray icon, the widget fallback of the file dialogs), and
+// so do the pages here; Qt Quick Test uses the application it finds. The pages get a home folder of
+// their own, with the documents folder the export choosers start in.
+int main(int argc, char **argv)
+{
+  QTemporaryDir home;
+  QDir(home.path()).mkpath(QStringLiteral("Documents"));
+  qputenv("HOME", QFile::encodeName(home.path()));
+  qunsetenv("XDG_CONFIG_HOME");
+  QApplication application(argc, argv);
+  QTEST_SET_MAIN_SOURCE_PATH
+  ViewTestSetup setup;
+  return quick_test_main_with_setup(argc, argv, "qmlViews", QUICK_TEST_SOURCE_DIR, &setup);
+}
 
 #include "tst_qmlViews.moc"

@@ -7,6 +7,7 @@
 #include "app/appState.h"
 
 #include <QAbstractSeries>
+#include <QMetaMethod>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -16,6 +17,12 @@
 
 #include <cmath>
 #include <memory>
+
+// Qt 5 keeps the chart classes in a namespace of their own, Qt 6 does not.
+namespace QtCharts
+{
+}
+using namespace QtCharts;
 
 namespace
 {
@@ -39,12 +46,16 @@ QVector<QVector<QPointF>> chartLines(QQuickItem *chart)
   QVector<QVector<QPointF>> lines;
   const int count = chart->property("count").toInt();
   for (int i = 0; i < count; ++i) {
-    QtCharts::QAbstractSeries *series = nullptr;
-    QMetaObject::invokeMethod(chart, "series", Q_RETURN_ARG(QtCharts::QAbstractSeries *, series),
-                              Q_ARG(int, i));
-    auto *xy = qobject_cast<QtCharts::QXYSeries *>(series);
-    if (xy && xy->count() > 0)
-      lines.append(xy->pointsVector());
+    // The return type is named as the chart declares it, with or without the namespace.
+    const QMetaMethod seriesAt =
+        chart->metaObject()->method(chart->metaObject()->indexOfMethod("series(int)"));
+    QAbstractSeries *series = nullptr;
+    seriesAt.invoke(chart, QGenericReturnArgument(seriesAt.typeName(), &series), Q_ARG(int, i));
+    auto *xy = qobject_cast<QXYSeries *>(series);
+    if (xy && xy->count() > 0) {
+      const QList<QPointF> points = xy->points();
+      lines.append(QVector<QPointF>(points.cbegin(), points.cend()));
+    }
   }
   return lines;
 }

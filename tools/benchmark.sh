@@ -5,12 +5,14 @@
 # (callgrind), the event log export against `sqlite3 -csv` and the longest gap between two ticks
 # while a 1,000,000-row log is exported and while an alarm mail that attaches it goes out.
 # Usage: tools/benchmark.sh [seconds per idle measurement, default 60]   (after tools/build.sh)
+# TALVANE_QT=6 measures the Qt 6 build (build-qt6/, the minimal window too) instead of Qt 5.15.
 # TALVANE_BUILD=folder measures the program and its benchmarks of another build tree (an older
 # version, for before-and-after figures); the minimal window always comes from this tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
-program_build="${TALVANE_BUILD:-$build}"
+[ "${TALVANE_QT:-5}" = 5 ] || build="$root/build-qt${TALVANE_QT}"
+program_build=$(cd "${TALVANE_BUILD:-$build}" && pwd)
 seconds=${1:-60}
 work=$(mktemp -d)
 pids=()

@@ -10,6 +10,13 @@ packages=(
   qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
   qml-module-qt-labs-platform qml-module-qtquick-layouts qml-module-qtquick-window2
   qml-module-qtcharts qml-module-qttest
+  # Qt 6.4, for the second build of the same tree (tools/test.sh builds and tests both)
+  qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-serialport-dev libqt6sql6-sqlite
+  qt6-svg-dev qt6-qpa-plugins libqt6opengl6-dev qt6-charts-dev
+  qml6-module-qtqml qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
+  qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtquick-dialogs
+  qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qt-labs-platform
+  qml6-module-qt-labs-folderlistmodel qml6-module-qtcharts
   libcurl4-openssl-dev libftdi1-dev libsqlite3-dev
   xvfb xauth socat openssl ca-certificates python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
   libbenchmark-dev libgtest-dev time

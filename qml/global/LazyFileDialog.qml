@@ -1,9 +1,11 @@
 import QtQuick 2.15
-import QtQuick.Dialogs 1.3 as D
+import Qt.labs.platform 1.1 as P
 
 // A file or folder chooser that is made when it is first opened: every chooser is a whole dialog,
 // and most of them are never used in a run. `accepted` hands over the chosen file (or folder) and
 // the folder the dialog shows. Not a visual item, so it takes no room in a layout.
+// The platform dialogs are the system's own where it has them (Windows, a GTK desktop) and Qt's
+// widget dialog elsewhere, the same on Qt 5 and Qt 6.
 QtObject {
     id: lazy
 
@@ -18,24 +20,39 @@ QtObject {
 
     function open() {
         if (!dialog)
-            dialog = chooser.createObject(lazy)
+            dialog = (selectFolder ? folderChooser : fileChooser).createObject(lazy)
         dialog.open()
     }
 
-    property Component chooser: Component {
-        D.FileDialog {
+    function documentsFolder() {
+        return P.StandardPaths.writableLocation(P.StandardPaths.DocumentsLocation)
+    }
+
+    property Component fileChooser: Component {
+        P.FileDialog {
             objectName: lazy.dialogObjectName
             title: lazy.title
-            selectFolder: lazy.selectFolder
-            selectExisting: true
-            selectMultiple: false
+            fileMode: P.FileDialog.OpenFile
             Component.onCompleted: {
                 if (lazy.nameFilters.length > 0)
                     nameFilters = lazy.nameFilters
                 if (lazy.startInDocuments)
-                    folder = shortcuts.documents
+                    folder = lazy.documentsFolder()
             }
-            onAccepted: lazy.accepted(fileUrl, folder)
+            onAccepted: lazy.accepted(file, folder)
+        }
+    }
+
+    property Component folderChooser: Component {
+        P.FolderDialog {
+            objectName: lazy.dialogObjectName
+            title: lazy.title
+            options: P.FolderDialog.ShowDirsOnly
+            Component.onCompleted: {
+                if (lazy.startInDocuments)
+                    currentFolder = lazy.documentsFolder()
+            }
+            onAccepted: lazy.accepted(folder, currentFolder)
         }
     }
 }

@@ -36,7 +36,7 @@ ColumnLayout {
             font.pixelSize: idGlobal.fontPixelSize
             Layout.preferredWidth: 240
             Layout.preferredHeight: idGlobal.controlHeight
-            onActivated: cppClass.receiveFromQml_Production_Row(100, String(index), "", "", "", "", "", "")
+            onActivated: function(index) { cppClass.receiveFromQml_Production_Row(100, String(index), "", "", "", "", "", "") }
         }
         G.MyButton {
             objectName: "calibrationStartButton"
@@ -48,7 +48,7 @@ ColumnLayout {
             id: idReference
             objectName: "calibrationReferenceField"
             placeholderText: "Referenzwert"
-            validator: RegExpValidator { regExp: /\d{0,5}/ }
+            validator: RegularExpressionValidator { regularExpression: /\d{0,5}/ }
             selectByMouse: true
             font.pixelSize: idGlobal.fontPixelSize
             Layout.preferredWidth: 130

@@ -33,7 +33,7 @@ RowLayout {
         id: idValue
         objectName: "valueField"
         placeholderText: idRow.placeholder
-        validator: RegExpValidator { regExp: /\d{0,10}/ }
+        validator: RegularExpressionValidator { regularExpression: /\d{0,10}/ }
         selectByMouse: true
         font.pixelSize: idGlobal.fontPixelSize
         Layout.preferredWidth: 170

@@ -306,7 +306,7 @@ Item {
     component DebugField: TextField {
         width: 80
         height: idGlobal.controlHeight
-        validator: RegExpValidator { regExp: /\d{0,5}/ }
+        validator: RegularExpressionValidator { regularExpression: /\d{0,5}/ }
         selectByMouse: true
         font.pixelSize: idGlobal.fontPixelSize
     }

@@ -107,7 +107,7 @@ Item {
                         model: devList
                         activeFocusOnTab: true
                         Accessible.name: idChoiceGroup.myTitle
-                        onActivated: page.choose(index)
+                        onActivated: function(index) { page.choose(index) }
                     }
 
                     // Automatic detection: the model follows the device that answers.

@@ -406,7 +406,7 @@ Item {
                         animate: idStatusWindow.shown
                         frameWidthFactor: proc.rahmen_width_factor || 0
                         frameHeightFactor: proc.rahmen_height_factor || 0
-                        onDetailsRequested: idStatusWindow.showDetails(slave)
+                        onDetailsRequested: function(slave) { idStatusWindow.showDetails(slave) }
                     }
                 }
             }

@@ -84,7 +84,7 @@ Item {
                             font.pixelSize: idGlobal.fontPixelSize
                             Layout.preferredWidth: 220
                             Layout.preferredHeight: idGlobal.controlHeight
-                            onActivated: cppClass.receiveFromQml_ReloadLanguage(index)
+                            onActivated: function(index) { cppClass.receiveFromQml_ReloadLanguage(index) }
                         }
 
                         Label {
@@ -102,8 +102,9 @@ Item {
                             font.pixelSize: idGlobal.fontPixelSize
                             Layout.preferredWidth: 220
                             Layout.preferredHeight: idGlobal.controlHeight
-                            onActivated: cppClass.receiveFromQml_setTemperatureUnit(
-                                             idSystemWindow.temperatureUnits[index], index)
+                            onActivated: function(index) {
+                                cppClass.receiveFromQml_setTemperatureUnit(idSystemWindow.temperatureUnits[index], index)
+                            }
                         }
                     }
 
@@ -178,7 +179,7 @@ Item {
                             font.pixelSize: idGlobal.fontPixelSize
                             Layout.preferredWidth: 220
                             Layout.preferredHeight: idGlobal.controlHeight
-                            onActivated: cppClass.receiveFromQml_Communication_ComPort(index)
+                            onActivated: function(index) { cppClass.receiveFromQml_Communication_ComPort(index) }
                         }
                         MyButton {
                             objectName: "connectButton"

@@ -111,15 +111,21 @@ Item {
             margins { left: 4; right: 4; top: 4; bottom: 4 }
             readonly property int lineCount: idTrendWindow.runCount
 
+            // Fonts in pixels like the rest of the page: the chart's default fonts are in points,
+            // which come out larger on Qt 5 than on Qt 6.
             DateTimeAxis {
                 id: idAxisX
                 format: "HH:mm"
                 tickCount: 6
+                labelsFont: Qt.font({ pixelSize: idGlobal.fontPixelSize })
+                titleFont: Qt.font({ pixelSize: idGlobal.fontPixelSize, bold: true })
             }
             ValueAxis {
                 id: idAxisY
                 tickCount: 6
                 labelFormat: "%.1f"
+                labelsFont: Qt.font({ pixelSize: idGlobal.fontPixelSize })
+                titleFont: Qt.font({ pixelSize: idGlobal.fontPixelSize, bold: true })
             }
 
             Label {

@@ -251,7 +251,7 @@ MyGroupBox {
                     RecordField {
                         id: idServer
                         objectName: "emailServer_" + idSection.n
-                        onCommit: idSection.sendConfig(1, value)
+                        onCommit: function(value) { idSection.sendConfig(1, value) }
                     }
                     FieldLabel { text: "Port:" }
                     RecordField {
@@ -261,20 +261,20 @@ MyGroupBox {
                         Layout.preferredWidth: 100
                         validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
                         inputMethodHints: Qt.ImhDigitsOnly
-                        onCommit: idSection.sendConfig(4, value)
+                        onCommit: function(value) { idSection.sendConfig(4, value) }
                     }
                     FieldLabel { text: idSection.labelOr("emailUsername", "User name:") }
                     RecordField {
                         id: idUser
                         objectName: "emailUser_" + idSection.n
-                        onCommit: idSection.sendConfig(2, value)
+                        onCommit: function(value) { idSection.sendConfig(2, value) }
                     }
                     FieldLabel { text: idSection.labelOr("emailPassword", "Password:") }
                     RecordField {
                         id: idPassword
                         objectName: "emailPassword_" + idSection.n
                         echoMode: TextInput.Password
-                        onCommit: idSection.sendConfig(3, value)
+                        onCommit: function(value) { idSection.sendConfig(3, value) }
                     }
                     FieldLabel { text: idSection.labelOr("emailConding", "Encryption:") }
                     ComboBox {
@@ -285,7 +285,7 @@ MyGroupBox {
                         font.pixelSize: idGlobal.fontPixelSize
                         activeFocusOnTab: true
                         model: idSection.codingNames
-                        onActivated: idSection.sendConfig(5, String(index))
+                        onActivated: function(index) { idSection.sendConfig(5, String(index)) }
                     }
                 }
             }
@@ -307,25 +307,25 @@ MyGroupBox {
                     RecordField {
                         id: idFrom
                         objectName: "emailFrom_" + idSection.n
-                        onCommit: idSection.sendMessage(1, value)
+                        onCommit: function(value) { idSection.sendMessage(1, value) }
                     }
                     FieldLabel { text: idSection.labelOr("emailTo", "To:") }
                     RecordField {
                         id: idTo
                         objectName: "emailTo_" + idSection.n
-                        onCommit: idSection.sendMessage(2, value)
+                        onCommit: function(value) { idSection.sendMessage(2, value) }
                     }
                     FieldLabel { text: "Cc:" }
                     RecordField {
                         id: idCc
                         objectName: "emailCc_" + idSection.n
-                        onCommit: idSection.sendMessage(4, value)
+                        onCommit: function(value) { idSection.sendMessage(4, value) }
                     }
                     FieldLabel { text: idSection.labelOr("emailSubject", "Subject:") }
                     RecordField {
                         id: idSubject
                         objectName: "emailSubject_" + idSection.n
-                        onCommit: idSection.sendMessage(5, value)
+                        onCommit: function(value) { idSection.sendMessage(5, value) }
                     }
                     FieldLabel {
                         text: idSection.labelOr("emailText", "Text:")
@@ -375,7 +375,7 @@ MyGroupBox {
                         id: idPath
                         objectName: "emailPath_" + idSection.n
                         placeholderText: idSection.text("defaultPath" + idSection.n)
-                        onCommit: idSection.sendMessage(3, value)
+                        onCommit: function(value) { idSection.sendMessage(3, value) }
                     }
                     Item { width: 1; height: 1 }
                     MyButton {

@@ -3,5 +3,5 @@
 ParameterCheckBox {
     property int number: 0
 
-    onUserToggled: cppClass.receiveFromQml_SetManagement_CheckBox(number, on)
+    onUserToggled: function(on) { cppClass.receiveFromQml_SetManagement_CheckBox(number, on) }
 }

@@ -2,5 +2,5 @@
 ParameterComboBox {
     property int number: 0
 
-    onUserActivated: cppClass.receiveFromQml_SetLimitsList_ComboBox(number, value)
+    onUserActivated: function(value) { cppClass.receiveFromQml_SetLimitsList_ComboBox(number, value) }
 }

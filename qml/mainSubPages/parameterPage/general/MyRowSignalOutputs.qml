@@ -60,7 +60,7 @@ Rectangle {
                     deviceChecked: row.relayChecked[index]
                     enabled: row.relayEnabled[index]
                     Accessible.name: row.label + " " + row.relays[index]
-                    onUserToggled: cppClass.receiveFromQml_SetSignalOut(row.relays[index], on, row.rowNumber)
+                    onUserToggled: function(on) { cppClass.receiveFromQml_SetSignalOut(row.relays[index], on, row.rowNumber) }
                 }
             }
         }

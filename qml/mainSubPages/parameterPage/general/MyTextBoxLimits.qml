@@ -3,5 +3,5 @@
 ParameterTextField {
     property int number: 0
 
-    onUserEdited: cppClass.receiveFromQml_ParameterSetLimitsList_TextBox(number, value)
+    onUserEdited: function(value) { cppClass.receiveFromQml_ParameterSetLimitsList_TextBox(number, value) }
 }

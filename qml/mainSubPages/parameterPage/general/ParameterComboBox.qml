@@ -51,7 +51,7 @@ RowLayout {
         // A new list resets the selection inside the box; show the device's entry again.
         onModelChanged: currentIndex = Qt.binding(shownIndex)
 
-        onActivated: {
+        onActivated: function(index) {
             row.wantedIndex = index
             row.pending = true
             idHoldTimer.restart()

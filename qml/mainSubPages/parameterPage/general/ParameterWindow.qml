@@ -91,7 +91,7 @@ ParameterScrollPage {
                     enabled: page.pd.bufferTime_8hVDE_CheckBoxEnable
                     property bool awaitingValue: false
                     keepWanted: awaitingValue && idMaxBufferTime.editing
-                    onUserToggled: {
+                    onUserToggled: function(on) {
                         awaitingValue = false
                         if (on) {
                             cppClass.receiveFromQml_ParameterSetLimitsList_TextBox(0, "480")

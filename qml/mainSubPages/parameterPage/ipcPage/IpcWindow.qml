@@ -76,7 +76,7 @@ General.ParameterScrollPage {
                         text: page.relayNames[index]
                         deviceChecked: page.pd["checked_ipcMode_" + relay]
                         enabled: page.pd["enable_ipcMode_" + relay]
-                        onUserToggled: cppClass.receiveFromQml_SetSignalOut(relay, on, page.so.ipcSignalNumber)
+                        onUserToggled: function(on) { cppClass.receiveFromQml_SetSignalOut(relay, on, page.so.ipcSignalNumber) }
                     }
                 }
             }
@@ -132,7 +132,7 @@ General.ParameterScrollPage {
                     label: [page.iw.delayTime_Label, page.iw.ipcShutdownTime_Label, page.iw.ipcIdleTime_Label][index]
                     deviceText: [page.pd.ipcDelayTime, page.pd.ipcShutdownTime, page.pd.ipcIdleTime][index]
                     rangeText: page.rangeTexts[3 + field] || ""
-                    onUserEdited: cppClass.receiveFromQml_SetIpcTime(field, value)
+                    onUserEdited: function(value) { cppClass.receiveFromQml_SetIpcTime(field, value) }
                 }
             }
         }

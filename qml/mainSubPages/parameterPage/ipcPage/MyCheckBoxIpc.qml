@@ -10,7 +10,7 @@ General.ParameterCheckBox {
 
     signal tickToConfirm()
 
-    onUserToggled: {
+    onUserToggled: function(on) {
         if (on && askBeforeTicking) {
             box.keepWanted = true // ticked while the question is open
             box.tickToConfirm()

@@ -4,5 +4,5 @@ import "../general" as General
 General.ParameterCheckBox {
     property int number: 3
 
-    onUserToggled: cppClass.receiveFromQml_SetOverload_CheckBox(number, on)
+    onUserToggled: function(on) { cppClass.receiveFromQml_SetOverload_CheckBox(number, on) }
 }

@@ -4,5 +4,5 @@ import "../general" as General
 General.ParameterCheckBox {
     property int number: 0
 
-    onUserToggled: cppClass.receiveFromQml_SetOverloadBehavior_CheckBox(number, on)
+    onUserToggled: function(on) { cppClass.receiveFromQml_SetOverloadBehavior_CheckBox(number, on) }
 }

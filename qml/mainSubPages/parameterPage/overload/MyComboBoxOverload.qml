@@ -4,5 +4,5 @@ import "../general" as General
 General.ParameterComboBox {
     property int number: 0
 
-    onUserActivated: cppClass.receiveFromQml_SetOverloadList_ComboBox(number, value)
+    onUserActivated: function(value) { cppClass.receiveFromQml_SetOverloadList_ComboBox(number, value) }
 }

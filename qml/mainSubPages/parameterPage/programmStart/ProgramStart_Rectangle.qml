@@ -183,7 +183,7 @@ G.MyGroupBox {
                             items.push(i < 10 ? "0" + i : "" + i)
                         return items
                     }
-                    onActivated: cppClass.receiveFromQml_SetProgramstartTimeConfig(idSection.programStartNr, field, index)
+                    onActivated: function(index) { cppClass.receiveFromQml_SetProgramstartTimeConfig(idSection.programStartNr, field, index) }
                 }
                 component UnitLabel: Label {
                     font.pixelSize: idGlobal.fontPixelSize
