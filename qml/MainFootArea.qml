@@ -146,6 +146,7 @@ Rectangle {
                       function(line) {
                           var label = line.replace(/^\s*▪\s*/, "").trim()
                           return label !== "" && label !== idModeLabel.text
+                                 && label !== String(foot.process.masterOperationModus)
                       }).join("\n")
             font.pixelSize: foot.smallPixelSize
             color: idGlobal.infoPageTextColor
