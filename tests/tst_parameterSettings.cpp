@@ -132,6 +132,18 @@ int parameterRows()
   return query.next() ? query.value(0).toInt() : -1;
 }
 
+// The application on the port found in `extraPorts`, with the model chosen by hand as a user does.
+void connectByHand(upsApp &app, const QString &model)
+{
+  AppState &s = appState();
+  QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); // loads the settings
+  s.link.set(LinkFlag::autoDetect, false);
+  s.link.set(LinkFlag::portSuspended, false);
+  s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
+  chooseModel(s.catalogue, model);
+  s.link.setStatus(DeviceStatusFlag::modelChosen, true);
+}
+
 // One link cycle without a port: the next request is prepared and built as the real cycle does,
 // then the parameter transfer takes its step. Returns the pairs a queued request wrote.
 QVector<ParameterPair> linkCycle(ParameterTransfer &transfer)
@@ -612,12 +624,7 @@ private slots:
     AppState &s = appState();
     s.scan.extraPorts = sim.ports;
     upsApp app;
-    QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); // loads the settings
-    s.link.set(LinkFlag::autoDetect, false);
-    s.link.set(LinkFlag::portSuspended, false);
-    s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
-    chooseModel(s.catalogue, model);
-    s.link.setStatus(DeviceStatusFlag::modelChosen, true);
+    connectByHand(app, model);
     auto reports = [&s](const QVector<ParameterPair> &set) {
       for (const ParameterPair &p : set) {
         if (reportedParameterValue(s.fields, p.id) != p.value)
@@ -715,12 +722,7 @@ private slots:
     AppState &s = appState();
     s.scan.extraPorts = sim.ports;
     upsApp app;
-    QMetaObject::invokeMethod(&app, "SystemLoop", Qt::DirectConnection); // loads the settings
-    s.link.set(LinkFlag::autoDetect, false);
-    s.link.set(LinkFlag::portSuspended, false);
-    s.ui.processData.comPortList_currentNumber = QSerialPortInfo::availablePorts().size();
-    chooseModel(s.catalogue, QStringLiteral("VT-40A"));
-    s.link.setStatus(DeviceStatusFlag::modelChosen, true);
+    connectByHand(app, QStringLiteral("VT-40A"));
     QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified) && s.requests.subDevicePassDone, 15000);
     const QString &shown = s.ui.processData.extraMessage;
     auto text = [&s](int slot) { return languageText(s.language, slot); };
