@@ -193,7 +193,7 @@ private slots:
       app->receiveFromQml_ReloadLanguage(language);
       QTRY_COMPARE_WITH_TIMEOUT(s.ui.processData.currentLanguageNr, language, 3000);
       QCOMPARE(currentCatalogueEntry(s).name, model); // the new language's catalogue keeps the model
-      QTest::qWait(500); // the refreshed texts arrive on the next ticks
+      QTest::qWait(500);                              // the refreshed texts arrive on the next ticks
       const QString languageName = language == 0 ? QStringLiteral("en") : QStringLiteral("de");
       for (const PageCheck &page : pageChecks()) {
         if (page.index == 11 && !production)
