@@ -22,8 +22,8 @@ done
 sources=(tests/fuzz/fuzz_receive.cpp link/frameCodec.cpp link/fieldTable.cpp link/buildOptions.cpp
   link/requestCycle.cpp devices/currentDevice.cpp devices/deviceCatalogue.cpp devices/deviceEvents.cpp
   devices/familyTraits.cpp devices/pageRecords.cpp devices/parameterEncoding.cpp devices/parameterSettings.cpp
-  devices/processInterpretation.cpp devices/signalRows.cpp devices/valueText.cpp common/languageTable.cpp
-  common/languageTexts.cpp common/logging.cpp common/timedMessage.cpp common/vendorData.cpp
+  devices/writeConfirmation.cpp devices/processInterpretation.cpp devices/signalRows.cpp devices/valueText.cpp
+  common/languageTable.cpp common/languageTexts.cpp common/logging.cpp common/timedMessage.cpp common/vendorData.cpp
   common/tickCountdown.cpp storage/upsDataBase.cpp storage/databaseSchema.cpp storage/ownerOnlyFile.cpp
   storage/eventControlModel.cpp storage/eventLogExport.cpp)
 clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
