@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Builds the Debian package of Talvane and checks it with lintian (errors and warnings fail; the
 # warnings kept are overridden with their reasons in packaging/debian/lintian-overrides).
-# Usage: tools/package.sh [build folder, default build-package] [output folder, default the build folder]
+# Usage: tools/package.sh [--no-lintian] [build folder, default build-package] [output folder, default the build folder]
 # A build folder made elsewhere (e.g. build/) is used as it is. Install the result with
 # `apt-get install ./talvane_*.deb`.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+lintian=yes
+if [ "${1:-}" = --no-lintian ]; then
+  lintian=no
+  shift
+fi
 build=${1:-$root/build-package}
 out=${2:-$build}
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -21,6 +26,7 @@ mkdir -p "$out"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
 deb=$(ls -t "$out"/talvane_*.deb | head -1)
 echo "$deb"
-if command -v lintian >/dev/null 2>&1; then
+if [ $lintian = yes ]; then
+  command -v lintian >/dev/null 2>&1 || { echo "lintian is missing: tools/setup.sh installs it" >&2; exit 1; }
   lintian --fail-on error,warning "$deb"
 fi
