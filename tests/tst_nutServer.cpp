@@ -133,6 +133,8 @@ private slots:
 
   void cleanupTestCase() { qputenv("PATH", originalPath); }
 
+  void init() { QFile::remove(tools.filePath(QStringLiteral("stubs.log"))); }
+
   void protocolAnswers_data()
   {
     QTest::addColumn<QByteArrayList>("requests");
@@ -349,6 +351,64 @@ private slots:
     qInfo().noquote() << upsmon.readAll().right(2000);
   }
 
+  // A client that stays logged in holds this PC's shutdown for at most 15 s, and for at most half
+  // of the time the device leaves before it switches the output off.
+  void ownShutdownWaitsForClientsAtMost_data()
+  {
+    QTest::addColumn<int>("ipcShutdownSeconds");
+    QTest::addColumn<int>("waitSeconds");
+    QTest::newRow("15 s") << 60 << 15;
+    QTest::newRow("half the device's time") << 10 << 5;
+  }
+  void ownShutdownWaitsForClientsAtMost()
+  {
+    QFETCH(int, ipcShutdownSeconds);
+    QFETCH(int, waitSeconds);
+    OnTestClock running;
+    AppState &s = appState();
+    RawClient client(running.port);
+    QVERIFY(running.logIn(client));
+    running.requestShutdown(ipcShutdownSeconds);
+
+    running.tickAt(10000); // the device's delay is over
+    QVERIFY(s.nut.server->forcedShutdown());
+    QVERIFY(!s.pcActions.shutdown.command);
+    client.received.clear();
+    client.send("GET VAR vt-40a ups.status\n");
+    QTRY_VERIFY(client.has("VAR vt-40a ups.status \"FSD\"\n"));
+    running.tickAt(10000 + waitSeconds * 1000 - 100);
+    QVERIFY(!s.pcActions.shutdown.command);
+    QCOMPARE(s.nut.server->loginCount(), 1);
+
+    running.tickAt(10000 + waitSeconds * 1000); // the client is still there
+    QVERIFY(s.pcActions.shutdown.command);
+    QTRY_COMPARE(stubLog(), QStringList{"own -h +0"});
+  }
+
+  // The device takes its request back while the clients are told to shut down: they are told no
+  // longer, and this PC stays up.
+  void forcedShutdownWithdrawnWithTheRequest()
+  {
+    OnTestClock running;
+    AppState &s = appState();
+    RawClient client(running.port);
+    QVERIFY(running.logIn(client));
+    running.requestShutdown(60);
+    running.tickAt(10000);
+    QVERIFY(s.nut.server->forcedShutdown());
+
+    s.process.pcShutdownRequest = false;
+    running.tickAt(12000);
+    QVERIFY(!s.nut.server->forcedShutdown());
+    client.received.clear();
+    client.send("GET VAR vt-40a ups.status\n");
+    QTRY_VERIFY(client.has("\n"));
+    QVERIFY2(!client.received.contains("FSD"), client.received.constData());
+    running.tickAt(60000);
+    QVERIFY(!s.pcActions.shutdown.command);
+    QCOMPARE(stubLog(), QStringList());
+  }
+
   // A line of 100 KB, binary noise, 1,000 connections at once and a client that never reads: the
   // device stays live, the loop keeps ticking, and an ordinary client is served.
   void badClients()
@@ -427,6 +487,45 @@ private:
       app = std::make_unique<upsApp>();
       storeNutServerSetting(QStringLiteral("user"), QStringLiteral("monuser"));
       storeNutServerSetting(QStringLiteral("password"), QStringLiteral("secret"));
+    }
+  };
+
+  // The back end with the server on, no device, and the loop ticked by the test on its own clock.
+  struct OnTestClock {
+    quint16 port = freePort();
+    Running running{QStringList(), port};
+    QDateTime clock = QDateTime(QDate(2024, 3, 1), QTime(8, 0));
+
+    OnTestClock()
+    {
+      AppState &s = appState();
+      s.pcActions.now = [this] { return clock; };
+      running.app->mainTimer.start(3600 * 1000); // it runs, but only the test ticks
+      storeNutServerSetting(QStringLiteral("upsName"), QStringLiteral("vt-40a"));
+      tickAt(0);
+      s.link.set(LinkFlag::autoDetect, false);
+      s.link.set(LinkFlag::portSuspended, true);
+    }
+    void tickAt(qint64 milliseconds)
+    {
+      clock = QDateTime(QDate(2024, 3, 1), QTime(8, 0)).addMSecs(milliseconds);
+      QMetaObject::invokeMethod(running.app.get(), "SystemLoop", Qt::DirectConnection);
+    }
+    bool logIn(RawClient &client)
+    {
+      client.send("USERNAME monuser\nPASSWORD secret\nLOGIN vt-40a\n");
+      return QTest::qWaitFor([&client] { return client.has("OK\nOK\nOK\n"); }) &&
+             appState().nut.server->loginCount() == 1;
+    }
+    // The device asks with a delay of 10 s and switches its output off `ipcShutdownSeconds` later.
+    void requestShutdown(int ipcShutdownSeconds)
+    {
+      AppState &s = appState();
+      s.ui.shutdownWindow.pcShutdownEnable = true;
+      s.process.pcShutdownRequest = true;
+      s.process.pcShutdownDelay = 10;
+      s.fields.rxField1304 = static_cast<uint16_t>(ipcShutdownSeconds);
+      tickAt(0);
     }
   };
 
