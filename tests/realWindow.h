@@ -1,6 +1,9 @@
 // The real window and back end as the program builds them, for the tests that drive the pages
-// offscreen against the device simulator.
+// offscreen against the device simulator. A QML warning from any page while the window lives fails
+// the test that ends it.
 #pragma once
+
+#include "qmlWarnings.h"
 
 #include "app/appState.h"
 #include "app/qmlContext.h"
@@ -16,6 +19,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 // The item named `name` below `root`, looked for along the visual tree (delegates included).
@@ -45,14 +49,17 @@ inline void storeOpenMaximised(AppState &s, bool maximised)
 }
 
 // A fresh application state, the back end and the main window on the serial ports `ports`; the
-// window opens at the size a test sets unless `openMaximised`. Check `window` after construction:
-// it is null when the window did not load.
+// window opens at the size a test sets unless `openMaximised`. `beforeLoad` changes the state
+// between the back end's start and the window's. Check `window` after construction: it is null
+// when the window did not load.
 struct RealWindow {
+  const QmlWarnings warnings; // from before the window loads until after it is gone
   std::unique_ptr<QQmlApplicationEngine> engine;
   std::unique_ptr<upsApp> app;
   QQuickWindow *window = nullptr;
 
-  explicit RealWindow(const QStringList &ports, bool openMaximised = false)
+  explicit RealWindow(const QStringList &ports, bool openMaximised = false,
+                      const std::function<void(AppState &)> &beforeLoad = {})
   {
     resetAppState();
     AppState &s = appState();
@@ -61,6 +68,8 @@ struct RealWindow {
     engine = std::make_unique<QQmlApplicationEngine>();
     app = std::make_unique<upsApp>();
     storeOpenMaximised(s, openMaximised);
+    if (beforeLoad)
+      beforeLoad(s);
     publishQmlContext(*engine, app.get(), app->eventLogModel());
     engine->load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     if (engine->rootObjects().isEmpty())
@@ -75,6 +84,10 @@ struct RealWindow {
   {
     engine.reset();
     app.reset();
+    const QStringList seen = warnings.seen();
+    if (!seen.isEmpty())
+      QTest::qFail(qPrintable(QStringLiteral("QML warnings:\n") + seen.join(QLatin1Char('\n'))), __FILE__,
+                   __LINE__);
   }
 
   QQuickItem *item(const QString &name) const { return findItem(window->contentItem(), name); }
