@@ -300,8 +300,10 @@ private slots:
     sim.command(QStringLiteral("mode buffer"));
     QTRY_COMPARE_WITH_TIMEOUT(eventTexts().size(), 3, 2000); // within one pass of the polling sequence
     QCOMPARE(eventTexts().last(), QStringLiteral("Buffer operation"));
-    QTest::qWait(1500);
-    QCOMPARE(eventTexts().size(), 3); // a condition that stays logs nothing more
+    // A condition that stays logs nothing more, however many requests the device answers.
+    const int answeredFrom = sim.log.size();
+    QTRY_VERIFY_WITH_TIMEOUT(sim.matching(QStringLiteral("^RX "), answeredFrom).size() >= 15, 10000);
+    QCOMPARE(eventTexts().size(), 3);
 
     sim.command(QStringLiteral("mode mains"));
     QTRY_COMPARE_WITH_TIMEOUT(eventTexts().last(), QStringLiteral("Mains operation"), 2000);
@@ -371,10 +373,11 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(visits().count(qMakePair(2, 115200)) >= 2, 30000);
 
     const QList<QPair<int, int>> seen = visits();
+    // The wait is counted in polling cycles, one request each: every port gets its 3 s however busy
+    // the machine is, and a slow device its chance to answer.
     for (int port = 0; port < 3; ++port) {
       const int slow = seen.count(qMakePair(port, 9600));
-      QVERIFY2(slow >= 25 && slow <= 32,
-               qPrintable(QStringLiteral("port %1: %2 frames at 9600 Bd").arg(port).arg(slow)));
+      QVERIFY2(slow >= 25, qPrintable(QStringLiteral("port %1: %2 frames at 9600 Bd").arg(port).arg(slow)));
     }
     // The first pass at 9600 Bd visits the ports in order, then the fast pass starts over.
     QCOMPARE(seen.indexOf(qMakePair(0, 9600)), 0);

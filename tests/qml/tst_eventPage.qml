@@ -46,7 +46,6 @@ TestCase {
         tryCompare(box, "opened", true)
         mouseClick(findChild(box.footer, "messageBoxNoButton"))
         tryCompare(box, "visible", false)
-        wait(50)
         compare(cppClass.calls, [])
 
         mouseClick(child("clearEventsButton"))

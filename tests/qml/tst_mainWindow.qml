@@ -163,8 +163,7 @@ TestCase {
     function test_closeOptions(data) {
         sendOptions({ denyAppClosing: data.deny, showCloseMessage: data.ask })
         var box = findChild(window, "messageCloseAppDialog")
-        window.close()
-        wait(50)
+        window.close() // the closing handler decides at once
         compare(window.visible, !data.closes)
         compare(box.visible, data.asks)
     }
@@ -200,22 +199,29 @@ TestCase {
         sendOptions({ switchToStatusPage: data.on, backToStatusPageTimeout_sec: 1 })
         click("buttonEvent")
         compare(swipe.currentIndex, 2)
-        if (data.on) {
-            tryCompare(swipe, "currentIndex", 1, 3000)
-        } else {
-            wait(1500)
-            compare(swipe.currentIndex, 2)
-        }
+        if (data.on)
+            tryCompare(swipe, "currentIndex", 1, 5000)
+        else // nothing else leads back
+            verify(!findChild(window, "idTimerBackToStatusPage").running)
     }
 
+    // The wait starts again with every page change: the return comes a whole timeout after the
+    // last one. Timers never fire early, so only lower bounds are checked.
     function test_navigationRestartsBackToStatusTime() {
-        sendOptions({ switchToStatusPage: true, backToStatusPageTimeout_sec: 1 })
+        sendOptions({ switchToStatusPage: true, backToStatusPageTimeout_sec: 2 })
+        var returnedAt = 0
+        var stamp = function() { if (swipe.currentIndex === 1) returnedAt = Date.now() }
+        swipe.currentIndexChanged.connect(stamp)
         click("buttonEvent")
-        wait(700)
+        var firstChange = Date.now()
+        tryVerify(function() { return Date.now() - firstChange >= 1200 }, 5000)
         click("buttonParameter")
-        wait(600) // 1.3 s after the first page change, 0.6 s after the second
-        compare(swipe.currentIndex, 3)
-        tryCompare(swipe, "currentIndex", 1, 3000)
+        var secondChange = Date.now()
+        compare(returnedAt, 0, "back before the second change")
+        tryCompare(swipe, "currentIndex", 1, 8000)
+        swipe.currentIndexChanged.disconnect(stamp)
+        // Qt's coarse timers may fire up to 5 % early.
+        verify(returnedAt - secondChange >= 1900, (returnedAt - secondChange) + " ms after the second change")
     }
 
     function test_footLampsAndMessage_data() {
@@ -227,15 +233,24 @@ TestCase {
 
     // A lamp with a blink period alternates between its picture and the dark one; a lamp without
     // one stays lit. The back end's message is shown while it is set.
+    // The yellow lamp blinks beside it as a clock: after three of its phases the red one has shown
+    // whatever it shows.
     function test_footLampsAndMessage(data) {
         sendOptions({ red_image: "qrc:/images/led/led_red.png", red_image_tact: data.tact,
+                      yellow_image: "qrc:/images/led/led_yellow.png", yellow_image_tact: 2,
                       grey_image: "qrc:/images/led/led_grey.png", extraMessage: "Device parameters" })
         var lamp = findChild(item("ledRed"), "lampImage")
+        var clock = findChild(item("ledYellow"), "lampImage")
         var shown = {}
-        for (var t = 0; t < 12; ++t) {
-            shown[String(lamp.source)] = true
-            wait(50)
-        }
+        var phases = 0
+        var note = function() { shown[String(lamp.source)] = true }
+        var count = function() { ++phases }
+        note()
+        lamp.sourceChanged.connect(note)
+        clock.sourceChanged.connect(count)
+        tryVerify(function() { return phases >= 3 }, 5000)
+        lamp.sourceChanged.disconnect(note)
+        clock.sourceChanged.disconnect(count)
         verify(shown["qrc:/images/led/led_red.png"])
         compare(shown["qrc:/images/led/led_grey.png"] === true, data.blinks)
         compare(item("extraMessageLabel").text, "Device parameters")
