@@ -317,9 +317,10 @@ Rectangle {
                 text: foot.process.textComPort
                 font.pixelSize: foot.smallPixelSize
                 color: idGlobal.infoPageTextColor
-                // A device path has no spaces: it breaks anywhere rather than leave the bar.
+                // A device path has no spaces: it breaks anywhere rather than leave the bar. Four
+                // lines hold a long path (a link below /dev/serial/by-id) beside the German text.
                 wrapMode: Text.WrapAtWordBoundaryOrAnywhere
-                maximumLineCount: 3
+                maximumLineCount: 4
                 elide: Text.ElideRight
             }
             Item { Layout.fillHeight: true }
