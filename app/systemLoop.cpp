@@ -272,6 +272,10 @@ void upsApp::runInterpretationStep()
                        link.has(LinkFlag::deviceIdentified));
   if (branch) {
     s.loop.startWindowPending = true;
+    // Answers that may come from another device (after the port reopened or the model code
+    // changed) wait until the device has told its model again.
+    if (s.rx.newDataAvailable && !link.identityConfirmed() && !offline)
+      s.rx.newDataAvailable = false;
     if ((offline || s.rx.newDataAvailable) && familyInterpreterAvailable(currentCatalogueEntry(s))) {
       s.loop.uiRefreshPending = true;
       runInterpreterPass(s);
@@ -310,14 +314,21 @@ void upsApp::runConnectionEventStep()
   LoopState &loop = s.loop;
   const bool live = s.link.deviceLive();
   const QString deviceName = currentCatalogueEntry(s).name;
-  if (live != loop.linkLive) {
-    Storage &storage = s.storage;
+  Storage &storage = s.storage;
+  const auto logConnection = [&](const QString &device, bool connected) {
     if (storage.database)
-      storage.database->PrepareInserIntoTable_EVENTS_TABLE(live ? deviceName : loop.connectionDeviceName,
-                                                           loop.currentDate, loop.currentTime,
-                                                           text(live ? 15 : 16));
+      storage.database->PrepareInserIntoTable_EVENTS_TABLE(device, loop.currentDate, loop.currentTime,
+                                                           text(connected ? 15 : 16));
     if (storage.eventModel)
       storage.eventModel->updateModel_EVENTS_TABLE();
+  };
+  // Another device identified within one tick (its model code changed while polling): the old
+  // one's link ended.
+  if (live && loop.linkLive && deviceName != loop.connectionDeviceName) {
+    logConnection(loop.connectionDeviceName, false);
+    logConnection(deviceName, true);
+  } else if (live != loop.linkLive) {
+    logConnection(live ? deviceName : loop.connectionDeviceName, live);
     loop.noConnectionSince = live ? QString() : loop.currentTime;
   }
   if (live)

@@ -15,8 +15,13 @@ void storeModelCode(FieldStoreContext &c, uint32_t v)
 {
   if (c.currentSubDevice >= subDeviceSlots)
     return;
-  c.fields.rxField1[c.currentSubDevice] = v;
-  if (!c.deviceIdentified)
+  uint32_t &code = c.fields.rxField1[c.currentSubDevice];
+  // Another device behind the same port (re-plugged faster than the link notices): it is
+  // identified afresh before any of its values is taken as the old one's.
+  if (c.deviceIdentified && c.currentSubDevice == 0 && code != 0 && v != code)
+    c.modelCodeChanged = true;
+  code = v;
+  if (!c.deviceIdentified || c.modelCodeChanged)
     c.fields.subDevicesSeen = static_cast<uint8_t>(c.currentSubDevice + 1);
 }
 

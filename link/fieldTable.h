@@ -9,6 +9,7 @@ struct FieldStoreContext {
   RxFields &fields;
   uint8_t &currentSubDevice;
   bool deviceIdentified;
+  bool modelCodeChanged = false; // set: the identified device reported another model code
 };
 
 struct FieldTableRow {

@@ -114,7 +114,7 @@ bool decodeRxBuffer(const QByteArray &buffer, RxState &rx)
   return false;
 }
 
-void dispatchFields(RxState &rx, RxFields &fields, bool deviceIdentified)
+bool dispatchFields(RxState &rx, RxFields &fields, bool deviceIdentified)
 {
   FieldStoreContext context{fields, rx.currentSubDevice, deviceIdentified};
   int p = frameHeaderLength;
@@ -130,6 +130,7 @@ void dispatchFields(RxState &rx, RxFields &fields, bool deviceIdentified)
   }
   rx.currentSubDevice = 0;
   rx.newDataAvailable = true;
+  return context.modelCodeChanged;
 }
 
 void resetLink(RxState &rx, TxState &tx)

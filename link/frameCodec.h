@@ -52,8 +52,9 @@ QByteArray buildTxFrame(TxState &tx, RxState &rx);
 bool decodeRxBuffer(const QByteArray &buffer, RxState &rx);
 
 // Walks the fields of `rx.rxFrame` and stores each value in its slot of `fields`.
-// `deviceIdentified` decides whether a reported model code announces its slot.
-void dispatchFields(RxState &rx, RxFields &fields, bool deviceIdentified);
+// `deviceIdentified` decides whether a reported model code announces its slot. Returns true when
+// the identified device reported a model code other than its own: the caller identifies it afresh.
+bool dispatchFields(RxState &rx, RxFields &fields, bool deviceIdentified);
 
 // Start-up state of the codec.
 void resetLink(RxState &rx, TxState &tx);

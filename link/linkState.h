@@ -42,6 +42,13 @@ struct LinkState {
   }
   // The device's answers belong to the identified model.
   bool identityConfirmed() const { return has(LinkFlag::deviceIdentified) && !has(LinkFlag::identityCheck); }
+  // The device behind the port may have changed: until it tells its model again, nothing it sends
+  // counts as the identified device's.
+  void beginIdentityCheck()
+  {
+    if (has(LinkFlag::deviceIdentified))
+      set(LinkFlag::identityCheck, true);
+  }
   void set(uint8_t flag, bool on) { linkFlags = on ? (linkFlags | flag) : (linkFlags & ~flag); }
   bool hasStatus(uint8_t flag) const { return (deviceStatusFlags & flag) != 0; }
   void setStatus(uint8_t flag, bool on)

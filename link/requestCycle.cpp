@@ -101,7 +101,9 @@ void appendPollingStep(RequestCycleState &cycle, TxState &tx, const RxFields &fi
     break;
   }
   default: // step 0, and any step the sequence does not know
-    appendIds(tx, {100, 101, 102, 104, 105, 110, 301, 304});
+    // The UPS's model code (1) once a pass: another device behind the same link is noticed
+    // while polling, not only after a loss.
+    appendIds(tx, {100, 101, 102, 104, 105, 110, 301, 304, 1});
     cycle.cycleStep = 1;
     break;
   }

@@ -30,6 +30,12 @@ SerialPort::SerialPort(LinkContext context, PortEnumerator enumerate, QObject *p
     : QObject(parent), state(context), port(new QSerialPort), enumerate(std::move(enumerate))
 {
   connect(port, &QSerialPort::readyRead, this, &SerialPort::SerialReceived);
+  // A pulled adapter or a hung-up line: the port is closed, and what answers after it reopens is
+  // identified afresh.
+  connect(port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::ResourceError && port->isOpen())
+      dropPortAfterFailure();
+  });
   connect(&enumeration, &QFutureWatcher<QStringList>::finished, this, [this] {
     if (enumeration.isFinished()) // not a late signal of a listing already taken
       takeSystemPorts(enumeration.result());
@@ -75,8 +81,17 @@ bool SerialPort::ensureOpen()
   if (port->portName().isEmpty())
     return false;
   if (!port->isOpen())
-    port->open(QIODevice::ReadWrite);
+    openPort();
   return true;
+}
+
+void SerialPort::openPort()
+{
+  if (!port->open(QIODevice::ReadWrite))
+    return;
+  // The same name may lead to another device now (a re-plugged adapter, a changed link).
+  state.link.beginIdentityCheck();
+  state.fields.subDevicesSeen = 0;
 }
 
 void SerialPort::closePort()
@@ -168,7 +183,8 @@ void SerialPort::SerialReceived()
       link.setStatus(DeviceStatusFlag::offline, false);
       link.retryLevel = 0;
       link.txSinceRx = 0;
-      dispatchFields(state.rx, state.fields, link.identityConfirmed());
+      if (dispatchFields(state.rx, state.fields, link.identityConfirmed()))
+        link.beginIdentityCheck();
     }
     link.set(LinkFlag::awaitingFirstAnswer, false);
     if (rxBuffer.size() > rxBufferLimit || state.rx.clearRxRequest) {
@@ -212,14 +228,21 @@ void SerialPort::SerialRestart()
     port->clear(QSerialPort::AllDirections);
     port->close();
   }
-  port->open(QIODevice::ReadWrite);
+  openPort();
 }
 
 void SerialPort::dropPortAfterFailure()
 {
+  if (dropping)
+    return; // closing a broken port can report another error
+  dropping = true;
   port->clearError();
   if (port->isOpen()) {
     port->clear(QSerialPort::AllDirections);
     port->close();
   }
+  // A link loss, whatever answers when the port reopens.
+  state.link.beginIdentityCheck();
+  state.fields.subDevicesSeen = 0;
+  dropping = false;
 }

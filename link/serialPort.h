@@ -60,6 +60,7 @@ public slots:
   void SerialRestart();
 
 private:
+  void openPort();
   void dropPortAfterFailure();
   void startPortEnumeration();
   void takeSystemPorts(const QStringList &ports);
@@ -69,4 +70,5 @@ private:
   PortEnumerator enumerate;
   QFutureWatcher<QStringList> enumeration; // its result reaches this thread as a queued signal
   bool enumerating = false;                // from the start of a listing until its list is taken
+  bool dropping = false;                   // closing the port after a failure
 };

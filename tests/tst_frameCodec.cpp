@@ -26,13 +26,14 @@ struct Receiver {
   RxState rx;
   RxFields fields;
   bool identified = false;
+  bool modelCodeChanged = false;
 
   bool feed(const QByteArray &buffer)
   {
     rx.clearRxRequest = false;
     if (!decodeRxBuffer(buffer, rx))
       return false;
-    dispatchFields(rx, fields, identified);
+    modelCodeChanged = dispatchFields(rx, fields, identified);
     return true;
   }
 };
@@ -203,11 +204,26 @@ private slots:
     QCOMPARE(r.fields.subDevicesSeen, uint8_t(1));
   }
 
-  void identifiedDeviceAnnouncesNoSlot()
+  // The identified device repeating its model code announces nothing; another code of the UPS
+  // (not of a sub device) is reported and announces the slot for a new identification.
+  void identifiedDeviceAnnouncesOnlyAnotherModel()
   {
     Receiver r;
     r.identified = true;
     QVERIFY(r.feed(answer(hex("0001000BF034"))));
+    QCOMPARE(r.fields.subDevicesSeen, uint8_t(0));
+    QVERIFY(!r.modelCodeChanged); // the first code after the start is no change
+    QVERIFY(r.feed(answer(hex("0001000BF034"))));
+    QVERIFY(!r.modelCodeChanged);
+    QVERIFY(r.feed(answer(hex("000600"
+                              "0001000BE030"))));
+    QVERIFY(r.modelCodeChanged);
+    QCOMPARE(r.fields.rxField1[0], 0xBE030u);
+    QCOMPARE(r.fields.subDevicesSeen, uint8_t(1));
+    r.fields.subDevicesSeen = 0;
+    QVERIFY(r.feed(answer(hex("000601"
+                              "00010000000A"))));
+    QVERIFY(!r.modelCodeChanged);
     QCOMPARE(r.fields.subDevicesSeen, uint8_t(0));
   }
 

@@ -10,7 +10,10 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QSqlQuery>
 #include <QtTest>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -270,6 +273,66 @@ private slots:
       simulator.reset();
       checkNoConnectionShown();
     }
+  }
+
+  // Another device behind the same port name within a second (an adapter re-plugged) or another
+  // model code while polling: the old device's link ends in the log, the new one is identified
+  // afresh, and nothing it reports is read as the old model's.
+  void anotherDeviceIsIdentifiedAfresh_data()
+  {
+    QTest::addColumn<bool>("replug");
+    QTest::newRow("port re-plugged within a second") << true;
+    QTest::newRow("model code changed while polling") << false;
+  }
+  void anotherDeviceIsIdentifiedAfresh()
+  {
+    QFETCH(bool, replug);
+    startSimulator(QStringLiteral("VS-1700-0"));
+    waitUntilLive(QStringLiteral("VS-1700-0"));
+    QTRY_VERIFY(deviceEvents().contains(QStringLiteral("VS-1700-0|Connected")));
+    const int before = deviceEvents().size();
+
+    if (replug) {
+      // The new device waits behind another name until the old one is gone, then takes its name.
+      const QString next = devicePath + QStringLiteral(".next");
+      auto replacement =
+          std::make_unique<SimulatorProcess>(QStringList{"--model", "VK-10A-2U", "--link", next});
+      QVERIFY(!replacement->ports.isEmpty());
+      simulator.reset(); // its port closes under the program
+      QCOMPARE(::rename(QFile::encodeName(next).constData(), QFile::encodeName(devicePath).constData()), 0);
+      simulator = std::move(replacement);
+    } else {
+      simulator->command(QStringLiteral("model-code 0x000BA031")); // a VK-10A-2U's
+    }
+    const AppState &s = appState();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        currentCatalogueEntry(s).name == QStringLiteral("VK-10A-2U") && s.link.deviceLive(), 30000);
+    QTRY_VERIFY(deviceEvents().contains(QStringLiteral("VK-10A-2U|Connected")));
+    const QStringList after = deviceEvents().mid(before);
+    QCOMPARE(after.constFirst(), QStringLiteral("VS-1700-0|Disconnected"));
+    QCOMPARE(after.filter(QRegularExpression(QStringLiteral("^VS-1700-0\\|"))).size(), 1);
+    if (!replug)
+      return;
+
+    // The new device's status word is read with its own table.
+    simulator->command(QStringLiteral("mode buffer"));
+    QTRY_VERIFY_WITH_TIMEOUT(deviceEvents().contains(QStringLiteral("VK-10A-2U|Buffer operation")), 10000);
+    QCOMPARE(deviceEvents().mid(before).filter(QRegularExpression(QStringLiteral("^VS-1700-0\\|"))).size(),
+             1);
+    QVERIFY(deviceEvents().filter(QStringLiteral("IPC shutdown")).isEmpty());
+    saveScreenshot(1, QStringLiteral("replugged_status"));
+  }
+
+private:
+  // The event log's rows as "device|event", oldest first.
+  static QStringList deviceEvents()
+  {
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(QStringLiteral("SELECT device, event FROM EventsTable ORDER BY id"));
+    QStringList rows;
+    while (query.next())
+      rows << query.value(0).toString() + QLatin1Char('|') + query.value(1).toString();
+    return rows;
   }
 };
 

@@ -149,7 +149,9 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(sim.matching("^RX 115200 AB CD 01 00 00 \\S+ 00 06 01 05 1D").size() >= 2,
                              10000);
     QVERIFY(sim.matching("^BADRX").isEmpty());
-    QVERIFY(!sim.matching("^RX 115200 AB CD 01 00 00 10 00 64 00 65").isEmpty()); // step 0: 100, 101, …
+    // Step 0: 100, 101, … and the UPS's model code.
+    QVERIFY2(!sim.matching("^RX 115200 AB CD 01 00 00 12 00 64 00 65 .* 00 01 \\S+ 0D 0A$").isEmpty(),
+             qPrintable(sim.matching("^RX 115200 AB CD 01 00 00 12").value(0)));
     QCOMPARE(s.fields.subDeviceCount, uint8_t(1));
     QCOMPARE(s.fields.rxField101, uint16_t(2400)); // output voltage 24.00 V
     QCOMPARE(s.fields.rxField1[1], 2u);            // the battery module's code
