@@ -34,8 +34,10 @@ ShutdownCommand shutdownCommand(bool fastStartup)
 void startShutdownCommand(PcShutdownState &sd, const ShutdownCommand &command)
 {
   sd.outcome = PcShutdownState::Outcome::running;
+  ++sd.attempts;
   if (command.program.isEmpty()) {
     qCWarning(lcActions) << "no shutdown command found";
+    sd.lastFailure = {PcShutdownFailure::Kind::noCommand, 0, QString()};
     sd.outcome = PcShutdownState::Outcome::failed;
     return;
   }
@@ -44,18 +46,22 @@ void startShutdownCommand(PcShutdownState &sd, const ShutdownCommand &command)
   sd.command.reset(new QProcess);
   QProcess *process = sd.command.get();
   process->setProcessChannelMode(QProcess::MergedChannels);
-  QObject::connect(process, &QProcess::errorOccurred, process, [&sd](QProcess::ProcessError error) {
+  QObject::connect(process, &QProcess::errorOccurred, process, [&sd, process](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) {
-      qCWarning(lcActions) << "the shutdown command did not start";
+      qCWarning(lcActions) << "the shutdown command did not start:" << process->errorString();
+      sd.lastFailure = {PcShutdownFailure::Kind::notStarted, 0, process->errorString()};
       sd.outcome = PcShutdownState::Outcome::failed;
     }
   });
   QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), process,
                    [&sd, process](int exitCode, QProcess::ExitStatus status) {
                      const bool ok = status == QProcess::NormalExit && exitCode == 0;
-                     if (!ok)
-                       qCWarning(lcActions) << "the shutdown command failed with exit code" << exitCode
-                                            << process->readAll().trimmed();
+                     if (!ok) {
+                       const QString output = QString::fromLocal8Bit(process->readAll()).simplified();
+                       qCWarning(lcActions)
+                           << "the shutdown command failed with exit code" << exitCode << output;
+                       sd.lastFailure = {PcShutdownFailure::Kind::exitCode, exitCode, output.left(200)};
+                     }
                      sd.outcome = ok ? PcShutdownState::Outcome::succeeded : PcShutdownState::Outcome::failed;
                    });
   process->start(command.program, command.arguments, QIODevice::ReadOnly);
@@ -102,7 +108,9 @@ PcShutdownOutcome runPcShutdownStep(PcShutdownState &sd, const PcShutdownInputs 
   takeOutcome(sd, now, outcome);
 
   const int delay = in.delaySeconds;
-  if (in.enabled && in.requested) {
+  if (in.requested && sd.cancelled) {
+    // Cancelled by the user: nothing until the request ends.
+  } else if (in.enabled && in.requested) {
     if (!sd.armed || delay != sd.lastDelay) {
       // A new request, or the device changed its delay: the countdown starts from now.
       sd.armed = true;
@@ -123,6 +131,10 @@ PcShutdownOutcome runPcShutdownStep(PcShutdownState &sd, const PcShutdownInputs 
   } else {
     sd.armed = false;
     sd.failureLogged = false;
+    sd.attempts = 0;
+    sd.lastFailure = PcShutdownFailure();
+    sd.retryTime = QDateTime();
+    sd.cancelled = sd.cancelled && in.requested;
   }
   sd.lastDelay = delay;
   return outcome;
@@ -149,4 +161,26 @@ void resetPcShutdown(PcShutdownState &sd)
   sd.issued = false;
   sd.failureLogged = false;
   sd.retryTime = QDateTime();
+  sd.attempts = 0;
+  sd.lastFailure = PcShutdownFailure();
+}
+
+bool cancelPcShutdown(PcShutdownState &sd)
+{
+  if (!sd.armed || sd.issued)
+    return false;
+  sd.armed = false;
+  sd.cancelled = true;
+  sd.retryTime = QDateTime();
+  sd.attempts = 0;
+  sd.lastFailure = PcShutdownFailure();
+  return true;
+}
+
+int pcShutdownSecondsToRetry(const PcShutdownState &sd, const QDateTime &now)
+{
+  if (!sd.retryTime.isValid())
+    return 0;
+  const qint64 left = now.msecsTo(sd.retryTime);
+  return left <= 0 ? 0 : static_cast<int>((left + 999) / 1000);
 }

@@ -17,6 +17,14 @@ struct ShutdownProcessDeleter {
   void operator()(QProcess *process) const;
 };
 
+// Why the last attempt failed.
+struct PcShutdownFailure {
+  enum class Kind { none, noCommand, notStarted, exitCode };
+  Kind kind = Kind::none;
+  int exitCode = 0;
+  QString output; // what the command printed, or the system's reason it did not start
+};
+
 struct PcShutdownState {
   bool armed = false;
   QDateTime shutdownTime;
@@ -28,6 +36,9 @@ struct PcShutdownState {
   QDateTime retryTime;        // after a failure: no new attempt before this time
   bool failureLogged = false; // one event log row per request
   bool issued = false;        // the command succeeded: the PC is going down
+  int attempts = 0;           // commands started for this request
+  PcShutdownFailure lastFailure;
+  bool cancelled = false; // by the user: the device's request is ignored until it ends
 };
 
 constexpr int shutdownRetrySeconds = 10;
@@ -66,3 +77,10 @@ int pcShutdownSecondsLeft(const PcShutdownState &state, const QDateTime &now);
 // Forgets the countdown and the command, for a PC that did not go down after all: the device's
 // next request starts a new countdown.
 void resetPcShutdown(PcShutdownState &state);
+
+// The user cancels the countdown (or the attempts after a failure): nothing more happens until the
+// device's request has ended and a new one comes. False when there was nothing to cancel.
+bool cancelPcShutdown(PcShutdownState &state);
+
+// Whole seconds until the next attempt after a failure (0 when it is due).
+int pcShutdownSecondsToRetry(const PcShutdownState &state, const QDateTime &now);

@@ -38,3 +38,11 @@ void upsApp::resumeAfterPcShutdown()
     emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
   mainTimer.start();
 }
+
+void upsApp::receiveFromQml_CancelPcShutdown()
+{
+  AppState &s = appState();
+  refreshDateAndTime();
+  if (cancelPcShutdownByUser(s) && s.sent.shutdownWindow.take(s.ui.shutdownWindow))
+    emit sendToQml_ShutdownWindow(s.ui.shutdownWindow);
+}

@@ -39,28 +39,64 @@ void logShutdownEvent(AppState &s, const QString &text)
     s.storage.eventModel->updateModel_EVENTS_TABLE();
 }
 
-// The user sees every failure at once and finds it in the event log once per request.
+QString failureReason(const AppState &s, const PcShutdownFailure &failure)
+{
+  switch (failure.kind) {
+  case PcShutdownFailure::Kind::noCommand:
+    return languageText(s.language, TextSlot::pcShutdownNoCommand);
+  case PcShutdownFailure::Kind::exitCode: {
+    const QString code = languageText(s.language, TextSlot::pcShutdownExitCode).arg(failure.exitCode);
+    return failure.output.isEmpty() ? code : code + QStringLiteral(": ") + failure.output;
+  }
+  case PcShutdownFailure::Kind::notStarted:
+  case PcShutdownFailure::Kind::none:
+    break;
+  }
+  return failure.output;
+}
+
+// The user sees every failure at once, with its reason, and finds it in the event log once per
+// request.
 void reportFailure(AppState &s, bool firstOfRequest)
 {
-  const QString text = languageText(s.language, TextSlot::pcShutdownFailed);
+  const QString text = languageText(s.language, TextSlot::pcShutdownFailed) + QStringLiteral(": ") +
+                       failureReason(s, s.pcActions.shutdown.lastFailure);
   postMessage(s.loop.message, text, failureMessageTicks);
   if (firstOfRequest)
     logShutdownEvent(s, text);
 }
 
-bool showCountdown(AppState &s, const QString &text)
+bool showCountdown(AppState &s, const QString &text, bool failed = false)
 {
-  QString &shown = s.ui.shutdownWindow.pcShutdownCountdown_Text;
-  if (shown == text)
+  PcShutdownStruct &w = s.ui.shutdownWindow;
+  // The countdown and the attempts after a failure can be cancelled until the command succeeded.
+  const QString cancel = text.isEmpty() || s.pcActions.shutdown.issued
+                             ? QString()
+                             : languageText(s.language, TextSlot::pcShutdownCancel);
+  if (w.pcShutdownCountdown_Text == text && w.pcShutdownFailed == failed && w.pcShutdownCancel_Text == cancel)
     return false;
-  shown = text;
+  w.pcShutdownCountdown_Text = text;
+  w.pcShutdownFailed = failed;
+  w.pcShutdownCancel_Text = cancel;
   return true;
 }
 
-QString countdownText(const AppState &s, const QDateTime &now)
+// The seconds left, or after a failure what went wrong, that the PC must go down by hand, and when
+// the next attempt comes.
+bool showCountdownOrFailure(AppState &s, const QDateTime &now)
 {
-  const int left = pcShutdownSecondsLeft(s.pcActions.shutdown, now);
-  return left < 0 ? QString() : languageText(s.language, TextSlot::pcShutdownCountdown).arg(left);
+  const PcShutdownState &sd = s.pcActions.shutdown;
+  const int left = pcShutdownSecondsLeft(sd, now);
+  if (left < 0)
+    return showCountdown(s, QString());
+  if (sd.attempts > 0 && sd.lastFailure.kind != PcShutdownFailure::Kind::none)
+    return showCountdown(s,
+                         languageText(s.language, TextSlot::pcShutdownFailedBar)
+                             .arg(sd.attempts)
+                             .arg(failureReason(s, sd.lastFailure))
+                             .arg(pcShutdownSecondsToRetry(sd, now)),
+                         true);
+  return showCountdown(s, languageText(s.language, TextSlot::pcShutdownCountdown).arg(left));
 }
 } // namespace
 
@@ -80,7 +116,7 @@ bool runPcShutdownStep(AppState &s, const std::function<void()> &suspendLink)
   if (outcome.failed)
     reportFailure(s, outcome.firstFailureOfRequest);
   if (!outcome.issued)
-    return showCountdown(s, countdownText(s, in.now));
+    return showCountdownOrFailure(s, in.now);
 
   // The link is let go first, so that the command is the newest row of the log and the tray.
   if (suspendLink)
@@ -88,6 +124,18 @@ bool runPcShutdownStep(AppState &s, const std::function<void()> &suspendLink)
   const QString issued = languageText(s.language, TextSlot::pcShutdownIssued);
   logShutdownEvent(s, issued);
   showCountdown(s, issued); // stays on show while the PC goes down
+  return true;
+}
+
+bool cancelPcShutdownByUser(AppState &s)
+{
+  if (!cancelPcShutdown(s.pcActions.shutdown))
+    return false;
+  withdrawForcedShutdown(s);
+  const QString text = languageText(s.language, TextSlot::pcShutdownCancelled);
+  logShutdownEvent(s, text);
+  postMessage(s.loop.message, text);
+  showCountdown(s, QString());
   return true;
 }
 

@@ -82,6 +82,8 @@ public slots:
   void receiveFromQml_SetNutServer(QString name, QString value);
   // The e-mail page's test button of e-mail `emailNr` (0 or 1).
   void receiveFromQml_SendTestEmail(int emailNr);
+  // The shutdown banner's cancel button.
+  void receiveFromQml_CancelPcShutdown();
 
 private:
   void runTickSteps();

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 288;
+constexpr int languageSlotCount = 293;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -75,6 +75,12 @@ constexpr int portScanning = 284;
 constexpr int noPortDriver = 285;
 constexpr int customBufferTime = 286;
 constexpr int infiniteBufferTime = 287;
+// A PC shutdown that failed; %1: the attempt, %2: the reason, %3: seconds to the next attempt.
+constexpr int pcShutdownFailedBar = 288;
+constexpr int pcShutdownExitCode = 289; // %1: the exit code
+constexpr int pcShutdownNoCommand = 290;
+constexpr int pcShutdownCancel = 291;    // the banner's button
+constexpr int pcShutdownCancelled = 292; // the log row and message of a cancelled shutdown
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

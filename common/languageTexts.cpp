@@ -309,6 +309,13 @@ void fillEnglish(LanguageRecord &r)
   r.text[285] = QStringLiteral("no usb/rs232 driver found");
   r.text[286] = QStringLiteral("CUSTOM");
   r.text[287] = QStringLiteral("INFINITE");
+  r.text[TextSlot::pcShutdownFailedBar] =
+      QStringLiteral("PC shutdown failed (attempt %1): %2. Shut the PC down by hand. Next attempt in %3 s.");
+  r.text[TextSlot::pcShutdownExitCode] = QStringLiteral("exit code %1");
+  r.text[TextSlot::pcShutdownNoCommand] = QStringLiteral("no shutdown command found");
+  r.text[TextSlot::pcShutdownCancel] = QStringLiteral("Cancel shutdown");
+  r.text[TextSlot::pcShutdownCancelled] =
+      QStringLiteral("PC shutdown cancelled by the user; the device's request is ignored until it ends");
 }
 
 void fillGerman(LanguageRecord &r)
@@ -618,6 +625,15 @@ void fillGerman(LanguageRecord &r)
   r.text[285] = QStringLiteral("Kein USB/RS232-Treiber gefunden");
   r.text[286] = QStringLiteral("INDIVIDUELL");
   r.text[287] = QStringLiteral("UNENDLICH");
+  r.text[TextSlot::pcShutdownFailedBar] = QStringLiteral(
+      "Herunterfahren des PCs fehlgeschlagen (Versuch %1): %2. Bitte den PC von Hand herunterfahren. "
+      "Nächster Versuch in %3 s.");
+  r.text[TextSlot::pcShutdownExitCode] = QStringLiteral("Rückgabewert %1");
+  r.text[TextSlot::pcShutdownNoCommand] = QStringLiteral("kein Befehl zum Herunterfahren gefunden");
+  r.text[TextSlot::pcShutdownCancel] = QStringLiteral("Herunterfahren abbrechen");
+  r.text[TextSlot::pcShutdownCancelled] =
+      QStringLiteral("Herunterfahren des PCs vom Benutzer abgebrochen; die Anforderung des Geräts wird bis "
+                     "zu ihrem Ende übergangen");
 }
 
 } // namespace

@@ -13,7 +13,8 @@ bool sameRecord(const PcShutdownStruct &a, const PcShutdownStruct &b)
          a.groupBoxPcShutdown_Text == b.groupBoxPcShutdown_Text &&
          a.shutdownTime_Text == b.shutdownTime_Text && a.pcShutdownEnable == b.pcShutdownEnable &&
          a.pcShutdownConfirm_Text == b.pcShutdownConfirm_Text &&
-         a.pcShutdownCountdown_Text == b.pcShutdownCountdown_Text;
+         a.pcShutdownCountdown_Text == b.pcShutdownCountdown_Text &&
+         a.pcShutdownFailed == b.pcShutdownFailed && a.pcShutdownCancel_Text == b.pcShutdownCancel_Text;
 }
 
 bool sameRecord(const StatusWindowStruct &a, const StatusWindowStruct &b)

@@ -23,6 +23,8 @@ struct PcShutdownStruct {
   Q_PROPERTY(bool pcShutdownEnable MEMBER pcShutdownEnable)
   Q_PROPERTY(QString pcShutdownConfirm_Text MEMBER pcShutdownConfirm_Text)
   Q_PROPERTY(QString pcShutdownCountdown_Text MEMBER pcShutdownCountdown_Text)
+  Q_PROPERTY(bool pcShutdownFailed MEMBER pcShutdownFailed)
+  Q_PROPERTY(QString pcShutdownCancel_Text MEMBER pcShutdownCancel_Text)
 
 public:
   QString u_pcShutdown_image;
@@ -32,6 +34,8 @@ public:
   bool pcShutdownEnable{false};
   QString pcShutdownConfirm_Text;   // the question before the user allows the shutdown
   QString pcShutdownCountdown_Text; // the seconds left while the device asks; empty otherwise
+  bool pcShutdownFailed{false};     // the text says that the command failed and why
+  QString pcShutdownCancel_Text;    // the banner's cancel button; empty: no button
 };
 
 struct StatusWindowStruct {

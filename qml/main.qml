@@ -16,6 +16,9 @@ ApplicationWindow {
     // Seconds left until the PC shuts down at the device's request; empty while none is asked for.
     property string pcShutdownCountdown: shutdownWindow.pcShutdownCountdown_Text
     property bool pcShutdownAnnounced: false
+    // The command failed: the banner says why and that the PC must go down by hand.
+    property bool pcShutdownFailed: shutdownWindow.pcShutdownFailed
+    property string pcShutdownCancelText: shutdownWindow.pcShutdownCancel_Text
 
     // Never larger than the screen's free area (a 1366x768 laptop keeps the foot bar in view).
     width: Math.min(1280, Screen.desktopAvailableWidth)
@@ -122,6 +125,8 @@ ApplicationWindow {
         }
         function onSendToQml_ShutdownWindow(shutdownWindow) {
             root.pcShutdownCountdown = shutdownWindow.pcShutdownCountdown_Text
+            root.pcShutdownFailed = shutdownWindow.pcShutdownFailed
+            root.pcShutdownCancelText = shutdownWindow.pcShutdownCancel_Text
         }
     }
 
@@ -140,6 +145,11 @@ ApplicationWindow {
         if (pcShutdownCountdown !== "" && !pcShutdownAnnounced)
             idTrayIcon.showMessage(companyData.appName, pcShutdownCountdown)
         pcShutdownAnnounced = pcShutdownCountdown !== ""
+    }
+    // A failure is announced once, when it first shows.
+    onPcShutdownFailedChanged: {
+        if (pcShutdownFailed)
+            idTrayIcon.showMessage(companyData.appName, pcShutdownCountdown)
     }
     Connections {
         target: idGlobal
@@ -330,21 +340,37 @@ ApplicationWindow {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: idFootArea.top
-        height: idShutdownText.implicitHeight + 2 * idGlobal.spacing
+        height: Math.max(idShutdownText.implicitHeight, idCancelShutdown.implicitHeight) + 2 * idGlobal.spacing
         visible: root.pcShutdownCountdown !== ""
-        color: "#c0392b"
+        // Darker once the command failed: the PC is not going down by itself.
+        color: root.pcShutdownFailed ? "#7b1d14" : "#c0392b"
 
         Label {
             id: idShutdownText
             objectName: "pcShutdownCountdownLabel"
-            anchors.centerIn: parent
-            width: parent.width - 2 * idGlobal.pageMargin
+            anchors.left: parent.left
+            anchors.leftMargin: idGlobal.pageMargin
+            anchors.right: idCancelShutdown.visible ? idCancelShutdown.left : parent.right
+            anchors.rightMargin: idGlobal.pageMargin
+            anchors.verticalCenter: parent.verticalCenter
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: root.pcShutdownCountdown
             color: "white"
             font.pixelSize: idGlobal.titlePixelSize
             font.bold: true
+        }
+        Button {
+            id: idCancelShutdown
+            objectName: "pcShutdownCancelButton"
+            anchors.right: parent.right
+            anchors.rightMargin: idGlobal.pageMargin
+            anchors.verticalCenter: parent.verticalCenter
+            visible: root.pcShutdownCancelText !== ""
+            text: root.pcShutdownCancelText
+            font.pixelSize: idGlobal.fontPixelSize
+            Accessible.name: text
+            onClicked: cppClass.receiveFromQml_CancelPcShutdown()
         }
     }
 

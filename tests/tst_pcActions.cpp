@@ -157,8 +157,11 @@ private slots:
     shutdownLog = toolDir + "/shutdown.log";
     shutdownExitCode = toolDir + "/exit code";
     writeScript(toolDir + "/record program.sh", "echo \"${1:-first}\" >> " + shellQuoted(programLog));
-    writeScript(toolDir + "/shutdown", "echo \"$*\" >> " + shellQuoted(shutdownLog) + "\nexit $(cat " +
-                                           shellQuoted(shutdownExitCode) + ")");
+    writeScript(toolDir + "/shutdown",
+                "echo \"$*\" >> " + shellQuoted(shutdownLog) + "\ncode=$(cat " +
+                    shellQuoted(shutdownExitCode) +
+                    ")\n[ \"$code\" = 0 ] || echo 'Failed to talk to init daemon' >&2\n"
+                    "exit $code");
     // The stub must be the shutdown command the application finds, never the system's.
     originalPath = qgetenv("PATH");
     qputenv("PATH", toolDir.toLocal8Bit() + ':' + originalPath);
@@ -488,8 +491,8 @@ private slots:
     QVERIFY(app->mainTimer.isActive());
   }
 
-  // A failing command keeps the link, says so on screen and in the event log, and is tried again
-  // 10 s after it failed, not sooner.
+  // A failing command keeps the link, says so on screen (why, that the PC must go down by hand, and
+  // each new attempt) and in the event log, and is tried again 10 s after it failed, not sooner.
   void failedShutdownIsReportedAndRetried()
   {
     QFile exitCode(shutdownExitCode);
@@ -507,8 +510,14 @@ private slots:
     tickAt(200);
     tickAt(300);
     QVERIFY(app->mainTimer.isActive());
-    QCOMPARE(appState().ui.processData.extraMessage, QStringLiteral("PC shutdown failed"));
-    QVERIFY(loggedEvents().contains("VT-40A|PC shutdown failed"));
+    const QString reason = QStringLiteral("exit code 1: Failed to talk to init daemon");
+    QCOMPARE(appState().ui.processData.extraMessage, "PC shutdown failed: " + reason);
+    QVERIFY(loggedEvents().contains("VT-40A|PC shutdown failed: " + reason));
+    const PcShutdownStruct &banner = appState().ui.shutdownWindow;
+    QCOMPARE(banner.pcShutdownCountdown_Text, "PC shutdown failed (attempt 1): " + reason +
+                                                  ". Shut the PC down by hand. Next attempt in 10 s.");
+    QVERIFY(banner.pcShutdownFailed);
+    QCOMPARE(banner.pcShutdownCancel_Text, QStringLiteral("Cancel shutdown"));
     tickAt(10100);
     QVERIFY(!shutdown().command);
     tickAt(10200);
@@ -516,8 +525,37 @@ private slots:
     waitForShutdownCommand();
     tickAt(10300);
     QCOMPARE(linesOf(shutdownLog).size(), 2);
-    QCOMPARE(loggedEvents().count("VT-40A|PC shutdown failed"), 1); // one row per request
+    QCOMPARE(loggedEvents().count("VT-40A|PC shutdown failed: " + reason), 1); // one row per request
     QVERIFY(app->mainTimer.isActive());
+    QVERIFY(banner.pcShutdownCountdown_Text.startsWith("PC shutdown failed (attempt 2): "));
+  }
+
+  // The countdown can be cancelled: logged, nothing happens while the device keeps asking, and
+  // only its next request counts again.
+  void cancelledShutdownWaitsForTheNextRequest()
+  {
+    chooseFoundDevice("VT-40A");
+    QSignalSpy records(app.get(), &upsApp::sendToQml_ShutdownWindow);
+    requestShutdown(true, 5);
+    tickAt(0);
+    QCOMPARE(appState().ui.shutdownWindow.pcShutdownCancel_Text, QStringLiteral("Cancel shutdown"));
+    app->receiveFromQml_CancelPcShutdown();
+    QCOMPARE(countdownSent(records), QString());
+    QCOMPARE(loggedEvents().filter("PC shutdown").last(),
+             QStringLiteral(
+                 "VT-40A|PC shutdown cancelled by the user; the device's request is ignored until it ends"));
+    tickAt(5000);
+    tickAt(60000);
+    QVERIFY(!shutdown().command);
+    QCOMPARE(countdownSent(records), QString());
+
+    requestShutdown(false);
+    tickAt(61000);
+    requestShutdown(true, 5);
+    tickAt(62000);
+    QCOMPARE(countdownSent(records), QStringLiteral("PC shutdown in 5 s"));
+    tickAt(67000);
+    waitForShutdownCommand();
   }
 
   // The choices are read from the device's row when the device is identified, not on every tick.

@@ -57,7 +57,9 @@ private slots:
     // The stub must be the shutdown command the application finds, never the system's.
     QFile stub(tools.filePath(QStringLiteral("shutdown")));
     QVERIFY(stub.open(QIODevice::WriteOnly));
-    stub.write("#!/bin/sh\necho \"$*\" >> \"$0.log\"\n");
+    // It fails while a file "shutdown.fail" lies beside it, as a shutdown refused by the system.
+    stub.write("#!/bin/sh\necho \"$*\" >> \"$0.log\"\n"
+               "if [ -e \"$0.fail\" ]; then echo 'Failed to talk to init daemon' >&2; exit 1; fi\n");
     stub.close();
     QVERIFY(stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner));
     originalPath = qgetenv("PATH");
@@ -160,6 +162,72 @@ private slots:
     QTRY_COMPARE_WITH_TIMEOUT(shown(), QString(), 10000);
     QCOMPARE(tray->toolTip(), s.ui.companyData.appName);
     QCOMPARE(linesOf(tools.filePath(QStringLiteral("shutdown.log"))).size(), 1);
+  }
+
+  // A command that fails: the banner says why, that the PC must go down by hand and when the next
+  // attempt comes, and counts the attempts; its button cancels the shutdown until the device's
+  // request ends.
+  void failedShutdownIsShownAndCanBeCancelled()
+  {
+    QFile::remove(tools.filePath(QStringLiteral("shutdown.log")));
+    QFile fail(tools.filePath(QStringLiteral("shutdown.fail")));
+    QVERIFY(fail.open(QIODevice::WriteOnly));
+    fail.close();
+    SimulatorProcess simulator({QStringLiteral("--model"), QStringLiteral("VT-40A"), QStringLiteral("--mode"),
+                                QStringLiteral("mains")});
+    QVERIFY(!simulator.ports.isEmpty());
+    TemporaryWorkingDirectory workDir;
+    QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir.path() + QStringLiteral("/app")));
+    RealWindow real(simulator.ports);
+    QVERIFY(real.window);
+    AppState &s = appState();
+    QDateTime clock(QDate(2024, 3, 1), QTime(8, 0), Qt::UTC);
+    s.pcActions.now = [&clock] { return clock; };
+    auto *banner = real.item(QStringLiteral("pcShutdownBanner"));
+    auto *countdown = real.item(QStringLiteral("pcShutdownCountdownLabel"));
+    auto *cancel = real.item(QStringLiteral("pcShutdownCancelButton"));
+    auto *tray = real.window->findChild<QSystemTrayIcon *>(QStringLiteral("trayIcon"));
+    QVERIFY(banner && countdown && cancel && tray);
+    auto shown = [countdown, banner] {
+      return banner->isVisible() ? countdown->property("text").toString() : QString();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(s.link.has(LinkFlag::deviceIdentified), 30000);
+    s.ui.shutdownWindow.pcShutdownEnable = true;
+
+    simulator.command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("PC shutdown in 5 s"), 10000);
+    QVERIFY(cancel->isVisible());
+    clock = clock.addSecs(5);
+    const QString failed =
+        QStringLiteral("PC shutdown failed (attempt %1): exit code 1: Failed to talk to init "
+                       "daemon. Shut the PC down by hand. Next attempt in %2 s.");
+    QTRY_COMPARE(shown(), failed.arg(1).arg(10));
+    QVERIFY(tray->toolTip().endsWith(failed.arg(1).arg(10)));
+    QVERIFY(s.loop.message.postedMessage.startsWith(QStringLiteral("PC shutdown failed: exit code 1")));
+    QVERIFY(real.saveScreenshot(QStringLiteral(SCREENSHOT_DIR), QStringLiteral("pcShutdown_failed")));
+    clock = clock.addSecs(4);
+    QTRY_COMPARE(shown(), failed.arg(1).arg(6));
+    clock = clock.addSecs(6);
+    QTRY_COMPARE(shown(), failed.arg(2).arg(10));
+    QCOMPARE(linesOf(tools.filePath(QStringLiteral("shutdown.log"))).size(), 2);
+
+    clickItem(real.window, cancel);
+    QTRY_COMPARE(shown(), QString());
+    QCOMPARE(loggedEvents().filter(QStringLiteral("PC shutdown")).last(),
+             QStringLiteral("VT-40A|PC shutdown cancelled by the user; the device's request is ignored until "
+                            "it ends"));
+    const uint64_t ticks = s.loop.tickCount;
+    clock = clock.addSecs(60);
+    QTRY_VERIFY(s.loop.tickCount > ticks + 5);
+    QCOMPARE(shown(), QString());
+    QCOMPARE(linesOf(tools.filePath(QStringLiteral("shutdown.log"))).size(), 2);
+
+    // The device's next request counts again.
+    simulator.command(QStringLiteral("mode mains"));
+    QTRY_VERIFY_WITH_TIMEOUT(!s.process.pcShutdownRequest, 10000);
+    simulator.command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("PC shutdown in 5 s"), 10000);
+    fail.remove();
   }
 };
 

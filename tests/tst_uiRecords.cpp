@@ -18,7 +18,7 @@ struct RecordShape {
 
 const RecordShape recordShapes[] = {
     {&StartWindowStruct::staticMetaObject, 1, "currentDevice", "currentDevice"},
-    {&PcShutdownStruct::staticMetaObject, 7, "u_pcShutdown_image", "pcShutdownCountdown_Text"},
+    {&PcShutdownStruct::staticMetaObject, 9, "u_pcShutdown_image", "pcShutdownCancel_Text"},
     {&StatusWindowStruct::staticMetaObject, 5, "poti_image", "infotextQT"},
     {&MainWindowStruct::staticMetaObject, 16, "setFactorySettings_Bezeichnung",
      "overloadBehaviorParamter_Button"},

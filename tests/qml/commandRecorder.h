@@ -144,6 +144,7 @@ public slots:
   void receiveFromQml_SetProgramStartTest(int a) { record("SetProgramStartTest", a); }
   void receiveFromQml_SetNutServer(QString a, QString b) { record("SetNutServer", a, b); }
   void receiveFromQml_SendTestEmail(int a) { record("SendTestEmail", a); }
+  void receiveFromQml_CancelPcShutdown() { record("CancelPcShutdown"); }
   void receiveFromQml_DataBase_EventControl(int a, QString b) { record("DataBase_EventControl", a, b); }
   void receiveFromQml_SetProgramstartTimeConfig(int a, int b, int c)
   {
