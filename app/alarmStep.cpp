@@ -17,12 +17,34 @@ int sinceTextSlot(AlarmKind kind)
     return TextSlot::alarmOverloadSince;
   case AlarmKind::IpcShutdown:
     return TextSlot::alarmIpcShutdownSince;
+  case AlarmKind::StorageLow:
+    return TextSlot::alarmStorageLowSince;
   case AlarmKind::NoConnection:
     return TextSlot::noConnectionSince;
   case AlarmKind::None:
     break;
   }
   return -1;
+}
+// The buffer time the device still reports (seconds on capacitor models, minutes on battery
+// models), or an empty text when it reports none.
+QString remainingBufferTime(const AppState &s)
+{
+  const uint32_t left = s.fields.rxField1312;
+  if (left == 0)
+    return {};
+  return QString::number(left) +
+         (currentCatalogueEntry(s).isCapacitorModel() ? QStringLiteral(" s") : QStringLiteral(" min"));
+}
+
+QString alarmText(const AppState &s, AlarmKind kind)
+{
+  if (kind == AlarmKind::None)
+    return {};
+  const QString left = kind == AlarmKind::StorageLow ? remainingBufferTime(s) : QString();
+  if (!left.isEmpty())
+    return languageText(s.language, TextSlot::alarmStorageLowLeft).arg(left);
+  return languageText(s.language, sinceTextSlot(kind)).arg(s.loop.alarmSince);
 }
 } // namespace
 
@@ -42,7 +64,6 @@ void runAlarmStep(AppState &s)
     loop.alarmSince = lost ? loop.noConnectionSince : loop.currentTime;
   }
   pd.alarmState = key;
-  pd.alarmText = kind == AlarmKind::None ? QString()
-                                         : languageText(s.language, sinceTextSlot(kind)).arg(loop.alarmSince);
+  pd.alarmText = alarmText(s, kind);
   pd.valuesOutOfRange = lost || !identified ? QStringList() : valuesOutOfRange(s.process, s.fields);
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int languageSlotCount = 293;
+constexpr int languageSlotCount = 296;
 // Slots from 227 on hold the messages of the application's own safeguards.
 namespace TextSlot
 {
@@ -81,6 +81,10 @@ constexpr int pcShutdownExitCode = 289; // %1: the exit code
 constexpr int pcShutdownNoCommand = 290;
 constexpr int pcShutdownCancel = 291;    // the banner's button
 constexpr int pcShutdownCancelled = 292; // the log row and message of a cancelled shutdown
+// The storage nearly empty in buffer operation; %1: the remaining buffer time, or the time it began.
+constexpr int alarmStorageLowLeft = 293;
+constexpr int alarmStorageLowSince = 294;
+constexpr int storageLowLamp = 295; // the alarm lamp's cause
 } // namespace TextSlot
 constexpr int languageCapacity = 2;
 

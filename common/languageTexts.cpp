@@ -314,6 +314,9 @@ void fillEnglish(LanguageRecord &r)
   r.text[TextSlot::pcShutdownExitCode] = QStringLiteral("exit code %1");
   r.text[TextSlot::pcShutdownNoCommand] = QStringLiteral("no shutdown command found");
   r.text[TextSlot::pcShutdownCancel] = QStringLiteral("Cancel shutdown");
+  r.text[TextSlot::alarmStorageLowLeft] = QStringLiteral("Storage nearly empty – about %1 left");
+  r.text[TextSlot::alarmStorageLowSince] = QStringLiteral("Storage nearly empty since %1");
+  r.text[TextSlot::storageLowLamp] = QStringLiteral("Storage nearly empty");
   r.text[TextSlot::pcShutdownCancelled] =
       QStringLiteral("PC shutdown cancelled by the user; the device's request is ignored until it ends");
 }
@@ -631,6 +634,9 @@ void fillGerman(LanguageRecord &r)
   r.text[TextSlot::pcShutdownExitCode] = QStringLiteral("Rückgabewert %1");
   r.text[TextSlot::pcShutdownNoCommand] = QStringLiteral("kein Befehl zum Herunterfahren gefunden");
   r.text[TextSlot::pcShutdownCancel] = QStringLiteral("Herunterfahren abbrechen");
+  r.text[TextSlot::alarmStorageLowLeft] = QStringLiteral("Speicher fast leer – noch etwa %1");
+  r.text[TextSlot::alarmStorageLowSince] = QStringLiteral("Speicher fast leer seit %1");
+  r.text[TextSlot::storageLowLamp] = QStringLiteral("Speicher fast leer");
   r.text[TextSlot::pcShutdownCancelled] =
       QStringLiteral("Herunterfahren des PCs vom Benutzer abgebrochen; die Anforderung des Geräts wird bis "
                      "zu ihrem Ende übergangen");

@@ -36,6 +36,8 @@ QString alarmKey(AlarmKind kind)
     return QStringLiteral("buffer");
   case AlarmKind::Overload:
     return QStringLiteral("overload");
+  case AlarmKind::StorageLow:
+    return QStringLiteral("storageLow");
   case AlarmKind::IpcShutdown:
     return QStringLiteral("ipcShutdown");
   case AlarmKind::NoConnection:
@@ -50,6 +52,9 @@ AlarmKind deviceAlarmOf(const InterpretationState &p)
 {
   if (p.operatingMode == modeIpcShutdown || p.has(Condition::IpcShutdown))
     return AlarmKind::IpcShutdown;
+  // The storage is nearly empty while it carries the load: the output goes off soon.
+  if (p.operatingMode == modeBuffer && p.storagePresent && p.has(Condition::StorageVeryLow))
+    return AlarmKind::StorageLow;
   if (overloaded(p))
     return AlarmKind::Overload;
   if (p.operatingMode == modeBuffer)

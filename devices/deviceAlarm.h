@@ -9,7 +9,7 @@ struct InterpretationState;
 struct RxFields;
 
 // Ordered by weight: when several apply, the later one is shown.
-enum class AlarmKind { None, ExchangeStorage, Buffer, Overload, IpcShutdown, NoConnection };
+enum class AlarmKind { None, ExchangeStorage, Buffer, Overload, StorageLow, IpcShutdown, NoConnection };
 
 // The key the pages colour an alarm by ("buffer", "overload", ...); empty for None.
 QString alarmKey(AlarmKind kind);

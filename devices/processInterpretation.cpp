@@ -277,6 +277,9 @@ void fillLamps(const InterpretationContext &c, const InterpretationState &st)
     red.set(true, 0, text(c, 160));
   if (mode == 1)
     red.set(false, 0);
+  // The output goes off soon: the alarm lamp, not only the storage lamp's slower blinking.
+  if (mode == 3 && st.storagePresent && st.has(Condition::StorageVeryLow))
+    red.set(true, blinkFast, text(c, TextSlot::storageLowLamp));
 
   if (mode == 3 || mode == 5)
     yellow.set(true, st.has(Condition::StorageVeryLow) ? blinkSlow : blinkFast, text(c, 134));

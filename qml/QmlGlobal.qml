@@ -188,6 +188,7 @@ QtObject {
         case "buffer": return "#d98200"
         case "exchangeStorage": return "#e65100"
         case "overload": return "#c62828"
+        case "storageLow": return "#b71c1c"
         case "ipcShutdown": return "#ad1457"
         case "noConnection": return "#616161"
         }

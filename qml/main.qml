@@ -146,6 +146,12 @@ ApplicationWindow {
             idTrayIcon.showMessage(companyData.appName, pcShutdownCountdown)
         pcShutdownAnnounced = pcShutdownCountdown !== ""
     }
+    // A nearly empty storage is announced once, when it begins: the output goes off soon.
+    readonly property string alarmState: process.alarmState || ""
+    onAlarmStateChanged: {
+        if (alarmState === "storageLow")
+            idTrayIcon.showMessage(companyData.appName, process.alarmText)
+    }
     // A failure is announced once, when it first shows.
     onPcShutdownFailedChanged: {
         if (pcShutdownFailed)

@@ -68,10 +68,10 @@ private slots:
                                   << "input"
                                   << "#ad1457";
     QTest::newRow("storage near cut-off") << "low-storage"
-                                          << "buffer"
-                                          << "Buffer operation"
+                                          << "storageLow"
+                                          << "Storage nearly empty – about \\d+ min left"
                                           << "storageVoltage"
-                                          << "#d98200";
+                                          << "#b71c1c";
     QTest::newRow("no connection") << "silent"
                                    << "noConnection"
                                    << "No connection"
@@ -100,7 +100,10 @@ private slots:
     QVERIFY(!bannerItem->isVisible());
 
     simulator->command(mode == "silent" ? QStringLiteral("silent on") : QStringLiteral("mode ") + mode);
-    const QRegularExpression since(QStringLiteral("^%1 since \\d\\d:\\d\\d:\\d\\d$").arg(banner));
+    // A state shows the time it began; a nearly empty storage the time it has left.
+    const QRegularExpression since(key == QStringLiteral("storageLow")
+                                       ? QStringLiteral("^%1$").arg(banner)
+                                       : QStringLiteral("^%1 since \\d\\d:\\d\\d:\\d\\d$").arg(banner));
     QTRY_VERIFY_WITH_TIMEOUT(since.match(textOf(QStringLiteral("alarmBannerText"))).hasMatch(), 15000);
     QVERIFY(bannerItem->isVisible());
     QCOMPARE(bannerItem->property("color").value<QColor>(), QColor(colour));
@@ -115,6 +118,25 @@ private slots:
 
     if (!valueOutOfRange.isEmpty())
       QVERIFY2(pd.valuesOutOfRange.contains(valueOutOfRange), qPrintable(pd.valuesOutOfRange.join(',')));
+    if (mode == "low-storage") {
+      // The alarm lamp too, and a picture for the eye in both languages.
+      QTRY_VERIFY(real->item(QStringLiteral("ledRed"))
+                      ->property("source")
+                      .toString()
+                      .endsWith(QStringLiteral("led_red.png")));
+      saveScreenshot(QStringLiteral("storageLow_1366x768_en"));
+      // The settings page, once built, reports its language first; then the change counts.
+      QVERIFY(real->showPage(9));
+      QTRY_VERIFY(!appState().commands.ignoreFirstLanguageCall);
+      QVERIFY(real->showPage(1));
+      real->app->receiveFromQml_ReloadLanguage(1);
+      QTRY_VERIFY_WITH_TIMEOUT(textOf(QStringLiteral("alarmBannerText"))
+                                   .startsWith(QStringLiteral("Speicher fast leer – noch etwa ")),
+                               5000);
+      saveScreenshot(QStringLiteral("storageLow_1366x768_de"));
+      real->app->receiveFromQml_ReloadLanguage(0);
+      QTRY_VERIFY_WITH_TIMEOUT(since.match(textOf(QStringLiteral("alarmBannerText"))).hasMatch(), 5000);
+    }
     if (mode == "buffer") {
       QVERIFY2(pd.usvBufferDischargeOutText.contains(QRegularExpression(QStringLiteral(": \\d+ min$"))),
                qPrintable(pd.usvBufferDischargeOutText));
