@@ -59,9 +59,16 @@ void runAlarmStep(AppState &s)
                          : identified ? deviceAlarmOf(s.process)
                                       : AlarmKind::None;
   const QString key = alarmKey(kind);
+  const QString device = currentCatalogueEntry(s).name;
   if (key != loop.alarmKey) {
     loop.alarmKey = key;
-    loop.alarmSince = lost ? loop.noConnectionSince : loop.currentTime;
+    const bool goesOn = !lost && key == loop.deviceAlarmKey && device == loop.deviceAlarmDevice;
+    loop.alarmSince = lost ? loop.noConnectionSince : goesOn ? loop.deviceAlarmSince : loop.currentTime;
+  }
+  if (!lost && identified) {
+    loop.deviceAlarmKey = key;
+    loop.deviceAlarmDevice = device;
+    loop.deviceAlarmSince = loop.alarmSince;
   }
   pd.alarmState = key;
   pd.alarmText = alarmText(s, kind);

@@ -79,6 +79,8 @@ struct LoopState {
   QString noConnectionSince;        // "HH:mm:ss" of the moment a live link ended; empty while live
   QString alarmKey;                 // the alarm shown, and the moment ("HH:mm:ss") it began
   QString alarmSince;
+  // The device's own state before a link loss: the same device in the same state goes on from then.
+  QString deviceAlarmKey, deviceAlarmDevice, deviceAlarmSince;
   QString connectionDeviceName;
   bool statusOfflineSeen = false;
   bool statusIdentifiedSeen = false;

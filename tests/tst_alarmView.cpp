@@ -150,6 +150,38 @@ private slots:
     QTRY_VERIFY_WITH_TIMEOUT(!bannerItem->isVisible(), 15000);
     QCOMPARE(foot->property("text").toString(), QStringLiteral("Mains operation"));
   }
+
+  // The same device in the same state after a link loss: the state goes on from when it began.
+  void stateKeepsItsTimeOverAReconnect()
+  {
+    workDir = std::make_unique<TemporaryWorkingDirectory>();
+    const QString port = workDir->path() + QStringLiteral("/ups");
+    QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir->path() + QStringLiteral("/app")));
+    simulator = std::make_unique<SimulatorProcess>(QStringList{"--model", "VT-40A", "--link", port});
+    real = std::make_unique<RealWindow>(QStringList{port});
+    QVERIFY(real->window);
+    const ProcessData &pd = appState().ui.processData;
+    QTRY_VERIFY_WITH_TIMEOUT(appState().link.deviceLive(), 30000);
+    simulator->command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(pd.alarmState, QStringLiteral("buffer"), 15000);
+    const QString began = pd.alarmText;
+    const QString beganAt = appState().loop.currentTime;
+    // The loss and the return take seconds, so a restarted time would differ.
+    simulator->command(QStringLiteral("silent on"));
+    QTRY_COMPARE_WITH_TIMEOUT(pd.alarmState, QStringLiteral("noConnection"), 15000);
+    QTRY_VERIFY(appState().loop.currentTime != beganAt);
+    simulator->command(QStringLiteral("silent off"));
+    QTRY_COMPARE_WITH_TIMEOUT(pd.alarmState, QStringLiteral("buffer"), 30000);
+    QCOMPARE(pd.alarmText, began);
+
+    // A new occurrence begins anew.
+    simulator->command(QStringLiteral("mode mains"));
+    QTRY_COMPARE_WITH_TIMEOUT(pd.alarmState, QString(), 15000);
+    QTRY_VERIFY(appState().loop.currentTime != beganAt);
+    simulator->command(QStringLiteral("mode buffer"));
+    QTRY_COMPARE_WITH_TIMEOUT(pd.alarmState, QStringLiteral("buffer"), 15000);
+    QVERIFY(pd.alarmText != began);
+  }
 };
 
 QTEST_MAIN(AlarmViewTest)
