@@ -65,7 +65,9 @@ void runAlarmStep(AppState &s)
     const bool goesOn = !lost && key == loop.deviceAlarmKey && device == loop.deviceAlarmDevice;
     loop.alarmSince = lost ? loop.noConnectionSince : goesOn ? loop.deviceAlarmSince : loop.currentTime;
   }
-  if (!lost && identified) {
+  // Remembered only from live data: a link going down passes through states that are not the
+  // device's.
+  if (!lost && s.link.deviceLive() && !s.link.hasStatus(DeviceStatusFlag::offline)) {
     loop.deviceAlarmKey = key;
     loop.deviceAlarmDevice = device;
     loop.deviceAlarmSince = loop.alarmSince;

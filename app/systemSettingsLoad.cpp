@@ -2,6 +2,7 @@
 
 #include "stateParts.h"
 
+#include "storage/portChoice.h"
 #include "storage/systemSettings.h"
 #include "storage/upsDataBase.h"
 
@@ -44,4 +45,5 @@ void loadSystemSettings(AppState &s)
   }
 
   pd.comPortList_currentNumber = stored.comPort;
+  s.scan.chosenPortName = readChosenPortName();
 }

@@ -16,6 +16,7 @@
 #include "storage/databaseBackup.h"
 #include "storage/eventControlModel.h"
 #include "storage/eventLogExport.h"
+#include "storage/portChoice.h"
 #include "storage/upsDataBase.h"
 
 #include <QCoreApplication>
@@ -180,6 +181,8 @@ void upsApp::receiveFromQml_Communication_ComPort(int comPortNr)
   s.ui.processData.comPortList_currentNumber = comPortNr;
   serialPort->selectPort(comPortNr);
   storeSystemSetting(s, QStringLiteral("comport"), comPortNr);
+  s.scan.chosenPortName = serialPort->availablePorts().value(comPortNr);
+  storeChosenPortName(s.scan.chosenPortName);
 }
 
 void upsApp::receiveFromQml_SystemWindow_CheckBox(int checkBoxNr, bool checked)

@@ -14,12 +14,17 @@ QString portNumberOf(const QString &portName)
   return number.remove(QStringLiteral("COM"));
 }
 
-void manualPortCycle(SerialPort &port, int chosenPortIndex, uint32_t modelLinkSpeed)
+void manualPortCycle(SerialPort &port, int &chosenPortIndex, uint32_t modelLinkSpeed)
 {
   LinkState &link = port.context().link;
   PortScanState &scan = port.context().scan;
   if (link.has(LinkFlag::autoDetect) || link.has(LinkFlag::portSuspended))
     return;
+  if (!scan.chosenPortName.isEmpty()) {
+    const int byName = static_cast<int>(port.availablePorts().indexOf(scan.chosenPortName));
+    if (byName >= 0)
+      chosenPortIndex = byName;
+  }
   port.switchToHighSpeed();
   if (link.retryLevel > 3) {
     link.set(LinkFlag::deviceIdentified, false);

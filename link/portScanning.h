@@ -18,6 +18,9 @@ struct PortScanState {
   bool modelUpdateRequested = false; // the UI should show the device model again
   bool deviceFound = false;          // the automatic scan has just found an identified device
   QStringList extraPorts;            // ports named on the command line
+  // The port chosen by hand, by name: the list's order changes between boots (USB adapters are
+  // numbered as they come, ports named on the command line come last). Empty: by index only.
+  QString chosenPortName;
   // The system's port list: enumerating it costs milliseconds, so a worker thread takes it about
   // every 2 s; the age is invalid until the first list has arrived.
   QStringList systemPorts;
@@ -27,9 +30,11 @@ struct PortScanState {
 // The port name as shown to the user ("COM3" → "3").
 QString portNumberOf(const QString &portName);
 
-// Manual mode: keeps the port `chosenPortIndex` of the port list selected and reselects it after
-// repeated losses; `modelLinkSpeed` is the chosen model's speed (1: 115200 Bd, 0: 9600 Bd).
-void manualPortCycle(SerialPort &port, int chosenPortIndex, uint32_t modelLinkSpeed);
+// Manual mode: keeps the chosen port selected and reselects it after repeated losses;
+// `modelLinkSpeed` is the chosen model's speed (1: 115200 Bd, 0: 9600 Bd). The port is the one
+// named `chosenPortName` while the list holds it, else the one at `chosenPortIndex`, which then
+// follows the name.
+void manualPortCycle(SerialPort &port, int &chosenPortIndex, uint32_t modelLinkSpeed);
 // Automatic mode: tries every port, first at 9600 Bd then at 115200 Bd, until a device answers;
 // `portIndex` follows the port being tried.
 void autoScanCycle(SerialPort &port, int &portIndex);

@@ -38,9 +38,11 @@ const char *const createStatements[] = {
     "INTEGER,program2_seconds INTEGER,program1_hours_backup INTEGER,program1_minutes_backup "
     "INTEGER,program1_seconds_backup INTEGER,program2_hours_backup INTEGER,program2_minutes_backup "
     "INTEGER,program2_seconds_backup INTEGER )",
-    // Newer than the others: files made before it lack it.
+    // Newer than the others: files made before them lack them.
     "CREATE TABLE NutServer (name TEXT PRIMARY KEY, value TEXT)",
+    "CREATE TABLE LinkSettings (name TEXT PRIMARY KEY, value TEXT)",
 };
+constexpr size_t firstOptionalTable = 7;
 
 // The column names of a CREATE statement: the first word of each definition between the brackets.
 QStringList columnsOf(const QString &statement)
@@ -71,14 +73,14 @@ std::vector<TableSchema> makeSchema()
        "program2_seconds", "program1_hours_backup", "program1_minutes_backup", "program1_seconds_backup",
        "program2_hours_backup", "program2_minutes_backup", "program2_seconds_backup"},
       {},
+      {},
   };
   static_assert(std::size(defaultColumns) == std::size(createStatements));
   std::vector<TableSchema> schema;
   for (size_t i = 0; i < std::size(createStatements); ++i) {
     const QString statement = QString::fromLatin1(createStatements[i]);
     const QString name = statement.section(QLatin1Char(' '), 2, 2);
-    schema.push_back(
-        {name, statement, columnsOf(statement), defaultColumns[i], i + 1 == std::size(createStatements)});
+    schema.push_back({name, statement, columnsOf(statement), defaultColumns[i], i >= firstOptionalTable});
   }
   return schema;
 }

@@ -1,33 +1,18 @@
 #include "nutSettings.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QVariant>
+#include "namedSettings.h"
 
 namespace
 {
-bool ensureTable(QSqlDatabase &db)
-{
-  if (!db.isOpen())
-    return false;
-  QSqlQuery query(db);
-  return query.exec(
-      QStringLiteral("CREATE TABLE IF NOT EXISTS NutServer (name TEXT PRIMARY KEY, value TEXT)"));
-}
+const QString table = QStringLiteral("NutServer");
 } // namespace
 
 NutServerSettings readNutServerSettings()
 {
   NutServerSettings settings;
-  QSqlDatabase db = QSqlDatabase::database();
-  if (!ensureTable(db))
-    return settings;
-  QSqlQuery query(db);
-  if (!query.exec(QStringLiteral("SELECT name, value FROM NutServer")))
-    return settings;
-  while (query.next()) {
-    const QString name = query.value(0).toString();
-    const QString value = query.value(1).toString();
+  for (const auto &row : readNamedSettings(table)) {
+    const QString &name = row.first;
+    const QString &value = row.second;
     if (name == QLatin1String("enabled"))
       settings.enabled = value == QLatin1String("1");
     else if (name == QLatin1String("address") && !value.isEmpty())
@@ -49,12 +34,5 @@ NutServerSettings readNutServerSettings()
 
 void storeNutServerSetting(const QString &name, const QString &value)
 {
-  QSqlDatabase db = QSqlDatabase::database();
-  if (!ensureTable(db))
-    return;
-  QSqlQuery query(db);
-  query.prepare(QStringLiteral("INSERT OR REPLACE INTO NutServer (name, value) VALUES (?, ?)"));
-  query.addBindValue(name);
-  query.addBindValue(value);
-  query.exec();
+  storeNamedSetting(table, name, value);
 }

@@ -21,6 +21,17 @@ class AlarmViewTest : public QObject
 
   QString textOf(const QString &name) { return real->item(name)->property("text").toString(); }
 
+  // The window against a simulated VT-40A behind a fixed port path.
+  void startWindow()
+  {
+    workDir = std::make_unique<TemporaryWorkingDirectory>();
+    const QString port = workDir->path() + QStringLiteral("/ups");
+    // Pictures outside the resources are looked up below the working directory.
+    QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir->path() + QStringLiteral("/app"));
+    simulator = std::make_unique<SimulatorProcess>(QStringList{"--model", "VT-40A", "--link", port});
+    real = std::make_unique<RealWindow>(QStringList{port});
+  }
+
   void saveScreenshot(const QString &name)
   {
     QVERIFY(real->saveScreenshot(QStringLiteral(SCREENSHOT_DIR), QStringLiteral("alarm_") + name));
@@ -86,11 +97,7 @@ private slots:
     QFETCH(QString, banner);
     QFETCH(QString, valueOutOfRange);
     QFETCH(QString, colour);
-    workDir = std::make_unique<TemporaryWorkingDirectory>();
-    const QString port = workDir->path() + QStringLiteral("/ups");
-    QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir->path() + QStringLiteral("/app")));
-    simulator = std::make_unique<SimulatorProcess>(QStringList{"--model", "VT-40A", "--link", port});
-    real = std::make_unique<RealWindow>(QStringList{port});
+    startWindow();
     QVERIFY(real->window);
     real->window->resize(1366, 768);
     QVERIFY(real->showPage(1));
@@ -154,11 +161,7 @@ private slots:
   // The same device in the same state after a link loss: the state goes on from when it began.
   void stateKeepsItsTimeOverAReconnect()
   {
-    workDir = std::make_unique<TemporaryWorkingDirectory>();
-    const QString port = workDir->path() + QStringLiteral("/ups");
-    QVERIFY(QFile::link(QStringLiteral(TALVANE_BUILD_DIR "/app"), workDir->path() + QStringLiteral("/app")));
-    simulator = std::make_unique<SimulatorProcess>(QStringList{"--model", "VT-40A", "--link", port});
-    real = std::make_unique<RealWindow>(QStringList{port});
+    startWindow();
     QVERIFY(real->window);
     const ProcessData &pd = appState().ui.processData;
     QTRY_VERIFY_WITH_TIMEOUT(appState().link.deviceLive(), 30000);

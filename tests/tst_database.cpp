@@ -102,7 +102,7 @@ private slots:
   void freshFileGetsTheSchemaAndTheSettingsRow()
   {
     QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence'"),
-             8); // seven settings and log tables, and the network server's settings
+             9); // seven settings and log tables, the network server's and the link's settings
     QCOMPARE(count("SELECT COUNT(*) FROM SystemMain"), 1);
     QSqlQuery row(QSqlDatabase::database());
     QVERIFY(row.exec("SELECT id, language, temparatur_unit, autostart, save_settings, password, comport, "
@@ -171,7 +171,7 @@ private slots:
     QCOMPARE(
         count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence' AND "
               "name != 'Unrelated'"),
-        8);
+        9);
     QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Unrelated'"),
              statements.isEmpty() ? 0 : 1);
     // An existing settings row stays as it was; a created table gets its default row.
@@ -272,7 +272,7 @@ private slots:
     QCOMPARE(db->ReadRow_fromDatabase("Programstart", "program1_path", id), QStringList{text});
     QVERIFY(db->PrepareInserIntoTable_EVENTS_TABLE(text, "31.01.2024", "12:00:00", text));
     QCOMPARE(count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name != 'sqlite_sequence'"),
-             8);
+             9);
     QCOMPARE(count("SELECT COUNT(*) FROM Shutdown"), 1);
   }
 

@@ -80,6 +80,28 @@ private slots:
     QVERIFY(sim.matching("^BADRX").isEmpty());
   }
 
+  // A port chosen by hand is kept by name when the list's order changes; a name that is gone
+  // leaves the chosen index.
+  void chosenPortIsKeptByName()
+  {
+    LinkParts parts;
+    SerialPort port(parts.context(), [] { return QStringList{"ttyUSB1", "ttyS0", "ttyUSB0"}; });
+    initialiseLinkState(parts.context());
+    parts.link.set(LinkFlag::portSuspended, false);
+    parts.scan.chosenPortName = QStringLiteral("ttyUSB0");
+    int index = 0; // stored while the list was another
+    manualPortCycle(port, index, 0);
+    QCOMPARE(index, 2);
+    QCOMPARE(port.portName(), QStringLiteral("ttyUSB0"));
+
+    parts.scan.chosenPortName = QStringLiteral("ttyACM7");
+    parts.scan.rememberedPortNumber.clear(); // the next cycle selects again
+    index = 1;
+    manualPortCycle(port, index, 0);
+    QCOMPARE(index, 1);
+    QCOMPARE(port.portName(), QStringLiteral("ttyS0"));
+  }
+
   // The system's ports are listed on another thread: while a listing hangs, the ticks go on with the
   // last list (system ports first, then the command line's), and the new list arrives when it ends.
   void ticksDoNotWaitForThePortListing()

@@ -1,6 +1,7 @@
 // The page commands, against the real database file in a temporary folder.
 #include "app/appState.h"
 #include "app/upsApp.h"
+#include "link/serialPort.h"
 #include "storage/upsDataBase.h"
 #include "temporaryWorkingDirectory.h"
 
@@ -170,6 +171,25 @@ private slots:
     app->receiveFromQml_SystemWindow_CheckBox(2, true);
     QVERIFY(!s.link.has(LinkFlag::portSuspended));
     QCOMPARE(stored("SystemMain", "auto_device_detecting"), QStringLiteral("1"));
+  }
+
+  // The port chosen by hand is stored by name as well: after a restart with the list in another
+  // order the same port is chosen, and the index shown follows it.
+  void chosenPortIsRememberedByName()
+  {
+    appState().scan.extraPorts = QStringList{"/tmp/first port", "/tmp/second port"};
+    app->receiveFromQml_Communication_ComPort(app->serialPort->availablePorts().indexOf("/tmp/second port"));
+    app.reset();
+    resetAppState();
+    appState().scan.extraPorts = QStringList{"/tmp/second port", "/tmp/first port"};
+    app = std::make_unique<upsApp>();
+    tick(); // the settings are loaded
+    appState().link.set(LinkFlag::autoDetect, false);
+    appState().link.set(LinkFlag::portSuspended, false);
+    tick();
+    QCOMPARE(app->serialPort->portName(), QStringLiteral("/tmp/second port"));
+    QCOMPARE(appState().ui.processData.comPortList_currentNumber,
+             app->serialPort->availablePorts().indexOf("/tmp/second port"));
   }
 
   void systemOptionsWaitForTheSettings()
