@@ -47,6 +47,7 @@ private slots:
     const QRegularExpressionMatch match = ticks.match(QString::fromUtf8(output));
     QVERIFY2(match.hasMatch(), output.constData());
     QVERIFY2(match.captured(1).toInt() > 0, output.constData());
+    qInfo().noquote() << match.captured(0);
     QVERIFY2(!output.contains("qrc:/qml/"), output.constData()); // no QML warning from any page
   }
 };
