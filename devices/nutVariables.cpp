@@ -92,9 +92,12 @@ void addMeasuredValues(NutUpsTable &t, const NutSource &src)
   if (st.storagePresent) {
     add(t, "battery.voltage", hundredths(f.rxField102[0]));
     add(t, "battery.current", hundredths(f.rxField304));
-    // The remaining buffer time is counted while the device bridges a failure.
-    if (onBattery(st))
-      add(t, "battery.runtime", QByteArray::number(f.rxField1312));
+    // The remaining buffer time is counted while the device bridges a failure; clients read it in
+    // seconds, battery models report it in minutes.
+    if (onBattery(st)) {
+      const uint32_t seconds = src.entry.isCapacitorModel() ? f.rxField1312 : f.rxField1312 * 60u;
+      add(t, "battery.runtime", QByteArray::number(seconds));
+    }
   }
 }
 } // namespace
