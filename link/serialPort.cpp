@@ -87,11 +87,15 @@ bool SerialPort::ensureOpen()
 
 void SerialPort::openPort()
 {
-  if (!port->open(QIODevice::ReadWrite))
-    return;
   // The same name may lead to another device now (a re-plugged adapter, a changed link).
+  if (port->open(QIODevice::ReadWrite))
+    identifyAfresh();
+}
+
+void SerialPort::identifyAfresh()
+{
   state.link.beginIdentityCheck();
-  state.fields.subDevicesSeen = 0;
+  state.fields.subDevicesSeen = 0; // model codes heard before count no more
 }
 
 void SerialPort::closePort()
@@ -242,7 +246,6 @@ void SerialPort::dropPortAfterFailure()
     port->close();
   }
   // A link loss, whatever answers when the port reopens.
-  state.link.beginIdentityCheck();
-  state.fields.subDevicesSeen = 0;
+  identifyAfresh();
   dropping = false;
 }

@@ -61,6 +61,7 @@ public slots:
 
 private:
   void openPort();
+  void identifyAfresh();
   void dropPortAfterFailure();
   void startPortEnumeration();
   void takeSystemPorts(const QStringList &ports);
