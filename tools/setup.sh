@@ -18,7 +18,7 @@ packages=(
   qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qt-labs-platform
   qml6-module-qt-labs-folderlistmodel qml6-module-qtcharts
   libcurl4-openssl-dev libftdi1-dev libsqlite3-dev
-  xvfb xauth socat openssl ca-certificates python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
+  xvfb xauth openbox xdotool x11-utils socat openssl ca-certificates python3-aiosmtpd python3-pil fonts-dejavu-core stm32flash sqlite3 imagemagick
   libbenchmark-dev libgtest-dev time
   desktop-file-utils appstream lintian udev systemd
   nut-client
